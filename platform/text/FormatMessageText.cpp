@@ -2,7 +2,9 @@
 
 #include <QRegularExpression>
 
+// Kept local so helpers of other libraries in the same binary cannot collide.
 namespace Internal {
+namespace {
 
 bool IsAsciiDigit(QChar c) {
     return c.unicode() >= '0' && c.unicode() <= '9';
@@ -20,6 +22,7 @@ qsizetype SkipInsertType(const QString& text, qsizetype pos) {
     return close + 1;
 }
 
+}  // namespace
 }  // namespace Internal
 
 QString FormatMessageText(const QString& text, const QStringList& inserts) {

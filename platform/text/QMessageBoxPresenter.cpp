@@ -9,7 +9,9 @@
 #include "MessageBoxLayout.h"
 #include "MessageBoxStyle.h"
 
+// Kept local so helpers of other libraries in the same binary cannot collide.
 namespace Internal {
+namespace {
 
 QMessageBox::StandardButton ButtonFor(int id) {
     switch (id) {
@@ -39,6 +41,7 @@ QMessageBox::Icon IconFor(unsigned style) {
     }
 }
 
+}  // namespace
 }  // namespace Internal
 
 int QMessageBoxPresenter::ShowMessage(const QString& text, const QString& caption, unsigned style) {
