@@ -15,10 +15,8 @@ QStringList Numbered(int count) {
 const MapStringSource& Strings() {
     static const MapStringSource strings{
         {100, "Section %1!s! is missing."},
-        {101, "%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15"},
         {102, ""},
         {103, "Rate 100%% at %1"},
-        {104, "%1 and %2"},
     };
     return strings;
 }
@@ -46,9 +44,7 @@ const ResourceCase kResourceCases[] = {
     {"NoInsertsAsLoaded", 100, {}, "Section %1!s! is missing."},
     {"NoInsertsKeepsEscapes", 103, {}, "Rate 100%% at %1"},
     {"EscapesWithInserts", 103, {"x"}, "Rate 100% at x"},
-    {"FifteenInserts", 101, Numbered(15), "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15"},
     {"SixteenInsertsEmpty", 100, Numbered(16), ""},
-    {"InsertNotReexpanded", 104, {"%2", "b"}, "%2 and b"},
     {"MissingId", 999, {"x"}, ""},
     {"EmptyText", 102, {}, ""},
 };
