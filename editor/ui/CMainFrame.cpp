@@ -1,0 +1,379 @@
+#include "CMainFrame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolTip>
+#include <QUrl>
+
+#include "ApplicationLook.h"
+#include "CChildFrame.h"
+#include "COutputWnd.h"
+#include "CPELFM_PartInfo.h"
+#include "CPELFM_ProfileInfo.h"
+#include "CPELFM_SectionInfo.h"
+#include "CWindowsDialog.h"
+#include "CWorkViewManager.h"
+#include "CheckMessageMetaType.h"
+#include "CommandIds.h"
+#include "IDialogPresenter.h"
+#include "IMainFrameHost.h"
+#include "IProfileTreePane.h"
+#include "IStringSource.h"
+#include "IWorkView.h"
+#include "MainFrameCommandTable.h"
+#include "MenuText.h"
+#include "ResourceMessage.h"
+
+namespace {
+
+const QString kLookKey = QStringLiteral("ApplicationLook");
+const QString kGeometryKey = QStringLiteral("MainFrame/Geometry");
+const QString kStateKey = QStringLiteral("MainFrame/State");
+constexpr int kDropRejectedMessage = 62080;
+constexpr int kMainTitle = 2203;
+
+QString ExtensionOf(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : path.mid(dot + 1);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
+    : QMainWindow(parent), m_host(host), m_recentFiles(kRecentFileCount) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    m_look = QSettings().value(kLookKey, kDefaultApplicationLook).toInt();
+    if (!ApplicationLook::IsLookCommand(m_look)) m_look = kDefaultApplicationLook;
+    m_mdi = new QMdiArea(this);
+    m_workViews = std::make_unique<CWorkViewManager>(*m_mdi);
+}
+
+// The part windows go before the manager that keys them.
+CMainFrame::~CMainFrame() {
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
+}
+
+bool CMainFrame::Create() {
+    ApplicationLook::Apply(m_look);
+    CreateTabArea();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    CreatePanes();
+    m_recentFiles.Load();
+    RefreshRecentFileMenu();
+    ConnectUpdateTriggers();
+    setAcceptDrops(true);
+    setWindowTitle(m_host.Strings().LoadString(kMainTitle));
+
+    QSettings settings;
+    restoreGeometry(settings.value(kGeometryKey).toByteArray());
+    restoreState(settings.value(kStateKey).toByteArray());
+    UpdateCommandUi();
+    return true;
+}
+
+void CMainFrame::CreateTabArea() {
+    m_mdi->setObjectName(QStringLiteral("MdiArea"));
+    m_mdi->setViewMode(QMdiArea::TabbedView);
+    m_mdi->setTabsClosable(true);
+    m_mdi->setDocumentMode(true);
+    setCentralWidget(m_mdi);
+    m_tabBar = m_mdi->findChild<QTabBar*>();
+    if (m_tabBar) {
+        m_tabBar->setDrawBase(true);
+        m_tabBar->installEventFilter(this);
+    }
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::ShowCloseButtonOnActiveTabOnly);
+}
+
+void CMainFrame::ShowCloseButtonOnActiveTabOnly() {
+    if (!m_tabBar) return;
+    for (int i = 0; i < m_tabBar->count(); ++i)
+        for (QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide})
+            if (QWidget* button = m_tabBar->tabButton(i, side))
+                button->setVisible(i == m_tabBar->currentIndex());
+}
+
+void CMainFrame::CreateActions() {
+    const IStringSource& strings = m_host.Strings();
+    auto* looks = new QActionGroup(this);
+    for (const MainFrameCommandTable::Command& command : MainFrameCommandTable::Commands()) {
+        const QString text = strings.LoadString(command.id);
+        auto* action = new QAction(MenuText::Label(text), this);
+        action->setObjectName(QStringLiteral("Command%1").arg(command.id));
+        action->setData(command.id);
+        action->setStatusTip(MenuText::StatusTip(text));
+        action->setCheckable(command.checkable);
+        if (command.key != QKeySequence::UnknownKey) action->setShortcuts(command.key);
+        if (command.icon != QStyle::SP_CustomBase) action->setIcon(style()->standardIcon(command.icon));
+        if (ApplicationLook::IsLookCommand(command.id)) looks->addAction(action);
+        connect(action, &QAction::triggered, this, [this, id = command.id] { OnCommand(id); });
+        m_actions.insert(command.id, action);
+    }
+
+    for (int id = ID_VIEW_APPLOOK_FIRST; id <= ID_VIEW_APPLOOK_LAST; ++id)
+        SetCommandHandler(id, [this, id] { OnApplicationLook(id); });
+    SetCommandHandler(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
+    SetCommandHandler(ID_WINDOW_MANAGER, [this] { OnWindowManager(); });
+}
+
+void CMainFrame::CreateMenus() {
+    menuBar()->setObjectName(QStringLiteral("MenuBar"));
+    for (const MainFrameCommandTable::Menu& definition : MainFrameCommandTable::Menus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(definition.title));
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
+        for (int entry : definition.entries) {
+            switch (entry) {
+                case MainFrameCommandTable::kSeparator:
+                    menu->addSeparator();
+                    break;
+                case MainFrameCommandTable::kRecentFiles:
+                    m_fileMenu = menu;
+                    m_recentAnchor = menu->addSeparator();
+                    m_recentAnchor->setVisible(false);
+                    break;
+                case MainFrameCommandTable::kPaneToggles:
+                    m_toggleMenu = menu;
+                    m_toggleAnchor = menu->addSeparator();
+                    m_toggleAnchor->setVisible(false);
+                    break;
+                case MainFrameCommandTable::kLookSubmenu: {
+                    QMenu* looks = menu->addMenu(tr("Application &Look"));
+                    connect(looks, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
+                    for (int id = ID_VIEW_APPLOOK_FIRST; id <= ID_VIEW_APPLOOK_LAST; ++id)
+                        looks->addAction(m_actions.value(id));
+                    break;
+                }
+                default:
+                    if (QAction* action = m_actions.value(entry)) menu->addAction(action);
+            }
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = addToolBar(m_host.Strings().LoadString(IDS_TOOLBAR_STANDARD));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
+    for (int id : MainFrameCommandTable::ToolbarButtons()) {
+        if (id == MainFrameCommandTable::kSeparator)
+            m_toolBar->addSeparator();
+        else if (QAction* action = m_actions.value(id))
+            m_toolBar->addAction(action);
+    }
+}
+
+void CMainFrame::CreatePanes() {
+    const IStringSource& strings = m_host.Strings();
+    m_treeDock = new QDockWidget(strings.LoadString(IDS_PROFILE_TREE_PANE), this);
+    m_treeDock->setObjectName(QStringLiteral("CProfileView"));
+    m_treeDock->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(Qt::LeftDockWidgetArea, m_treeDock);
+
+    m_output = new COutputWnd(strings, this);
+    m_output->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(Qt::BottomDockWidgetArea, m_output);
+    resizeDocks({m_treeDock}, {200}, Qt::Horizontal);
+    resizeDocks({m_output}, {100}, Qt::Vertical);
+    connect(m_output, &COutputWnd::findingActivated, this, [this](const _ST_PEL_CHECK_MESSAGE& finding) {
+        JumpToNodeFromOutputLine(finding.sectionLabel, finding.partLabel, finding.elementIndex,
+                                 finding.itemKind);
+    });
+
+    if (m_toggleMenu) {
+        m_toggleMenu->insertAction(m_toggleAnchor, m_treeDock->toggleViewAction());
+        m_toggleMenu->insertAction(m_toggleAnchor, m_output->toggleViewAction());
+    }
+}
+
+void CMainFrame::ConnectUpdateTriggers() {
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUi);
+    if (QClipboard* clipboard = QApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandUi);
+}
+
+void CMainFrame::SetCommandHandler(int id, Handler handler, UpdateHandler update) {
+    m_commands.insert(id, Command{std::move(handler), std::move(update)});
+    if (QAction* action = m_actions.value(id)) action->setEnabled(!update || update());
+}
+
+void CMainFrame::UpdateCommandUi() {
+    if (m_host.IsModelBusy()) return;
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const auto command = m_commands.constFind(it.key());
+        const bool available =
+            command != m_commands.cend() && command->handler && (!command->update || command->update());
+        it.value()->setEnabled(available);
+    }
+    if (QAction* look = m_actions.value(m_look)) look->setChecked(true);
+    if (QAction* toolbar = m_actions.value(ID_VIEW_TOOLBAR); toolbar && m_toolBar)
+        toolbar->setChecked(m_toolBar->isVisible());
+}
+
+void CMainFrame::OnCommand(int id) {
+    const auto command = m_commands.constFind(id);
+    if (command == m_commands.cend() || !command->handler) return;
+    if (command->update && !command->update()) return;
+    command->handler();
+    UpdateCommandUi();
+}
+
+void CMainFrame::OnApplicationLook(int id) {
+    if (!ApplicationLook::IsLookCommand(id)) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_look = id;
+    ApplicationLook::Apply(id);
+    update();
+    QSettings().setValue(kLookKey, id);
+    QApplication::restoreOverrideCursor();
+}
+
+void CMainFrame::OnWindowManager() {
+    if (!m_dialogs) return;
+    CWindowsDialog dialog(*m_mdi, this);
+    m_dialogs->RunModal(dialog);
+}
+
+void CMainFrame::SetProfileTreePane(QWidget* content, IProfileTreePane* pane) {
+    m_treeDock->setWidget(content);
+    m_treePane = pane;
+}
+
+IWorkView* CMainFrame::ActiveWorkView() const {
+    auto* frame = qobject_cast<CChildFrame*>(m_mdi->activeSubWindow());
+    return frame && !frame->IsClosing() ? frame->View() : nullptr;
+}
+
+void CMainFrame::RefreshRecentFileMenu() {
+    if (!m_fileMenu) return;
+    for (QAction* action : m_recentActions) {
+        m_fileMenu->removeAction(action);
+        delete action;
+    }
+    m_recentActions.clear();
+    const QStringList& files = m_recentFiles.Files();
+    for (int i = 0; i < files.size(); ++i) {
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), this);
+        action->setData(ID_FILE_MRU_FILE1 + i);
+        connect(action, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+        m_fileMenu->insertAction(m_recentAnchor, action);
+        m_recentActions.append(action);
+    }
+    m_recentAnchor->setVisible(!files.isEmpty());
+}
+
+void CMainFrame::OpenRecentFile(int index) {
+    if (index < 0 || index >= m_recentFiles.Files().size()) return;
+    const QString path = m_recentFiles.Files()[index];
+    if (m_host.AskSaveModified() == 1) return;
+    m_host.OpenProfileFile(path);
+}
+
+void CMainFrame::CloseSectionViews(CPELFM_SectionInfo* section) {
+    m_workViews->CloseSectionViews(section);
+}
+
+void CMainFrame::JumpToNodeFromOutputLine(const QString& sectionName, const QString& partName,
+                                          int elementNumber, int itemType) {
+    if (sectionName.isEmpty()) return;
+    CPELFM_ProfileInfo* root = m_host.OpenProfile();
+    if (!root) return;
+    CPELFM_SectionInfo* section = root->FindSectionByName(sectionName);
+    if (!section) return;
+    CPELFM_PartInfo* part = nullptr;
+    if (!partName.isEmpty()) {
+        part = section->FindPartByName(partName);
+        if (!part) return;
+    }
+    if (m_treePane) m_treePane->SelectNodeItem(part ? static_cast<CPELFM_NodeBase*>(part) : section);
+    if (!part) {
+        if (m_treePane) m_treePane->FocusTree();
+        return;
+    }
+    IWorkView* view = m_workViews->OpenPartView(0, part);
+    if (!view) return;
+    view->SelectGridCell(elementNumber, itemType);
+    view->FocusGrid();
+    view->ResetViewOption();
+    view->SetTopRow(elementNumber);
+    view->SetLeftCol(view->GetCol());
+}
+
+void CMainFrame::OnDropFiles(const QStringList& paths) {
+    if (paths.isEmpty()) return;
+    const QString& path = paths.first();
+    const QString extension = ExtensionOf(path);
+    bool accepted = false;
+    for (const QString& known : m_host.AcceptedFileExtensions())
+        accepted = accepted || (!known.isEmpty() && extension.compare(known, Qt::CaseInsensitive) == 0);
+    if (!accepted) {
+        ShowResourceMessage(m_host.Strings(), m_host.Messages(), {path}, kDropRejectedMessage,
+                            MB_ICONINFORMATION);
+        return;
+    }
+    if (m_host.AskSaveModified() == 1) return;
+    m_host.OpenProfileFile(path);
+}
+
+QString CMainFrame::TabToolTip(int tabIndex) const {
+    if (m_host.IsModelBusy() || tabIndex < 0) return {};
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    if (tabIndex >= windows.size()) return {};
+    const CPELFM_PartInfo* part = m_workViews->FindPartOfFrame(windows[tabIndex]);
+    if (!part || !part->ownerSection) return {};
+    return part->ownerSection->name + QStringLiteral("::") + part->name;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tabBar && event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = TabToolTip(m_tabBar->tabAt(help->pos()));
+        if (!text.isEmpty()) {
+            QToolTip::showText(help->globalPos(), text.toHtmlEscaped(), m_tabBar);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    event->acceptProposedAction();
+    OnDropFiles(paths);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_host.AskSaveModified() == 1 || m_host.CloseCurrentFile() == 1) {
+        event->ignore();
+        return;
+    }
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kStateKey, saveState());
+    m_recentFiles.Save();
+    m_host.ReleaseAtClose();
+    event->accept();
+}

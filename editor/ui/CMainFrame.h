@@ -1,0 +1,112 @@
+#pragma once
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "RecentFileList.h"
+
+class CPELFM_SectionInfo;
+class COutputWnd;
+class CWorkViewManager;
+class IDialogPresenter;
+class IMainFrameHost;
+class IProfileTreePane;
+class IWorkView;
+class QAction;
+class QDockWidget;
+class QMdiArea;
+class QMenu;
+class QTabBar;
+class QToolBar;
+
+// The editor's top-level window: menus and toolbar from one command table, the profile tree
+// pane on the left, the output pane at the bottom and the part windows as tabs.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    using Handler = std::function<void()>;
+    // Whether the command is available right now.
+    using UpdateHandler = std::function<bool()>;
+
+    explicit CMainFrame(IMainFrameHost& host, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds bars, panes and the tab area and restores the stored look and window state.
+    bool Create();
+
+    void SetDialogPresenter(IDialogPresenter* presenter) { m_dialogs = presenter; }
+    QAction* Action(int id) const { return m_actions.value(id); }
+    // A command without a handler stays disabled.
+    void SetCommandHandler(int id, Handler handler, UpdateHandler update = {});
+    // Sets every command's enabled and checked state; skipped while the model is busy.
+    void UpdateCommandUi();
+
+    CWorkViewManager& WorkViewManager() { return *m_workViews; }
+    COutputWnd& OutputPane() { return *m_output; }
+    QDockWidget& ProfileTreeDock() { return *m_treeDock; }
+    QMdiArea& MdiArea() { return *m_mdi; }
+    QToolBar& ToolBar() { return *m_toolBar; }
+    // The tree pane's widget goes into the left dock; the pane is told what to select.
+    void SetProfileTreePane(QWidget* content, IProfileTreePane* pane);
+    IProfileTreePane* ProfileTreePane() const { return m_treePane; }
+    // The view of the active part window, null when none.
+    IWorkView* ActiveWorkView() const;
+
+    RecentFileList& RecentFiles() { return m_recentFiles; }
+    void RefreshRecentFileMenu();
+
+    int ApplicationLook() const { return m_look; }
+    void OnApplicationLook(int id);
+
+    void CloseSectionViews(CPELFM_SectionInfo* section);
+    void JumpToNodeFromOutputLine(const QString& sectionName, const QString& partName, int elementNumber,
+                                  int itemType);
+    // Opens the first dropped file when its extension is one the editor opens.
+    void OnDropFiles(const QStringList& paths);
+    // "section::part" of the part shown in the tab; empty for other tabs or while the model is busy.
+    QString TabToolTip(int tabIndex) const;
+    QTabBar* MdiTabBar() const { return m_tabBar; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Command {
+        Handler handler;
+        UpdateHandler update;
+    };
+
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePanes();
+    void CreateTabArea();
+    void ConnectUpdateTriggers();
+    void ShowCloseButtonOnActiveTabOnly();
+    void OnCommand(int id);
+    void OnWindowManager();
+    void OpenRecentFile(int index);
+
+    IMainFrameHost& m_host;
+    IDialogPresenter* m_dialogs = nullptr;
+    QHash<int, QAction*> m_actions;
+    QHash<int, Command> m_commands;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentAnchor = nullptr;
+    QMenu* m_toggleMenu = nullptr;
+    QAction* m_toggleAnchor = nullptr;
+    QList<QAction*> m_recentActions;
+    QToolBar* m_toolBar = nullptr;
+    QDockWidget* m_treeDock = nullptr;
+    COutputWnd* m_output = nullptr;
+    QMdiArea* m_mdi = nullptr;
+    QTabBar* m_tabBar = nullptr;
+    IProfileTreePane* m_treePane = nullptr;
+    std::unique_ptr<CWorkViewManager> m_workViews;
+    RecentFileList m_recentFiles;
+    int m_look;
+};

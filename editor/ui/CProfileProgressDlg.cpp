@@ -1,0 +1,85 @@
+#include "CProfileProgressDlg.h"
+
+#include <QCloseEvent>
+#include <QProgressBar>
+#include <QThread>
+#include <QVBoxLayout>
+#include <cstdint>
+
+#include "CheckEvents.h"
+#include "IDialogPresenter.h"
+#include "MessageBoxStyle.h"
+#include "ProfileCheckJob.h"
+#include "ProfileCheckWorker.h"
+
+CProfileProgressDlg::CProfileProgressDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("CProfileProgressDlg"));
+    setModal(true);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("Progress1060"));
+    m_progress->setRange(0, kCheckProgressScale);
+    m_progress->setValue(0);
+    m_progress->setMinimumWidth(320);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_progress);
+}
+
+CProfileProgressDlg::~CProfileProgressDlg() {
+    WaitForWorker();
+}
+
+int CProfileProgressDlg::DoModal(IDialogPresenter& presenter, const ProfileCheckJob& job,
+                                 QList<_ST_PEL_CHECK_MESSAGE>& messages) {
+    // Queued, so the worker starts only once the dialog's own event loop runs.
+    QMetaObject::invokeMethod(
+        this, [this, &job, &messages] { StartWorker(job, messages); }, Qt::QueuedConnection);
+    const int result = presenter.RunModal(*this);
+    m_returned = true;
+    WaitForWorker();
+    // Without a finished worker there are no findings to trust.
+    return m_finished ? result : -1;
+}
+
+void CProfileProgressDlg::StartWorker(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& messages) {
+    if (m_returned || m_thread) return;
+    m_thread.reset(QThread::create([this, &job, &messages] { ProfileCheckWorker(job, messages, this); }));
+    m_thread->start();
+}
+
+void CProfileProgressDlg::WaitForWorker() {
+    if (m_thread) m_thread->wait();
+}
+
+void CProfileProgressDlg::customEvent(QEvent* event) {
+    const auto wParam = [event] { return static_cast<const CheckEvent*>(event)->WParam(); };
+    switch (static_cast<int>(event->type())) {
+        case WM_CHECK_PROGRESS_RANGE:
+            m_progress->setRange(0, static_cast<int>(wParam()));
+            break;
+        case WM_CHECK_PROGRESS:
+            m_progress->setValue(static_cast<std::int16_t>(wParam()));
+            break;
+        case WM_CHECK_FINISHED:
+            m_finished = true;
+            done(IDOK);
+            break;
+        case WM_CHECK_SHOW:
+            show();
+            break;
+        default:
+            QDialog::customEvent(event);
+    }
+}
+
+// The worker owns the model until it has finished; leaving early would hand it back too soon.
+void CProfileProgressDlg::reject() {
+    if (m_finished) QDialog::reject();
+}
+
+void CProfileProgressDlg::closeEvent(QCloseEvent* event) {
+    if (m_finished)
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QEvent>
+
+// Events the check worker and the plug-in's check post to the progress dialog. The type numbers
+// are the message numbers the check was designed with (the user range begins at 1024).
+inline constexpr int WM_USER = 0x0400;
+inline constexpr int WM_CHECK_PROGRESS_RANGE = WM_USER + 200;  // wParam: upper bound
+inline constexpr int WM_CHECK_PROGRESS = WM_USER + 201;        // wParam: position
+inline constexpr int WM_CHECK_FINISHED = WM_USER + 202;
+inline constexpr int WM_CHECK_SHOW = WM_USER + 203;
+
+// The progress scale of a check run.
+inline constexpr int kCheckProgressScale = 120;
+
+class CheckEvent : public QEvent {
+public:
+    CheckEvent(int message, qintptr wParam) : QEvent(static_cast<QEvent::Type>(message)), m_wParam(wParam) {}
+    qintptr WParam() const { return m_wParam; }
+
+private:
+    qintptr m_wParam;
+};
+
+// Posts a check event; safe from any thread. A null target drops it.
+void PostCheckEvent(QObject* target, int message, qintptr wParam = 0);

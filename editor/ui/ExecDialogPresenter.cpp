@@ -1,0 +1,7 @@
+#include "ExecDialogPresenter.h"
+
+#include <QDialog>
+
+int ExecDialogPresenter::RunModal(QDialog& dialog) {
+    return dialog.exec();
+}

@@ -1,0 +1,79 @@
+#include "ProfileCheckRun.h"
+
+#include "CMainFrame.h"
+#include "COutputWnd.h"
+#include "CProfileProgressDlg.h"
+#include "IWorkView.h"
+#include "ProfileCheckWorker.h"
+#include "ResourceMessage.h"
+
+namespace {
+
+// Clears the re-entrancy flag on every way out, exceptions included.
+class RunningFlag {
+public:
+    explicit RunningFlag(int& flag) : m_flag(flag) { m_flag = 1; }
+    ~RunningFlag() { m_flag = 0; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    int& m_flag;
+};
+
+QString Number(int value) {
+    return QString::number(value);
+}
+
+}  // namespace
+
+int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
+    if (context.checkRunning) return 0;
+    RunningFlag running(context.checkRunning);
+
+    if (context.frame)
+        if (IWorkView* view = context.frame->ActiveWorkView()) view->FinishCellEdit();
+    context.checkMessages.clear();
+
+    int shown = -1;
+    {
+        CProfileProgressDlg dialog(context.frame);
+        shown = dialog.DoModal(context.dialogs, context.job, context.checkMessages);
+    }
+    if (shown == -1) return 1;
+
+    const CheckFindingCounts counts = CountCheckFindings(context.checkMessages);
+    if (context.frame) {
+        COutputWnd& output = context.frame->OutputPane();
+        output.ShowCheckResults(
+            FormatResourceMessage(context.strings, {Number(counts.errors), Number(counts.warnings)},
+                                  IDS_CHECK_SUMMARY),
+            context.checkMessages);
+        output.BringToFront();
+    }
+
+    if (counts.errors > 0) {
+        if (counts.warnings > 0)
+            ShowResourceMessage(context.strings, context.messages,
+                                {Number(counts.errors), Number(counts.warnings)},
+                                IDS_CHECK_ERRORS_AND_WARNINGS, MB_ICONERROR);
+        else
+            ShowResourceMessage(context.strings, context.messages, {Number(counts.errors)}, IDS_CHECK_ERRORS,
+                                MB_ICONERROR);
+        return 1;
+    }
+    if (counts.warnings > 0) {
+        if (forExport) {
+            const QString question =
+                FormatResourceMessage(context.strings, {}, IDS_CHECK_EXPORT_WITH_WARNINGS);
+            if (ShowMessageBox(context.messages, question, QString(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+                return 1;
+        } else {
+            ShowResourceMessage(context.strings, context.messages, {Number(counts.warnings)},
+                                IDS_CHECK_WARNINGS, MB_ICONERROR);
+        }
+    } else if (!forExport) {
+        ShowResourceMessage(context.strings, context.messages, {}, IDS_CHECK_NO_PROBLEMS, MB_ICONINFORMATION);
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QList>
+
+#include "PluginRecords.h"
+
+class CPELFM_ProfileInfo;
+class QObject;
+struct ProfileCheckJob;
+
+// Message ids of the editor's own findings.
+inline constexpr int IDS_CHECK_UNCLAIMED_COMM_IF_TYPE = 62078;
+inline constexpr int IDS_CHECK_RESERVED_SECTION_NAME = 62110;
+inline constexpr int IDS_CHECK_RESERVED_PART_NAME = 62111;
+inline constexpr int IDS_CHECK_RESERVED_PART_LABEL2 = 62112;
+inline constexpr int IDS_OPERATION_FAILED = 10008;
+
+struct CheckFindingCounts {
+    int errors = 0;    // level 0
+    int warnings = 0;  // level 1
+};
+
+// The worker thread's whole run: the plug-in's check, the editor's own checks and the
+// device-model checks, with progress posted to the dialog (null: nothing posted). It always
+// ends by posting WM_CHECK_FINISHED; anything thrown becomes an error finding.
+void ProfileCheckWorker(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& messages, QObject* dialog);
+
+// Loads every part that is not loaded yet.
+void EnsureAllPartsLoaded(CPELFM_ProfileInfo& root);
+
+CheckFindingCounts CountCheckFindings(const QList<_ST_PEL_CHECK_MESSAGE>& messages);
