@@ -158,16 +158,19 @@ TEST_F(ItemValueTest, AccessorsRefuseOtherKindsAndItemsWithoutValues) {
          [](CPELFM_ItemInfo* i) {
              QList<CPELFM_ItemInfo*> o;
              i->SplitAngleItems(o);
+             DeleteItemArray(o);
          }},
         {"SplitListItems",
          [](CPELFM_ItemInfo* i) {
              QList<CPELFM_ItemInfo*> o;
              i->SplitListItems(o);
+             DeleteItemArray(o);
          }},
         {"ExpandListItems",
          [](CPELFM_ItemInfo* i) {
              QList<CPELFM_ItemInfo*> o;
              i->ExpandListItems(o);
+             DeleteItemArray(o);
          }},
         {"GetReferencedElem", [](CPELFM_ItemInfo* i) { i->GetReferencedElem(); }},
         {"GetReferencedPart", [](CPELFM_ItemInfo* i) { i->GetReferencedPart(); }},
@@ -176,6 +179,7 @@ TEST_F(ItemValueTest, AccessorsRefuseOtherKindsAndItemsWithoutValues) {
          [](CPELFM_ItemInfo* i) {
              QList<CPELFM_ItemInfo*> o;
              i->SplitConditionItems(o);
+             DeleteItemArray(o);
          }},
         {"GetMemberTypeElem", [](CPELFM_ItemInfo* i) { i->GetMemberTypeElem(); }},
     };
@@ -332,7 +336,8 @@ TEST_F(ItemValueTest, FindItemFollowsReferencesToTheGivenDepth) {
     EXPECT_EQ(e1->FindItem(DATATYPE, 3), nullptr);  // no reference item at all
 
     CPELFM_ElemInfo* viaList = AddElem(partX, "ViaList");
-    AddItem(viaList, REF_MEMORY, {"x"});  // REF_MEMORY is preferred, but resolves to nothing
+    std::unique_ptr<CPELFM_ItemInfo> refMemory(
+        AddItem(viaList, REF_MEMORY, {"x"}));  // REF_MEMORY is preferred, but resolves to nothing
     EXPECT_EQ(viaList->FindItem(DATATYPE, 1), nullptr);
     viaList->RemoveItem(REF_MEMORY);
     AddItem(viaList, REF_PARAM, {"Dev.ParamPart.*", "X"});
