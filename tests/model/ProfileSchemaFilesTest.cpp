@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "XmlDocument.h"
@@ -97,6 +100,21 @@ TEST_P(ProfileSchemaFiles, AcceptsTheLargestWriterDocumentAndTheSmallest) {
     XmlDocument empty = XmlDocument::Create();
     empty.CreateDocumentElement(QStringLiteral("p:profile"), Ns(GetParam().version));
     EXPECT_EQ(Validate(empty), QString());
+}
+
+// An independent validator agrees: xmllint compiles the schema and accepts the same document.
+TEST_P(ProfileSchemaFiles, XmllintAcceptsSchemaAndDocument) {
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    if (xmllint.isEmpty()) GTEST_SKIP() << "xmllint is not installed";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("largest.pelp"));
+    BuildDocument(GetParam()).SaveFile(path, XmlFormat::Compact);
+    QProcess p;
+    p.start(xmllint,
+            {QStringLiteral("--noout"), QStringLiteral("--schema"),
+             QStringLiteral(PEL_OUT_DIR "/Schema/%1/PeloraSchema.xsd").arg(GetParam().version), path});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
 }
 
 TEST_P(ProfileSchemaFiles, RefusesItemsTheFormatDoesNotHave) {
