@@ -14,6 +14,7 @@
 #include "QtPrinters.h"
 #include "XmlDocument.h"
 #include "XmlError.h"
+#include "XmlOutline.h"
 
 namespace {
 
@@ -31,18 +32,6 @@ const Format kFormats[] = {
 
 void PrintTo(const Format& f, std::ostream* os) {
     *os << f.file;
-}
-
-// name[label]{children} or name(text); every element must be "p:" in the plug-in's namespace.
-QString Outline(const XmlNode& node, const QString& ns) {
-    QString out = node.LocalName();
-    if (node.Prefix() != "p" || node.NamespaceUri() != ns) out += "!ns";
-    if (node.HasAttribute("label")) out += "[" + node.Attribute("label") + "]";
-    const QList<XmlNode> children = node.ChildElements();
-    if (children.isEmpty()) return out + "(" + node.Text() + ")";
-    QStringList parts;
-    for (const XmlNode& c : children) parts << Outline(c, ns);
-    return out + "{" + parts.join(",") + "}";
 }
 
 class ProfileWriterTest : public ::testing::TestWithParam<Format> {
@@ -64,7 +53,7 @@ protected:
         const XmlNode profile = doc.DocumentElement();
         EXPECT_EQ(profile.LocalName(), "profile");
         QStringList parts;
-        for (const XmlNode& c : profile.ChildElements()) parts << Outline(c, ns);
+        for (const XmlNode& c : profile.ChildElements()) parts << XmlOutline(c, ns);
         return parts.join(",");
     }
 
@@ -92,7 +81,7 @@ TEST_P(ProfileWriterTest, RootDeclaresNamespaceAndSchemaLocationOnly) {
     EXPECT_EQ(profile.QualifiedName(), "p:profile");
     EXPECT_EQ(profile.NamespaceUri(), ns);
     EXPECT_EQ(profile.Attribute("xsi:schemaLocation"), ns + " PeloraSchema.xsd");
-    EXPECT_EQ(Outline(profile.FirstChildElement(), ns), "file[F]()");
+    EXPECT_EQ(XmlOutline(profile.FirstChildElement(), ns), "file[F]()");
 }
 
 TEST_P(ProfileWriterTest, SectionsAndPartsGoInKindOrder) {
