@@ -60,32 +60,6 @@ void WriteTrimmedText(XmlNode& parent, const QString& name, QString& text) {
     holder.AppendElement(kPrefix + QStringLiteral("item")).AppendText(text);
 }
 
-// Until the model classifies values itself: the two outcomes the writer acts on.
-int AnalyzeForWriting(const CPELFM_ItemInfo& item) {
-    if (item.values.isEmpty()) throw CPELFM_InvalidDescException();
-    if (item.values.size() > 1) return VALUE_LIST;
-    switch (item.itemType) {
-        case CATEGORY:
-        case NAME:
-        case DATA:
-        case COMMENT:
-            return VALUE_TEXT;
-        case REF_MEMORY:
-        case REF_PARAM:
-            return VALUE_REFERENCE;
-        default:
-            break;
-    }
-    const QString& text = item.values.first().text;
-    if (item.itemType == READ_CONDITION) {
-        for (const char* op : {"==", "!=", "<", ">", "&&", "||"}) {
-            if (text.indexOf(QLatin1String(op), 1) > 0) return VALUE_CONDITION;
-        }
-    }
-    return item.values.first().dataKind == ProfileInnerConst::DATA_ENUM_REF_ITEM ? VALUE_ENUM_REF
-                                                                                 : VALUE_TEXT;
-}
-
 }  // namespace
 
 int ProfileXmlWriter::WriteProfileXml(CProfilePlugin& plugin, const QString& path, CPELFM_ProfileInfo* root) {
@@ -185,7 +159,7 @@ void ProfileXmlWriter::WriteItemXml(const CProfilePlugin& plugin, XmlNode& membe
                                     CPELFM_ItemInfo& item) {
     // Classified afresh: a cached kind may predate the last edit, and a stale "single value" would
     // export a list as its first value only.
-    const int kind = AnalyzeForWriting(item);
+    const int kind = item.AnalyzeValue();
     const QString itemName = kPrefix + plugin.Settings().ItemTagName(item.itemType);
     if (kind != VALUE_LIST || item.values.size() <= 1) {
         const QString text = item.GetFirstValue();
