@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "MapStringSource.h"
 #include "NewProfileFile.h"
 #include "PluginApi.h"
+#include "ProfileTreeDump.h"
 #include "QtPrinters.h"
 #include "XmlDocument.h"
 #include "XmlOutline.h"
@@ -59,12 +61,13 @@ struct Format {
     const char* file;
     const char* specVersion;
     const char* language;
+    const char* schemaFolder;
 };
 
 const Format kFormats[] = {
-    {"PublicPlugin/PeloraMachine_3.so", "3.0", "ja"},
-    {"PublicPlugin/PeloraMachine_2.so", "2.0", "ja"},
-    {"PublicPlugin/PeloraMachine.so", "1.1", "en"},
+    {"PublicPlugin/PeloraMachine_3.so", "3.0", "ja", "3"},
+    {"PublicPlugin/PeloraMachine_2.so", "2.0", "ja", "2"},
+    {"PublicPlugin/PeloraMachine.so", "1.1", "en", "1"},
 };
 
 void PrintTo(const Format& f, std::ostream* os) {
@@ -177,6 +180,57 @@ TEST_P(NewProfileFileTest, ReadOnlyFileFromBeforeIsReplaced) {
     QString path;
     ASSERT_EQ(CreateNewProfileFile(sources, Record(), &path), 0);
     EXPECT_EQ(XmlDocument::LoadFile(path).DocumentElement().ChildElements().size(), 2);
+}
+
+// The whole way of a new profile: created from the templates, opened by the project reader, filled in,
+// written by the format's writer, accepted by xmllint against the format's schema and read back by
+// the schema-checked loader into the same tree.
+TEST_P(NewProfileFileTest, NewProfileSavesValidAndReadsBackUnchanged) {
+    ExtraDeviceModel extra({_ST_CT_ELEM_INFO{"Languages", "l2", "COMMON", "n", "STRING(12)", {"ja", "en"}}});
+    sources.deviceModelPlugins = {&extra};
+    QString projectPath;
+    ASSERT_EQ(CreateNewProfileFile(sources, Record(), &projectPath), 0);
+
+    CPELFM_ProfileInfo project(projectPath, 0);
+    EXPECT_EQ(project.profileSpecVersion, GetParam().specVersion);
+    EXPECT_EQ(project.language, GetParam().language);
+    ASSERT_EQ(project.sections.size(), 2);
+    CPELFM_PartInfo* deviceInfo = project.sections[1]->parts.value(0);
+    ASSERT_NE(deviceInfo, nullptr);
+    CPELFM_ElemInfo* languages = deviceInfo->FindElemByLabel("Languages");
+    ASSERT_NE(languages, nullptr);
+    const CPELFM_ItemInfo* data = languages->items.value(languages->FindItemIndex(DATA));
+    ASSERT_NE(data, nullptr);
+    ASSERT_EQ(data->values.size(), 2);
+    EXPECT_EQ(data->values[1].text, "en");
+
+    // What the author fills in before the profile is created; every template item now has a value.
+    for (CPELFM_PartInfo* part : {project.sections[0]->parts.value(0), deviceInfo}) {
+        QList<CPELFM_ElemInfo*> elems;
+        part->GetElems(elems);
+        for (CPELFM_ElemInfo* e : elems) {
+            for (CPELFM_ItemInfo* i : e->items) {
+                if (i->GetFirstValue().isEmpty())
+                    i->SetFirstValue(i->itemType == DATATYPE ? "STRING(16)" : "x");
+            }
+        }
+    }
+    const QString before = DumpTree(project);
+    const QString pelp = program.filePath("new.pelp");
+    ASSERT_EQ(sources.profilePlugin->SaveProfile(pelp, &project), 1);
+
+    QProcess lint;
+    lint.start("xmllint",
+               {"--noout", "--nonet", "--schema",
+                QString(PEL_OUT_DIR) + "/Schema/" + GetParam().schemaFolder + "/PeloraSchema.xsd", pelp});
+    ASSERT_TRUE(lint.waitForFinished(60000));
+    EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
+
+    const auto back = CPELFM_ProfileInfo::LoadWithSchemaCheck(
+        pelp, QString(PEL_OUT_DIR) + "/Schema/%s/PeloraSchema.xsd", 0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(DumpTree(*back), before);
+    EXPECT_EQ(back->profileSpecVersion, GetParam().specVersion);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, NewProfileFileTest, ::testing::ValuesIn(kFormats),

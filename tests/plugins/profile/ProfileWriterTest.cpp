@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -11,10 +12,12 @@
 #include "PELFMExceptions.h"
 #include "PluginApi.h"
 #include "ProfileTreeBuilder.h"
+#include "ProfileTreeDump.h"
 #include "QtPrinters.h"
 #include "XmlDocument.h"
 #include "XmlError.h"
 #include "XmlOutline.h"
+#include "XmlSchema.h"
 
 namespace {
 
@@ -22,13 +25,26 @@ struct Format {
     const char* file;
     bool hasReadCondition;
     bool hasRelation;
+    const char* schemaFolder;
 };
 
 const Format kFormats[] = {
-    {"PublicPlugin/PeloraMachine_3.so", true, true},
-    {"PublicPlugin/PeloraMachine_2.so", true, false},
-    {"PublicPlugin/PeloraMachine.so", false, false},
+    {"PublicPlugin/PeloraMachine_3.so", true, true, "3"},
+    {"PublicPlugin/PeloraMachine_2.so", true, false, "2"},
+    {"PublicPlugin/PeloraMachine.so", false, false, "1"},
 };
+
+QString SchemaPath(const char* folder) {
+    return QString(PEL_OUT_DIR) + "/Schema/" + folder + "/PeloraSchema.xsd";
+}
+
+// xmllint's verdict, an independent validator: "" when the file is valid.
+QString Xmllint(const QString& schema, const QString& file) {
+    QProcess p;
+    p.start("xmllint", {"--noout", "--nonet", "--schema", schema, file});
+    if (!p.waitForFinished(60000)) return "xmllint did not finish";
+    return p.exitCode() == 0 ? QString() : QString::fromUtf8(p.readAllStandardError());
+}
 
 void PrintTo(const Format& f, std::ostream* os) {
     *os << f.file;
@@ -226,6 +242,58 @@ TEST_P(ProfileWriterTest, ReadOnlyTargetIsReplaced) {
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
     AddSection(root, SECTION_FILE, "F");
     EXPECT_EQ(SaveAndOutline(), "file[F]()");
+}
+
+// Every section and part kind with every item kind the format writes for it, lists, enumeration
+// references, Japanese and markup characters: the file validates against the format's schema and
+// reads back through the schema-checked loader into the same tree.
+TEST_P(ProfileWriterTest, RichProfileValidatesAndReadsBackUnchanged) {
+    const std::pair<int, std::vector<int>> layout[] = {
+        {SECTION_FILE, {PART_FILE_INFO}},
+        {SECTION_DEVICE, {PART_DEVICE_INFO, PART_DEVICE_IF, PART_DEVICE_IF}},
+        {SECTION_COMM_IF, {PART_COMM_IF_INFO, PART_COMM_IF_VARIABLE, PART_COMM_IF_CONFIGURATION, PART_ENUM}},
+        {SECTION_BLOCK, {PART_BLOCK_INFO, PART_BLOCK_MEMORY, PART_BLOCK_PARAM, PART_ENUM}},
+        {SECTION_BLOCK, {PART_BLOCK_INFO}},
+    };
+    int n = 0;
+    for (const auto& [sectionKind, partKinds] : layout) {
+        ++n;
+        CPELFM_SectionInfo* s =
+            AddSection(root, sectionKind, QString("Sec%1").arg(n), QString::fromUtf8("説明 & <%1>").arg(n));
+        for (int partKind : partKinds) {
+            ++n;
+            CPELFM_PartInfo* p =
+                AddPart(s, partKind, QString("Part%1").arg(n), n % 2 ? "L2" : "", n % 3 ? "" : "c\"d\"");
+            QList<int> kinds;
+            plugin->GetItemKindsOfPart(partKind, kinds);
+            for (int row = 0; row < 2; ++row) {
+                CPELFM_ElemInfo* e = AddElem(p, QString("E%1_%2").arg(n).arg(row), {});
+                for (int kind : kinds) {
+                    if (kind == LABEL) continue;
+                    if (kind == DATATYPE && row == 1) {
+                        AddItem(e, {kind, {"EnumType"}, ProfileInnerConst::DATA_ENUM_REF_ITEM});
+                    } else if (kind == DATA && row == 1) {
+                        AddItem(e, {kind, {"1", QString::fromUtf8("二"), "3"}});
+                    } else if (kind == COMMENT) {
+                        AddItem(e, {kind, {"line 1\nline 2"}});
+                    } else {
+                        AddItem(e, {kind, {QString("v%1 <&>").arg(kind)}});
+                    }
+                }
+            }
+        }
+    }
+    const QString before = DumpTree(root);
+    ASSERT_EQ(plugin->SaveProfile(path, &root), 1);
+
+    const XmlSchema schema = XmlSchema::LoadFile(SchemaPath(GetParam().schemaFolder));
+    EXPECT_EQ(schema.Validate(XmlDocument::LoadFile(path)), QString());
+    EXPECT_EQ(Xmllint(SchemaPath(GetParam().schemaFolder), path), QString());
+
+    const auto back = CPELFM_ProfileInfo::LoadWithSchemaCheck(
+        path, QString(PEL_OUT_DIR) + "/Schema/%s/PeloraSchema.xsd", 0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(DumpTree(*back), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, ProfileWriterTest, ::testing::ValuesIn(kFormats), [](const auto& info) {
