@@ -16,6 +16,7 @@
 #include "IStringSource.h"
 #include "InvalidArgumentError.h"
 #include "ModelLookup.h"
+#include "PELFMExceptions.h"
 #include "ProfileInnerConst.h"
 #include "ResourceMessage.h"
 #include "VersionText.h"
@@ -52,6 +53,33 @@ bool RootAttribute(const XmlNode& root, const QString& name, QString& value) {
     if (!root.HasAttribute(name)) return false;
     value = root.Attribute(name);
     return true;
+}
+
+// The type ids a DATA item names: each single value of a list ("Part.*" expanded), else its first value.
+void AppendTypeIds(CPELFM_ItemInfo* item, QStringList& out) {
+    try {
+        if (item->AnalyzeValue() == VALUE_LIST) {
+            QList<CPELFM_ItemInfo*> single;
+            try {
+                item->SplitListItems(single);
+            } catch (...) {
+                DeleteItemArray(single);
+                throw;
+            }
+            for (const CPELFM_ItemInfo* one : std::as_const(single)) {
+                if (!one->values.isEmpty()) out.append(one->values.first().text);
+            }
+            DeleteItemArray(single);
+            return;
+        }
+    } catch (const CPELFM_ExceptionBase&) {
+        // A list naming a part that does not exist: its values still count as written, so a type that
+        // no device model claims cannot slip through.
+        for (const ProfileInnerConst::_ST_PELFM_DATAINFO& data : std::as_const(item->values))
+            out.append(data.text);
+        return;
+    }
+    out.append(item->values.first().text);
 }
 
 }  // namespace
@@ -223,11 +251,8 @@ void CCommonUtility::CollectCommIfTypeIds() {
             CPELFM_ElemInfo* elem = part->FindElemByLabel(QStringLiteral("CommIFTypeID"));
             if (elem == nullptr) continue;
             const int index = elem->FindItemIndex(DATA);
-            if (index < 0) continue;
-            // Several values are listed one by one; a single value is taken as it stands.
-            for (const ProfileInnerConst::_ST_PELFM_DATAINFO& data : elem->items[index]->values) {
-                commIfTypeIds.append(data.text);
-            }
+            if (index < 0 || elem->items[index]->values.isEmpty()) continue;
+            AppendTypeIds(elem->items[index], commIfTypeIds);
         }
     }
 }

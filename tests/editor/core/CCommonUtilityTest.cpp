@@ -295,4 +295,24 @@ TEST_F(CCommonUtilityTest, CommIfTypesAreOfferedToTheDeviceModels) {
     EXPECT_EQ(utility.HasUnclaimedCommIfTypeId(), 0);
 }
 
+TEST_F(CCommonUtilityTest, ListedTypesAreCollectedOneByOne) {
+    utility.openProfile = new CPELFM_ProfileInfo;
+    CPELFM_SectionInfo* comm = AddSection(*utility.openProfile, SECTION_COMM_IF, "Comm");
+    CPELFM_PartInfo* conn = AddPart(comm, PART_COMM_IF_VARIABLE, "Conn");
+    AddDataElem(conn, "A", {QStringLiteral("1")});
+    AddDataElem(conn, "B", {QStringLiteral("2")});
+    AddDataElem(AddPart(comm, PART_COMM_IF_INFO, "Info"), "CommIFTypeID",
+                {QStringLiteral("FAKE_IF"), QStringLiteral("Conn.*")});
+    utility.CollectCommIfTypeIds();
+    EXPECT_EQ(utility.commIfTypeIds, (QStringList{"FAKE_IF", "Conn.A", "Conn.B"}));
+    EXPECT_EQ(utility.HasUnclaimedCommIfTypeId(), 1);
+
+    // A list naming a missing part keeps its values as written.
+    AddDataElem(AddPart(comm, PART_COMM_IF_INFO, "Other"), "CommIFTypeID",
+                {QStringLiteral("FAKE_IF"), QStringLiteral("Nope.*")});
+    utility.CollectCommIfTypeIds();
+    EXPECT_EQ(utility.commIfTypeIds, (QStringList{"FAKE_IF", "Conn.A", "Conn.B", "FAKE_IF", "Nope.*"}));
+    utility.CloseProfile();
+}
+
 }  // namespace
