@@ -142,11 +142,12 @@ public:
 
     CPELFM_PartInfo* part;
     QList<int> columnKinds;  // kind of column c at c - 1
+    int extraColumns = 0;    // columns the grid has but cannot name (ColumnItemKind throws)
     QStringList log;
 
     CPELFM_PartInfo* GridPart() override { return part; }
     int GridRowCount() override { return part->ElemCount() + 1; }
-    int GridColumnCount() override { return static_cast<int>(columnKinds.size()) + 1; }
+    int GridColumnCount() override { return static_cast<int>(columnKinds.size()) + 1 + extraColumns; }
     int ColumnItemKind(int column) override;
     void RefreshGridCells(int r1, int c1, int r2, int c2) override;
     void SelectGridRange(int r1, int c1, int r2, int c2) override;

@@ -107,7 +107,7 @@ struct DeleteRangeCase {
 };
 
 TEST_F(ElemItemTest, DeleteRangeIsCheckedBeforeAnythingChanges) {
-    const DeleteRangeCase cases[] = {{1, 3, true}, {4, 0, true}, {2, 3, false}, {1, 4, false},
+    const DeleteRangeCase cases[] = {{1, 3, true},  {4, 0, true},   {2, 3, false}, {1, 4, false},
                                      {0, 0, false}, {1, -1, false}, {5, 0, false}};
     for (const DeleteRangeCase& c : cases) {
         auto* command = new DelElemCommand;
@@ -263,10 +263,14 @@ struct HeaderCase {
 
 TEST_F(ElemItemTest, HeaderValuesRefreshTheRootTextOnEveryStep) {
     const HeaderCase cases[] = {
-        {PART_DEVICE_INFO, "Version", DATA, true},       {PART_DEVICE_INFO, "devicemodel", DATA, true},
-        {PART_DEVICE_INFO, "DisplayVersionValue", DATA, true}, {PART_FILE_INFO, "LANGUAGE", DATA, true},
-        {PART_DEVICE_INFO, "Vendor", DATA, false},       {PART_DEVICE_INFO, "Version", NAME, false},
-        {PART_FILE_INFO, "Version", DATA, false},        {PART_DEVICE_IF, "Version", DATA, false},
+        {PART_DEVICE_INFO, "Version", DATA, true},
+        {PART_DEVICE_INFO, "devicemodel", DATA, true},
+        {PART_DEVICE_INFO, "DisplayVersionValue", DATA, true},
+        {PART_FILE_INFO, "LANGUAGE", DATA, true},
+        {PART_DEVICE_INFO, "Vendor", DATA, false},
+        {PART_DEVICE_INFO, "Version", NAME, false},
+        {PART_FILE_INFO, "Version", DATA, false},
+        {PART_DEVICE_IF, "Version", DATA, false},
     };
     for (const HeaderCase& c : cases) {
         World world;
@@ -278,7 +282,8 @@ TEST_F(ElemItemTest, HeaderValuesRefreshTheRootTextOnEveryStep) {
         ASSERT_TRUE(GetCommandManager()->Execute(command));
         GetCommandManager()->Undo();
         GetCommandManager()->Redo();
-        EXPECT_EQ(world.frame.tree.log.count("refreshRoot"), c.refresh ? 3 : 0) << c.label << " " << c.partType;
+        EXPECT_EQ(world.frame.tree.log.count("refreshRoot"), c.refresh ? 3 : 0)
+            << c.label << " " << c.partType;
     }
 }
 

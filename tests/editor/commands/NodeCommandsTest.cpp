@@ -231,7 +231,8 @@ TEST(PasteNodeName, DecimalTextAddition) {
     EXPECT_EQ(Internal::AddToDecimalText("999", 1), "1000");
     EXPECT_EQ(Internal::AddToDecimalText("0", 0), "0");
     EXPECT_EQ(Internal::AddToDecimalText("5", 123), "128");
-    EXPECT_EQ(Internal::AddToDecimalText("99999999999999999999", 18446744073709551615ull), "118446744073709551614");
+    EXPECT_EQ(Internal::AddToDecimalText("99999999999999999999", 18446744073709551615ull),
+              "118446744073709551614");
 }
 
 TEST_F(NodeTest, PastingAPartTwiceIntoItsSectionNumbersTheCopies) {
@@ -260,7 +261,8 @@ TEST_F(NodeTest, PastingOntoAPartInsertsAfterIt) {
 
 TEST_F(NodeTest, PastingSections) {
     ASSERT_TRUE(Paste(b2, b1));
-    EXPECT_EQ(SectionNames(w.root()), QStringList({"File", "B5", "B1", "B2", "B3", "B4"})) << "before the target";
+    EXPECT_EQ(SectionNames(w.root()), QStringList({"File", "B5", "B1", "B2", "B3", "B4"}))
+        << "before the target";
     manager().Undo();
     ASSERT_TRUE(Paste(b1, nullptr));
     EXPECT_EQ(SectionNames(w.root()), QStringList({"File", "B1", "B2", "B3", "B4", "B5"}))

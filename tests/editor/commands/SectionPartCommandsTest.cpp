@@ -80,7 +80,8 @@ TEST_F(SectionPartTest, SectionTemplateItemsJoinAllData) {
     CPELFM_PartInfo* part = command->Section()->parts[0];
     CPELFM_ElemInfo* a = part->Elems()[0];
     EXPECT_EQ(a->ownerPart, part);
-    EXPECT_EQ(ItemDump(a), QStringList({"2[1:A_l2]", "3[1:A_cat]", "4[1:A_name]", "5[1:A_type]", "6[1:1\n2]"}));
+    EXPECT_EQ(ItemDump(a),
+              QStringList({"2[1:A_l2]", "3[1:A_cat]", "4[1:A_name]", "5[1:A_type]", "6[1:1\n2]"}));
     EXPECT_EQ(ItemDump(part->Elems()[1]).last(), "6[1:]");
     for (CPELFM_ItemInfo* item : a->items) EXPECT_EQ(item->ownerElem, a);
 }
