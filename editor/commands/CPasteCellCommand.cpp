@@ -54,9 +54,14 @@ void CPasteCellCommand::InitWithValues(IPartGridView* view, int rowCount, int fi
 IPartGridView* CPasteCellCommand::FindView(IWorkViewManager& views) {
     if (!m_part || !m_part->ownerSection) return nullptr;
     const QString sectionName = m_part->ownerSection->name;
-    if (IPartGridView* view = views.FindPartView(sectionName, m_part->name)) return view;
-    views.OpenPartView(0, m_part);
-    return views.FindPartView(sectionName, m_part->name);
+    IPartGridView* view = views.FindPartView(sectionName, m_part->name);
+    if (!view) {
+        views.OpenPartView(0, m_part);
+        view = views.FindPartView(sectionName, m_part->name);
+    }
+    // Windows are found by names, which a loaded file may repeat: the window of a namesake
+    // part would map rows and columns onto the wrong elements.
+    return view && view->GridPart() == m_part ? view : nullptr;
 }
 
 bool CPasteCellCommand::Execute() {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "CPELFM_ElemInfo.h"
@@ -22,6 +23,11 @@
 #include "IProfilePlugin.h"
 #include "IProfileTreePane.h"
 #include "IWorkViewManager.h"
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace CommandTest {
 

@@ -124,6 +124,21 @@ TEST_F(PasteCellTest, OpensTheViewWhenNoneIsOpenAndFailsWithoutOne) {
     EXPECT_TRUE(manager().CanRedo()) << "the failed paste left the redo history alone";
 }
 
+TEST_F(PasteCellTest, TheWindowOfANamesakePartIsNeverWritten) {
+    // A loaded file may repeat names; windows are found by them.
+    CPELFM_SectionInfo* twin = AddSection(w.root(), "Blk", SECTION_BLOCK);
+    CPELFM_PartInfo* namesake = AddPart(*twin, "Mem", PART_BLOCK_MEMORY);
+    AddElem(*namesake, "N1");
+    FakeGridView initial(part, w.frame.views.columnKinds);
+    w.frame.views.ClosePartView(part);
+    w.frame.views.Open(namesake);
+    const QString before = DumpProfile(w.root());
+    auto* command = new CPasteCellCommand;
+    command->Init(&initial, 1, 1, 1, 1, "X");
+    EXPECT_FALSE(manager().Execute(command));
+    EXPECT_EQ(DumpProfile(w.root()), before);
+}
+
 TEST_F(PasteCellTest, AColumnTheGridCannotNameThrowsBeforeAnyCellChanges) {
     view->extraColumns = 1;
     const QString before = DumpProfile(w.root());
