@@ -51,6 +51,7 @@ QString DumpItem(const CPELFM_ItemInfo* item);
 class FakeProfilePlugin : public IProfilePlugin {
 public:
     QList<_ST_CT_ELEM_INFO> blockInfo, commIfInfo, deviceIf, blockMemory, blockParam;
+    QString namespaceUri = "http://pelora.example/peloraformachine/ver3/";
     int templateCalls = 0;
 
     void GetPluginInfo(_ST_CT_PLUGININFO&) override {}
@@ -66,7 +67,7 @@ public:
     void GetDeviceIfTemplates(QList<_ST_CT_ELEM_INFO>* t) override { Fill(t, deviceIf); }
     void GetBlockMemoryTemplates(QList<_ST_CT_ELEM_INFO>* t) override { Fill(t, blockMemory); }
     void GetBlockParamTemplates(QList<_ST_CT_ELEM_INFO>* t) override { Fill(t, blockParam); }
-    QString GetNamespaceUri() override { return {}; }
+    QString GetNamespaceUri() override { return namespaceUri; }
     void CheckProfile(ICheckProgressSink*, CPELFM_ProfileInfo*, QList<_ST_PEL_CHECK_MESSAGE>&) override {}
     void SetDeviceModelPluginKind(int) override {}
     void GetItemKindsOfPart(int, QList<int>&) override {}

@@ -1,9 +1,12 @@
 // Many seeded sequences of commands of every kind over generated profiles: undoing all of them
 // gives back the profile as it was, redoing all of them the profile as it was after the
-// sequence; a command that fails or throws leaves the profile untouched.
+// sequence, both step by step and as the project file the editor writes, byte for byte;
+// a command that fails or throws leaves the profile untouched.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <functional>
 #include <random>
 #include <typeinfo>
@@ -22,6 +25,8 @@
 #include "CommandTestWorld.h"
 #include "DelElemCommand.h"
 #include "MacroCommand.h"
+#include "MapStringSource.h"
+#include "ProjectXmlWriter.h"
 
 using namespace CommandTest;
 
@@ -31,6 +36,25 @@ constexpr int kSequences = 1000;
 constexpr int kMaxCommands = 24;
 
 const QList<int> kColumns = {LABEL, LABEL2, NAME, DATATYPE, DATA, RANGE, ACCESS, COMMENT, REF_PARAM};
+
+// The project file of the profile as the editor saves it.
+QByteArray ProjectFile(CPELFM_ProfileInfo& root, IProfilePlugin& plugin, const QString& path) {
+    static const MapStringSource texts{
+        {IDS_PROJECT_XML_PREFIX, "p:"},
+        {IDS_PROJECT_XML_ROOT, "p:profile"},
+        {IDS_PROJECT_XML_ROOT_ATTR_NAME, "xmlns:xsi"},
+        {IDS_PROJECT_XML_ROOT_ATTR_VALUE, "http://www.w3.org/2001/XMLSchema-instance"},
+        {IDS_PROJECT_XML_SCHEMA_LOCATION, "xsi:schemaLocation"},
+        {IDS_PROJECT_XML_NAMESPACE, "xmlns:p"},
+        {IDS_PROJECT_XML_PI_TARGET, "xml"},
+        {IDS_PROJECT_XML_PI_DATA, "version=\"1.0\" encoding=\"UTF-8\""},
+        {IDS_PROJECT_XML_MEMBER_SUFFIX, "Member"},
+    };
+    EXPECT_EQ(SaveProfileDocument(&root, &plugin, texts, path), 0);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
 
 class Generator {
 public:
@@ -263,6 +287,9 @@ private:
 };
 
 TEST(RandomizedRoundTrip, UndoAllAndRedoAllRestoreTheProfileExactly) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("round.pelproj");
     for (int sequence = 0; sequence < kSequences; ++sequence) {
         SCOPED_TRACE(testing::Message() << "seed " << sequence);
         Generator g(static_cast<unsigned>(sequence));
@@ -277,6 +304,7 @@ TEST(RandomizedRoundTrip, UndoAllAndRedoAllRestoreTheProfileExactly) {
         w.frame.tree.Show();
 
         // The profile before each command that entered the history, and after the last one.
+        const QByteArray initialFile = ProjectFile(w.root(), w.plugin, path);
         std::vector<QString> states{DumpProfile(w.root())};
         std::vector<std::string> kinds;
         RoundTrip run(w, g);
@@ -287,6 +315,7 @@ TEST(RandomizedRoundTrip, UndoAllAndRedoAllRestoreTheProfileExactly) {
             kinds.push_back(kind);
         }
         const int executed = static_cast<int>(kinds.size());
+        const QByteArray changedFile = ProjectFile(w.root(), w.plugin, path);
         ASSERT_EQ(GetCommandManager()->UndoCount(), executed);
 
         for (int i = executed - 1; i >= 0; --i) {
@@ -294,11 +323,13 @@ TEST(RandomizedRoundTrip, UndoAllAndRedoAllRestoreTheProfileExactly) {
             ASSERT_EQ(GetCommandManager()->RedoCount(), executed - i) << "undo failed: " << kinds[i];
             ASSERT_EQ(DumpProfile(w.root()), states[i]) << "undo of " << kinds[i];
         }
+        ASSERT_EQ(ProjectFile(w.root(), w.plugin, path), initialFile);
         for (int i = 0; i < executed; ++i) {
             GetCommandManager()->Redo();
             ASSERT_EQ(GetCommandManager()->UndoCount(), i + 1) << "redo failed: " << kinds[i];
             ASSERT_EQ(DumpProfile(w.root()), states[i + 1]) << "redo of " << kinds[i];
         }
+        ASSERT_EQ(ProjectFile(w.root(), w.plugin, path), changedFile);
     }
 }
 
