@@ -264,8 +264,4 @@ TEST_F(MacroTest, EmptyMacroSucceeds) {
     EXPECT_EQ(macro.CommandCount(), 0);
 }
 
-TEST(GetCommandManagerTest, IsOneInstance) {
-    EXPECT_EQ(GetCommandManager(), GetCommandManager());
-}
-
 }  // namespace

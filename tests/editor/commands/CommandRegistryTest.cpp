@@ -84,11 +84,4 @@ TEST(CommandRegistry, ASecondRegistrationReplacesTheCreator) {
     EXPECT_EQ(typeid(*command), typeid(MacroCommand));
 }
 
-TEST(CommandRegistry, TheProcessRegistryIsSharedAndFilledOnRequest) {
-    RegisterAllCommands();
-    std::unique_ptr<BaseCommand> command(CreateCommandByName("CChgProCommand"));
-    EXPECT_NE(command, nullptr);
-    EXPECT_EQ(&GetCommandRegistry(), &GetCommandRegistry());
-}
-
 }  // namespace

@@ -52,7 +52,6 @@ class FakeProfilePlugin : public IProfilePlugin {
 public:
     QList<_ST_CT_ELEM_INFO> blockInfo, commIfInfo, deviceIf, blockMemory, blockParam;
     QString namespaceUri = "http://pelora.example/peloraformachine/ver3/";
-    int templateCalls = 0;
 
     void GetPluginInfo(_ST_CT_PLUGININFO&) override {}
     int IsAvailable() override { return 1; }
@@ -82,10 +81,7 @@ public:
 
 private:
     // Plug-ins empty a caller's array first.
-    void Fill(QList<_ST_CT_ELEM_INFO>* out, const QList<_ST_CT_ELEM_INFO>& from) {
-        ++templateCalls;
-        *out = from;
-    }
+    void Fill(QList<_ST_CT_ELEM_INFO>* out, const QList<_ST_CT_ELEM_INFO>& from) { *out = from; }
 };
 
 class FakeDeviceModelPlugin : public IDeviceModelPlugin {

@@ -190,17 +190,6 @@ TEST_F(ElemItemTest, EmptyTextRemovesAndUndoReinsertsAtTheOldPosition) {
     EXPECT_EQ(DumpProfile(w.root()), before);
 }
 
-TEST_F(ElemItemTest, NewItemTypeIsAppendedAndUndoRemovesIt) {
-    CPELFM_ElemInfo* e1 = info->Elems()[0];
-    AddItem(*e1, NAME, "n");
-    auto* command = new CChgItemCommand;
-    command->InitFromText(&w.frame, ACCESS, e1, "RW");
-    ASSERT_TRUE(manager().Execute(command));
-    EXPECT_EQ(DumpItem(e1->items.last()), "10[1:RW]");
-    manager().Undo();
-    EXPECT_EQ(e1->items.size(), 1);
-}
-
 TEST_F(ElemItemTest, DuplicateItemTypesChangeTheFirstAndUndoRestoresBoth) {
     CPELFM_ElemInfo* e1 = info->Elems()[0];
     CPELFM_ItemInfo* first = AddItem(*e1, RANGE, "a");
@@ -314,15 +303,6 @@ TEST_F(ElemItemTest, PropertiesOfAPartRetitleItsWindow) {
     EXPECT_EQ(info->label2, "l2");
     EXPECT_EQ(w.frame.views.log, QStringList({"title:Dev/Info2", "title:Dev/DevInfo"}));
     EXPECT_EQ(w.frame.tree.log, QStringList({"select:Info2", "rebuild", "select:DevInfo", "rebuild"}));
-}
-
-TEST_F(ElemItemTest, PropertiesOfOtherNodesChangeNothing) {
-    CPELFM_ElemInfo* e1 = info->Elems()[0];
-    const QString before = DumpProfile(w.root());
-    auto* command = new CChgProCommand;
-    command->Init(e1, "X", "Y", "Z");
-    EXPECT_TRUE(manager().Execute(command));
-    EXPECT_EQ(DumpProfile(w.root()), before);
 }
 
 }  // namespace

@@ -161,21 +161,8 @@ TEST_F(NodeTest, MovingPartsWithinTheirSection) {
     EXPECT_EQ(PartNames(*b1), QStringList({"Mem", "Info", "Param"}));
     manager().Undo();
     EXPECT_EQ(PartNames(*b1), QStringList({"Info", "Mem", "Param"}));
-}
-
-TEST_F(NodeTest, MoveInitTurnsDropsIntoPositions) {
-    CMoveNodeCommand onSection;
-    onSection.Init(b3, b1);
-    EXPECT_EQ(onSection.FromIndex(), 3);
-    EXPECT_EQ(onSection.ToIndex(), 2);
-    CMoveNodeCommand forward;
-    forward.Init(b1, b3);
-    EXPECT_EQ(forward.FromIndex(), 1);
-    EXPECT_EQ(forward.ToIndex(), 3);
-    CMoveNodeCommand foreignPart;
-    CPELFM_PartInfo* elsewhere = AddPart(*b2, "Else", PART_ENUM);
-    foreignPart.Init(param, elsewhere);
-    EXPECT_EQ(foreignPart.ToIndex(), 0) << "a part never leaves its section";
+    ASSERT_TRUE(Move(param, AddPart(*b2, "Else", PART_ENUM)));
+    EXPECT_EQ(PartNames(*b1), QStringList({"Param", "Info", "Mem"})) << "a part never leaves its section";
 }
 
 TEST_F(NodeTest, RefusedMovesLeaveNoHistory) {

@@ -94,12 +94,6 @@ TEST_F(PasteCellTest, CellLineBreaksMakeListsAndADataTypeSetInTheSameBlockCounts
     EXPECT_EQ(DumpItem(e3->items[2]), "7[2:a|1:b]");
 }
 
-TEST_F(PasteCellTest, TypedAndPastedTextGiveTheSameValues) {
-    // The same conversion as a typed cell (see the cell text tests): "enum " in any case.
-    ASSERT_TRUE(PasteBlock(3, 5, 1, 1, "enum  Colors"));
-    EXPECT_EQ(DumpItem(e3->items[0]), "7[2:Colors]");
-}
-
 TEST_F(PasteCellTest, OpensTheViewWhenNoneIsOpenAndFailsWithoutOne) {
     // The command works on the part's window as it finds it when it runs.
     FakeGridView initial(part, w.frame.views.columnKinds);
