@@ -32,6 +32,7 @@
 #include "CommandIds.h"
 #include "IDialogPresenter.h"
 #include "IMainFrameHost.h"
+#include "IProfileTreeNavigation.h"
 #include "IProfileTreePane.h"
 #include "IStringSource.h"
 #include "IWorkView.h"
@@ -40,6 +41,18 @@
 #include "ResourceMessage.h"
 
 namespace {
+
+// Stands in for the tree pane until one is set: the commands' tree requests have no effect.
+class NoProfileTree final : public IProfileTreePane {
+public:
+    void ExpandSectionTreeItem(CPELFM_SectionInfo*, int) override {}
+    void RememberTreeSelection(CPELFM_NodeBase*) override {}
+    TreeItem FindTreeItemOfNode(CPELFM_NodeBase*) override { return 0; }
+    TreeItem GetRelatedTreeItem(TreeItem, TreeRelation) override { return 0; }
+    void RememberTreeItemSelection(TreeItem) override {}
+    void RebuildProfileTree() override {}
+    void RefreshProfileRoot() override {}
+};
 
 const QString kLookKey = QStringLiteral("ApplicationLook");
 const QString kGeometryKey = QStringLiteral("MainFrame/Geometry");
@@ -251,9 +264,20 @@ void CMainFrame::OnWindowManager() {
     m_dialogs->RunModal(dialog);
 }
 
-void CMainFrame::SetProfileTreePane(QWidget* content, IProfileTreePane* pane) {
+void CMainFrame::SetProfileTreePane(QWidget* content, IProfileTreePane* commandTree,
+                                    IProfileTreeNavigation* navigation) {
     m_treeDock->setWidget(content);
-    m_treePane = pane;
+    m_commandTree = commandTree;
+    m_treePane = navigation;
+}
+
+IWorkViewManager& CMainFrame::WorkViews() {
+    return *m_workViews;
+}
+
+IProfileTreePane& CMainFrame::ProfileTree() {
+    static NoProfileTree none;
+    return m_commandTree ? *m_commandTree : none;
 }
 
 IWorkView* CMainFrame::ActiveWorkView() const {

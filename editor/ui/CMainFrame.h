@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "ICommandFrame.h"
 #include "RecentFileList.h"
 
 class CPELFM_SectionInfo;
@@ -11,6 +12,7 @@ class COutputWnd;
 class CWorkViewManager;
 class IDialogPresenter;
 class IMainFrameHost;
+class IProfileTreeNavigation;
 class IProfileTreePane;
 class IWorkView;
 class QAction;
@@ -22,7 +24,7 @@ class QToolBar;
 
 // The editor's top-level window: menus and toolbar from one command table, the profile tree
 // pane on the left, the output pane at the bottom and the part windows as tabs.
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public ICommandFrame {
     Q_OBJECT
 public:
     using Handler = std::function<void()>;
@@ -43,13 +45,18 @@ public:
     void UpdateCommandUi();
 
     CWorkViewManager& WorkViewManager() { return *m_workViews; }
+    // The windows the edit commands refresh; without a tree pane the tree requests go nowhere.
+    IWorkViewManager& WorkViews() override;
+    IProfileTreePane& ProfileTree() override;
     COutputWnd& OutputPane() { return *m_output; }
     QDockWidget& ProfileTreeDock() { return *m_treeDock; }
     QMdiArea& MdiArea() { return *m_mdi; }
     QToolBar& ToolBar() { return *m_toolBar; }
-    // The tree pane's widget goes into the left dock; the pane is told what to select.
-    void SetProfileTreePane(QWidget* content, IProfileTreePane* pane);
-    IProfileTreePane* ProfileTreePane() const { return m_treePane; }
+    // The tree pane's widget goes into the left dock: the commands rebuild it, the frame tells it
+    // what to select.
+    void SetProfileTreePane(QWidget* content, IProfileTreePane* commandTree,
+                            IProfileTreeNavigation* navigation);
+    IProfileTreeNavigation* TreeNavigation() const { return m_treePane; }
     // The view of the active part window, null when none.
     IWorkView* ActiveWorkView() const;
 
@@ -105,7 +112,8 @@ private:
     COutputWnd* m_output = nullptr;
     QMdiArea* m_mdi = nullptr;
     QTabBar* m_tabBar = nullptr;
-    IProfileTreePane* m_treePane = nullptr;
+    IProfileTreeNavigation* m_treePane = nullptr;
+    IProfileTreePane* m_commandTree = nullptr;
     std::unique_ptr<CWorkViewManager> m_workViews;
     RecentFileList m_recentFiles;
     int m_look;

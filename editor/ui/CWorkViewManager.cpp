@@ -24,8 +24,24 @@ CChildFrame* CWorkViewManager::FindFrame(const CPELFM_PartInfo* part) const {
     return nullptr;
 }
 
-IWorkView* CWorkViewManager::FindPartView(const CPELFM_PartInfo* part) {
+CChildFrame* CWorkViewManager::FindFrameByNames(const QString& sectionName, const QString& partName) const {
+    for (CChildFrame* frame : OpenFrames()) {
+        const CPELFM_PartInfo* part = frame->Document().part;
+        if (part && part->ownerSection && part->ownerSection->name == sectionName && part->name == partName)
+            return frame;
+    }
+    return nullptr;
+}
+
+IWorkView* CWorkViewManager::FindPartViewOf(const CPELFM_PartInfo* part) {
     CChildFrame* frame = FindFrame(part);
+    if (!frame) return nullptr;
+    m_area.setActiveSubWindow(frame);
+    return frame->View();
+}
+
+IWorkView* CWorkViewManager::FindPartView(const QString& sectionName, const QString& partName) {
+    CChildFrame* frame = FindFrameByNames(sectionName, partName);
     if (!frame) return nullptr;
     m_area.setActiveSubWindow(frame);
     return frame->View();
@@ -33,7 +49,7 @@ IWorkView* CWorkViewManager::FindPartView(const CPELFM_PartInfo* part) {
 
 IWorkView* CWorkViewManager::OpenPartView(int refill, CPELFM_PartInfo* part) {
     if (!part) return nullptr;
-    if (IWorkView* view = FindPartView(part)) {
+    if (IWorkView* view = FindPartViewOf(part)) {
         if (refill != 0) view->FillPartGrid();
         return view;
     }
@@ -56,20 +72,24 @@ IWorkView* CWorkViewManager::OpenPartView(int refill, CPELFM_PartInfo* part) {
     return view;
 }
 
-void CWorkViewManager::UpdatePartViewTitle(const CPELFM_PartInfo* part) {
+void CWorkViewManager::UpdatePartViewTitleOf(const CPELFM_PartInfo* part) {
     if (CChildFrame* frame = FindFrame(part)) frame->SetTitle(part->name);
 }
 
-void CWorkViewManager::ClosePartView(const CPELFM_PartInfo* part) {
+void CWorkViewManager::UpdatePartViewTitle(const QString& sectionName, const QString& partName) {
+    if (CChildFrame* frame = FindFrameByNames(sectionName, partName)) frame->SetTitle(partName);
+}
+
+void CWorkViewManager::ClosePartView(CPELFM_PartInfo* part) {
     CChildFrame* frame = FindFrame(part);
     if (!frame) return;
     m_area.setActiveSubWindow(frame);
     frame->close();
 }
 
-void CWorkViewManager::CloseSectionViews(const CPELFM_SectionInfo* section) {
+void CWorkViewManager::CloseSectionViews(CPELFM_SectionInfo* section) {
     if (!section) return;
-    for (const CPELFM_PartInfo* part : section->parts) ClosePartView(part);
+    for (CPELFM_PartInfo* part : section->parts) ClosePartView(part);
 }
 
 CPELFM_PartInfo* CWorkViewManager::FindPartOfFrame(const QMdiSubWindow* frame) const {

@@ -1,11 +1,12 @@
 #pragma once
+#include "IPartGridView.h"
 
 class CPELFM_PartInfo;
 class QWidget;
 
-// What the frame and the work-view manager need of a part's view: its grid, addressed with
-// row 0 and column 0 as fixed headers and -1 for none.
-class IWorkView {
+// A part's view as the frame and the work-view manager use it, beyond what the edit commands
+// ask of its grid: row 0 and column 0 are fixed headers, -1 is none.
+class IWorkView : public IPartGridView {
 public:
     virtual QWidget* Widget() = 0;
     virtual void SetWorkViewPart(CPELFM_PartInfo* part) = 0;
@@ -20,10 +21,6 @@ public:
     virtual void Select(int row, int column, int endRow, int endColumn) = 0;
     // The grid column that shows an item type in this part, -1 when none.
     virtual int ItemTypeColumn(int itemType) = 0;
-    virtual void FocusGrid() = 0;
     // Ends a cell edit in progress, keeping what was typed.
     virtual void FinishCellEdit() = 0;
-
-protected:
-    ~IWorkView() = default;
 };

@@ -30,7 +30,7 @@ protected:
         frame = std::make_unique<CMainFrame>(host);
         EXPECT_TRUE(frame->Create());
         frame->WorkViewManager().SetViewFactory(&factory);
-        frame->SetProfileTreePane(nullptr, &tree);
+        frame->SetProfileTreePane(nullptr, nullptr, &tree);
         frame->resize(1000, 700);
         frame->show();
         CPELFM_SectionInfo* block = AddSection(*host.profile, "BlockA", SECTION_BLOCK);

@@ -27,7 +27,7 @@ protected:
     CheckRunTest() {
         frame.Create();
         frame.WorkViewManager().SetViewFactory(&factory);
-        frame.SetProfileTreePane(nullptr, &tree);
+        frame.SetProfileTreePane(nullptr, nullptr, &tree);
         frame.resize(900, 600);
         frame.show();
         block = AddSection(*host.profile, "Block", SECTION_BLOCK);

@@ -16,7 +16,7 @@
 #include "IDialogPresenter.h"
 #include "IMainFrameHost.h"
 #include "IProfilePlugin.h"
-#include "IProfileTreePane.h"
+#include "IProfileTreeNavigation.h"
 #include "IWorkView.h"
 #include "IWorkViewFactory.h"
 #include "MapStringSource.h"
@@ -127,6 +127,12 @@ public:
     int ItemTypeColumn(int itemType) override { return itemType; }
     void FocusGrid() override { ++focusCalls; }
     void FinishCellEdit() override { ++finishedEdits; }
+    CPELFM_PartInfo* GridPart() override { return part; }
+    int GridRowCount() override { return part ? part->ElemCount() + 1 : 1; }
+    int GridColumnCount() override { return 18; }
+    int ColumnItemKind(int column) override { return column; }
+    void RefreshGridCells(int, int, int, int) override {}
+    void SelectGridRange(int, int, int, int) override {}
 
     CPELFM_PartInfo* part = nullptr;
     int fills = 0;
@@ -150,7 +156,7 @@ public:
     QList<FakeWorkView*> created;
 };
 
-class FakeTreePane : public IProfileTreePane {
+class FakeTreePane : public IProfileTreeNavigation {
 public:
     void SelectNodeItem(CPELFM_NodeBase* node) override { selected.append(node); }
     void FocusTree() override { ++focusCalls; }

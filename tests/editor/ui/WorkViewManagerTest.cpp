@@ -79,19 +79,32 @@ TEST_F(WorkViewManagerTest, PartsOfTheSameNameGetTheirOwnWindows) {
     EXPECT_NE(a, b);
     EXPECT_NE(a, c);
     EXPECT_EQ(factory.created.size(), 3);
-    EXPECT_EQ(manager.FindPartView(infoA), a);
-    EXPECT_EQ(manager.FindPartView(twin), c);
+    EXPECT_EQ(manager.FindPartViewOf(infoA), a);
+    EXPECT_EQ(manager.FindPartViewOf(twin), c);
 }
 
 TEST_F(WorkViewManagerTest, RenamedPartKeepsItsWindowAndShowsTheNewName) {
     IWorkView* view = manager.OpenPartView(0, infoA);
     infoA->name = "Renamed";
     blockA->name = "BlockRenamed";
-    manager.UpdatePartViewTitle(infoA);
+    manager.UpdatePartViewTitleOf(infoA);
     EXPECT_EQ(view->Widget()->parentWidget()->windowTitle(), "Renamed");
-    EXPECT_EQ(manager.FindPartView(infoA), view);
+    EXPECT_EQ(manager.FindPartViewOf(infoA), view);
     EXPECT_EQ(manager.OpenPartView(0, infoA), view);
     EXPECT_EQ(factory.created.size(), 1);
+}
+
+TEST_F(WorkViewManagerTest, CommandsFindWindowsByTheCurrentNamesWithCase) {
+    IWorkView* a = manager.OpenPartView(0, infoA);
+    IWorkView* b = manager.OpenPartView(0, infoB);
+    EXPECT_EQ(manager.FindPartView("BlockA", "Info"), a);
+    EXPECT_EQ(manager.FindPartView("BlockB", "Info"), b);
+    EXPECT_EQ(manager.FindPartView("blocka", "Info"), nullptr);
+    infoA->name = "Renamed";
+    manager.UpdatePartViewTitle("BlockA", "Renamed");
+    EXPECT_EQ(a->Widget()->parentWidget()->windowTitle(), "Renamed");
+    EXPECT_EQ(manager.FindPartView("BlockA", "Renamed"), a);
+    EXPECT_EQ(manager.FindPartView("BlockA", "Info"), nullptr);
 }
 
 TEST_F(WorkViewManagerTest, ClosingASectionsViewsClosesOnlyThose) {
@@ -99,9 +112,9 @@ TEST_F(WorkViewManagerTest, ClosingASectionsViewsClosesOnlyThose) {
     manager.OpenPartView(0, infoB);
     manager.OpenPartView(0, paramA);
     manager.CloseSectionViews(blockA);
-    EXPECT_EQ(manager.FindPartView(infoA), nullptr);
-    EXPECT_EQ(manager.FindPartView(paramA), nullptr);
-    EXPECT_NE(manager.FindPartView(infoB), nullptr);
+    EXPECT_EQ(manager.FindPartViewOf(infoA), nullptr);
+    EXPECT_EQ(manager.FindPartViewOf(paramA), nullptr);
+    EXPECT_NE(manager.FindPartViewOf(infoB), nullptr);
     Settle();
     EXPECT_EQ(area.subWindowList().size(), 1);
     EXPECT_EQ(OpenTitles(), QStringList{"Info"});
@@ -122,7 +135,7 @@ TEST_F(WorkViewManagerTest, NothingToDoForNullOrUnopenedNodes) {
     manager.ClosePartView(infoA);
     manager.CloseSectionViews(nullptr);
     EXPECT_EQ(manager.OpenPartView(0, nullptr), nullptr);
-    EXPECT_EQ(manager.FindPartView(infoA), nullptr);
+    EXPECT_EQ(manager.FindPartViewOf(infoA), nullptr);
 }
 
 TEST_F(WorkViewManagerTest, FindsThePartOfAFrame) {
