@@ -23,6 +23,8 @@
 #include "ApplicationLook.h"
 #include "CChildFrame.h"
 #include "COutputWnd.h"
+#include "CPELFM_ElemInfo.h"
+#include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
@@ -38,6 +40,7 @@
 #include "IWorkView.h"
 #include "MainFrameCommandTable.h"
 #include "MenuText.h"
+#include "PELFMExceptions.h"
 #include "ResourceMessage.h"
 
 namespace {
@@ -58,7 +61,52 @@ const QString kLookKey = QStringLiteral("ApplicationLook");
 const QString kGeometryKey = QStringLiteral("MainFrame/Geometry");
 const QString kStateKey = QStringLiteral("MainFrame/State");
 constexpr int kDropRejectedMessage = 62080;
+constexpr int kNotAReference = 10013;
+constexpr int kReferenceTargetMissing = 10014;
 constexpr int kMainTitle = 2203;
+
+// What a reference item points at: the part always, the element and the DATATYPE item where the
+// value names them.
+struct ReferenceTarget {
+    int kind = VALUE_UNCLASSIFIED;
+    CPELFM_PartInfo* part = nullptr;
+    CPELFM_ElemInfo* elem = nullptr;
+    CPELFM_ItemInfo* dataType = nullptr;
+};
+
+bool IsReferenceKind(int kind) {
+    return kind == VALUE_ENUM_REF || kind == VALUE_REFERENCE || kind == VALUE_DOTTED_REFERENCE ||
+           kind == VALUE_MEMBER_TYPE_REFERENCE;
+}
+
+// Throws what the model throws; a target that does not resolve leaves the part null.
+ReferenceTarget ResolveReference(CPELFM_ItemInfo& item) {
+    ReferenceTarget target;
+    target.kind = item.AnalyzeValue();
+    switch (target.kind) {
+        case VALUE_ENUM_REF:
+            target.part = item.GetEnumRefPart();
+            break;
+        case VALUE_REFERENCE:
+            target.part = item.GetReferencedPart();
+            break;
+        case VALUE_DOTTED_REFERENCE:
+            target.elem = item.GetReferencedElem();
+            break;
+        case VALUE_MEMBER_TYPE_REFERENCE:
+            target.elem = item.GetMemberTypeElem();
+            target.dataType = CPELFM_ItemInfo::FindItemByTypeName(QStringLiteral("DATATYPE"), target.elem);
+            if (!target.dataType) target.elem = nullptr;
+            break;
+        default:
+            break;
+    }
+    if (target.elem) target.part = target.elem->ownerPart;
+    if (target.part && !target.part->ownerSection) target.part = nullptr;
+    return target;
+}
+
+QString FirstValueOf(const CPELFM_ItemInfo& item) { return item.values.isEmpty() ? QString() : item.values.first().text; }
 
 QString ExtensionOf(const QString& path) {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -312,6 +360,55 @@ void CMainFrame::OpenRecentFile(int index) {
 
 void CMainFrame::CloseSectionViews(CPELFM_SectionInfo* section) {
     m_workViews->CloseSectionViews(section);
+}
+
+QString CMainFrame::BuildNodePathName(CPELFM_ItemInfo* item) {
+    if (!item) return {};
+    const QString firstValue = FirstValueOf(*item);
+    try {
+        const ReferenceTarget target = ResolveReference(*item);
+        if (!IsReferenceKind(target.kind) || !target.part) return firstValue;
+        const QChar dot = QLatin1Char('.');
+        QString path = target.part->ownerSection->name + dot + target.part->name;
+        if (target.elem) path += dot + target.elem->label;
+        if (target.dataType) path += dot + FirstValueOf(*target.dataType);
+        return path;
+    } catch (const CPELFM_ExceptionBase&) {
+        return firstValue;
+    }
+}
+
+int CMainFrame::ShowReferenceTarget(CPELFM_ItemInfo* item) {
+    if (!item) return 0;
+    const auto missing = [&] {
+        ShowResourceMessage(m_host.Strings(), m_host.Messages(), {FirstValueOf(*item)}, kReferenceTargetMissing,
+                            MB_ICONERROR);
+        return 0;
+    };
+    ReferenceTarget target;
+    try {
+        target = ResolveReference(*item);
+    } catch (const CPELFM_ExceptionBase&) {
+        return missing();
+    }
+    if (!IsReferenceKind(target.kind)) {
+        ShowResourceMessage(m_host.Strings(), m_host.Messages(), {}, kNotAReference, MB_ICONERROR);
+        return 0;
+    }
+    if (!target.part) return missing();
+
+    if (m_treePane) m_treePane->SelectNodeItem(target.part);
+    IWorkView* view = m_workViews->OpenPartView(0, target.part);
+    if (m_treePane) m_treePane->FocusTree();
+    if (!view || !target.elem) return 1;
+    const int row = static_cast<int>(target.part->Elems().indexOf(target.elem)) + 1;
+    const int column = target.dataType ? view->ItemTypeColumn(target.dataType->itemType) : 0;
+    const int lastColumn = target.dataType ? column : view->GetCols() - 1;
+    view->Select(row, column, row, lastColumn);
+    view->FocusGrid();
+    view->SetTopRow(row);
+    view->SetLeftCol(column);
+    return 1;
 }
 
 void CMainFrame::JumpToNodeFromOutputLine(const QString& sectionName, const QString& partName,

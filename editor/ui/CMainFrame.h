@@ -7,6 +7,7 @@
 #include "ICommandFrame.h"
 #include "RecentFileList.h"
 
+class CPELFM_ItemInfo;
 class CPELFM_SectionInfo;
 class COutputWnd;
 class CWorkViewManager;
@@ -67,6 +68,10 @@ public:
     void OnApplicationLook(int id);
 
     void CloseSectionViews(CPELFM_SectionInfo* section);
+    // The dotted path of what a reference item points at; its first value when that cannot be said.
+    QString BuildNodePathName(CPELFM_ItemInfo* item);
+    // Brings the target of a reference item into view: 1 shown, 0 not (a message says why).
+    int ShowReferenceTarget(CPELFM_ItemInfo* item);
     void JumpToNodeFromOutputLine(const QString& sectionName, const QString& partName, int elementNumber,
                                   int itemType);
     // Opens the first dropped file when its extension is one the editor opens.

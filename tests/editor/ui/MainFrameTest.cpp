@@ -332,3 +332,93 @@ TEST_F(MainFrameTest, WindowsCommandActivatesTheChosenWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// A profile whose items point at each other the ways a reference can.
+class ReferenceTest : public MainFrameTest {
+protected:
+    ReferenceTest() {
+        CPELFM_SectionInfo* other = AddSection(*host.profile, "Other", SECTION_BLOCK);
+        CPELFM_PartInfo* otherParam = AddPart(*other, "Param", PART_BLOCK_PARAM);
+        AddElem(*otherParam, "P1");
+        target = AddElem(*otherParam, "P2");
+        AddPart(*host.profile->sections[0], "Enum1", PART_ENUM);
+        CPELFM_ElemInfo* source = AddElem(*param, "Source");
+        dotted = AddItem(*source, ASSIGN, {"Other.Param.P2"});
+        partRef = AddItem(*source, REF_PARAM, {"Param"});
+        missing = AddItem(*source, REF_MEMORY, {"Missing"});
+        plain = AddItem(*source, NAME, {"plain"});
+        enumRef = new CPELFM_ItemInfo;
+        enumRef->itemType = DATATYPE;
+        enumRef->ownerElem = source;
+        enumRef->AddDataInfo({ProfileInnerConst::DATA_ENUM_REF_ITEM, "Enum1"});
+        source->AddItem(enumRef);
+        empty = AddItem(*source, RANGE, {});
+    }
+
+    QStringList Boxes() {
+        QStringList boxes;
+        for (const auto& call : host.messages.Calls()) {
+            boxes.append(call.text);
+            EXPECT_EQ(call.style, MB_ICONERROR);
+        }
+        return boxes;
+    }
+
+    CPELFM_ElemInfo* target = nullptr;
+    CPELFM_ItemInfo* dotted = nullptr;
+    CPELFM_ItemInfo* partRef = nullptr;
+    CPELFM_ItemInfo* missing = nullptr;
+    CPELFM_ItemInfo* plain = nullptr;
+    CPELFM_ItemInfo* enumRef = nullptr;
+    CPELFM_ItemInfo* empty = nullptr;
+};
+
+TEST_F(ReferenceTest, PathNamesWhatTheReferencePointsAt) {
+    EXPECT_EQ(frame->BuildNodePathName(dotted), "Other.Param.P2");
+    EXPECT_EQ(frame->BuildNodePathName(partRef), "BlockA.Param");
+    EXPECT_EQ(frame->BuildNodePathName(enumRef), "BlockA.Enum1");
+    EXPECT_EQ(frame->BuildNodePathName(missing), "Missing");
+    EXPECT_EQ(frame->BuildNodePathName(plain), "plain");
+    EXPECT_EQ(frame->BuildNodePathName(empty), "");
+}
+
+TEST_F(ReferenceTest, ElementReferenceSelectsTheWholeRowAtTheTop) {
+    EXPECT_EQ(frame->ShowReferenceTarget(dotted), 1);
+    ASSERT_EQ(factory.created.size(), 1);
+    FakeWorkView* view = factory.created[0];
+    EXPECT_EQ(view->part, target->ownerPart);
+    EXPECT_EQ(view->selected, (QList<int>{2, 0, 2, view->GetCols() - 1}));
+    EXPECT_EQ(view->topRow, 2);
+    EXPECT_EQ(view->leftColumn, 0);
+    EXPECT_EQ(view->focusCalls, 1);
+    EXPECT_EQ(tree.selected, QList<CPELFM_NodeBase*>{target->ownerPart});
+    EXPECT_EQ(tree.focusCalls, 1);
+    EXPECT_TRUE(Boxes().isEmpty());
+}
+
+TEST_F(ReferenceTest, PartReferenceOpensThePartWithoutSelectingCells) {
+    EXPECT_EQ(frame->ShowReferenceTarget(enumRef), 1);
+    ASSERT_EQ(factory.created.size(), 1);
+    EXPECT_EQ(factory.created[0]->part->name, "Enum1");
+    EXPECT_TRUE(factory.created[0]->selected.isEmpty());
+    EXPECT_EQ(frame->ShowReferenceTarget(partRef), 1);
+    EXPECT_EQ(factory.created[1]->part, param);
+}
+
+TEST_F(ReferenceTest, PlainValueIsNoReference) {
+    EXPECT_EQ(frame->ShowReferenceTarget(plain), 0);
+    EXPECT_EQ(Boxes(), QStringList{"not a reference"});
+    EXPECT_TRUE(tree.selected.isEmpty());
+    EXPECT_TRUE(factory.created.isEmpty());
+}
+
+TEST_F(ReferenceTest, UnresolvedOrEmptyReferenceIsReported) {
+    EXPECT_EQ(frame->ShowReferenceTarget(missing), 0);
+    EXPECT_EQ(frame->ShowReferenceTarget(empty), 0);
+    EXPECT_EQ(Boxes(), (QStringList{"target of Missing not found", "target of  not found"}));
+    EXPECT_TRUE(factory.created.isEmpty());
+}
+
+}  // namespace

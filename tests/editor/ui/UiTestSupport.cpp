@@ -31,6 +31,7 @@ CPELFM_ElemInfo* AddElem(CPELFM_PartInfo& part, const QString& label) {
     auto* elem = new CPELFM_ElemInfo;
     elem->label = label;
     elem->rowIndex = part.ElemCount();
+    elem->ownerPart = &part;
     part.AddElem(elem);
     AddItem(*elem, LABEL, {label});
     return elem;
@@ -39,6 +40,7 @@ CPELFM_ElemInfo* AddElem(CPELFM_PartInfo& part, const QString& label) {
 CPELFM_ItemInfo* AddItem(CPELFM_ElemInfo& elem, int itemType, const QStringList& values) {
     auto* item = new CPELFM_ItemInfo;
     item->itemType = itemType;
+    item->ownerElem = &elem;
     for (const QString& value : values) item->AddDataInfo({1, value});
     elem.AddItem(item);
     return item;
@@ -98,6 +100,8 @@ MapStringSource& TestStrings() {
             {10010, "errors %1!d! warnings %2!d!"},
             {10011, "errors %1!d!"},
             {10012, "warnings %1!d!"},
+            {10013, "not a reference"},
+            {10014, "target of %1!s! not found"},
             {10048, "export with warnings?"},
             {32802, "&Copy\ncopy lines"},
             {40000, "summary %1!d! %2!d!"},

@@ -123,7 +123,9 @@ public:
     void SetLeftCol(int column) override { leftColumn = column; }
     int GetCol() override { return currentColumn; }
     int GetCols() override { return 18; }
-    void Select(int, int, int, int) override {}
+    void Select(int row, int column, int endRow, int endColumn) override {
+        selected = {row, column, endRow, endColumn};
+    }
     int ItemTypeColumn(int itemType) override { return itemType; }
     void FocusGrid() override { ++focusCalls; }
     void FinishCellEdit() override { ++finishedEdits; }
@@ -144,6 +146,7 @@ public:
     int currentColumn = 3;
     int focusCalls = 0;
     int finishedEdits = 0;
+    QList<int> selected;
 };
 
 class FakeWorkViewFactory : public IWorkViewFactory {
