@@ -1,0 +1,35 @@
+// The editor's entry point.
+#include <QApplication>
+#include <cstdio>
+
+#include "CTessalyApp.h"
+#include "ExecDialogPresenter.h"
+#include "QMessageBoxPresenter.h"
+
+namespace {
+
+// Without a display Qt would abort with its own message; say plainly what is needed instead.
+bool HasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fputs(
+            "PeloraMachineTool needs a display (X11 or Wayland). On a machine without one, run it under "
+            "xvfb-run.\n",
+            stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QMessageBoxPresenter messages;
+    ExecDialogPresenter dialogs;
+    CTessalyApp editor(QCoreApplication::applicationFilePath(), messages, dialogs);
+    if (!editor.InitInstance()) return editor.ExitCode();
+    const int result = application.exec();
+    editor.ExitInstance();
+    return result;
+}

@@ -1,0 +1,233 @@
+#include "CTessalyApp.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "CAboutDlg.h"
+#include "CChildFrame.h"
+#include "CDialogVersionSetting.h"
+#include "CMainFrame.h"
+#include "COutputList.h"
+#include "COutputWnd.h"
+#include "CWorkViewManager.h"
+#include "CommandEnvironment.h"
+#include "CommandIds.h"
+#include "CommandManager.h"
+#include "CommonUtilityCommandServices.h"
+#include "FileAssociation.h"
+#include "IDialogPresenter.h"
+#include "IMessagePresenter.h"
+#include "IProfilePlugin.h"
+#include "IDeviceModelPlugin.h"
+#include "InvalidArgumentError.h"
+#include "MessageBoxStyle.h"
+#include "PluginNames.h"
+#include "ProfileCheckRun.h"
+#include "ResourceMessage.h"
+
+namespace {
+
+constexpr int IDS_APP_TITLE = 2203;
+constexpr int IDS_REGISTRY_KEY = 112;
+constexpr int IDS_CANNOT_GO_ON = 10003;
+constexpr int IDS_SETTINGS_SAVED = 10035;
+
+}  // namespace
+
+CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messages, IDialogPresenter& dialogs)
+    : m_executablePath(executablePath),
+      m_messages(messages),
+      m_dialogs(dialogs),
+      m_utility(QFileInfo(executablePath).absolutePath()) {
+    m_utility.clipboardKind = 2;
+    m_utility.SetStringSource(&m_strings);
+    m_utility.SetMessagePresenter(&m_messages);
+}
+
+CTessalyApp::~CTessalyApp() {
+    SetCommandEnvironment({});
+    m_frame.reset();
+    ReleaseAtClose();
+}
+
+bool CTessalyApp::Fail(int exitCode) {
+    m_exitCode = exitCode;
+    return false;
+}
+
+bool CTessalyApp::LoadResourceDll() {
+    if (m_strings.Open(ResourceStringSource::LibraryPathFor(m_executablePath))) return true;
+    m_messages.ShowMessage(m_strings.ErrorText(), QStringLiteral("Error"), MB_ICONERROR);
+    return false;
+}
+
+bool CTessalyApp::InitInstance() {
+    if (!LoadResourceDll()) return Fail(1);
+
+    QCoreApplication::setOrganizationName(m_strings.LoadString(IDS_REGISTRY_KEY));
+    QCoreApplication::setApplicationName(m_strings.LoadString(IDS_APP_TITLE));
+    QGuiApplication::setApplicationDisplayName(m_strings.LoadString(IDS_APP_TITLE));
+
+    m_frame = std::make_unique<CMainFrame>(*this);
+    if (!m_frame->Create()) {
+        m_utility.ShowMessage({}, IDS_CANNOT_GO_ON, MB_ICONERROR);
+        m_frame.reset();
+        return Fail(1);
+    }
+    m_frame->SetDialogPresenter(&m_dialogs);
+    m_commandServices = std::make_unique<CommonUtilityCommandServices>(m_utility);
+    SetCommandEnvironment({m_commandServices.get(), m_frame.get()});
+    RegisterCommands();
+    m_frame->show();
+
+    if (!BindPluginsAndChooseVersion()) {
+        OnAppExit();
+        return Fail(1);
+    }
+
+    if (!m_utility.profilePlugins.isEmpty()) {
+        QString extensions[2];
+        m_utility.profilePlugins.first().instance->GetFileExtensions(extensions);
+        m_utility.projectExtension = extensions[0];
+        m_utility.profileExtension = extensions[1];
+    }
+    CheckFileAssociation(m_utility);
+    m_frame->UpdateCommandUi();
+    return true;
+}
+
+// Settings, plug-ins and the choice of the profile plug-in; every exception ends the start-up.
+bool CTessalyApp::BindPluginsAndChooseVersion() {
+    try {
+        m_utility.LoadSettingsFile(m_utility.SettingsFilePath());
+        const quint32 savedVersion = m_utility.settings->DllVersion;
+        if (m_utility.BuildProfileTypeList() != 1) return false;
+
+        if (savedVersion != DLL_VERSION_NONE && !m_utility.settings->Language.isEmpty()) {
+            for (int i = 0; i < m_utility.profilePlugins.size(); ++i) {
+                const _ST_DLL_PROFILE& plugin = m_utility.profilePlugins[i];
+                if (plugin.kind == PLUGIN_KIND_PROFILE && plugin.version == savedVersion) {
+                    m_utility.SelectProfilePlugin(i);
+                    return true;
+                }
+            }
+            m_utility.settings->DllVersion = DLL_VERSION_NONE;
+        }
+
+        CDialogVersionSetting dialog(m_utility, m_frame.get());
+        if (dialog.DoModal(m_dialogs) == -1) return false;
+        RecordChosenProfileType();
+        return true;
+    } catch (...) {
+        m_utility.ShowMessage({}, IDS_CANNOT_GO_ON, MB_ICONERROR);
+        return false;
+    }
+}
+
+void CTessalyApp::RecordChosenProfileType() {
+    if (m_utility.profileTypes.empty() || m_utility.profilePlugins.isEmpty() || m_utility.deviceModelPlugins.isEmpty())
+        throw InvalidArgumentError("no profile type, profile plug-in or device-model plug-in to record");
+    m_utility.ClearProfileTypeSetting();
+    QString displayName = m_utility.profileTypes.front()->displayName;
+    const _ST_DLL_DEVICE_MODEL& deviceModel = m_utility.deviceModelPlugins.first();
+    const QString deviceModelLabel = PluginNameWithVersion(deviceModel.displayName, deviceModel.version);
+    GetLegacyPluginName(deviceModelLabel, displayName);
+
+    _ST_SYSTEM_SETTING& settings = *m_utility.settings;
+    const _ST_DLL_PROFILE& profile = m_utility.profilePlugins.first();
+    settings.DllVersion = profile.version;
+    settings.ProfileType->displayName = displayName;
+    settings.ProfileType->value = profile.fileName;
+    _PROFILE_CONTENT content;
+    content.name = deviceModel.internalName;
+    content.fileName = deviceModel.fileName;
+    content.displayName = deviceModelLabel;
+    settings.ProfileType->contents.append(content);
+    m_utility.WriteSettingsFile();
+    if (m_utility.settingsNoticeFlag) m_utility.ShowMessage({}, IDS_SETTINGS_SAVED, MB_ICONINFORMATION);
+}
+
+void CTessalyApp::RegisterCommands() {
+    const auto fileOpen = [this] { return m_utility.fileOpen != 0; };
+    m_frame->SetCommandHandler(ID_FILE_CHECK, [this] { CheckProfile(0); }, fileOpen);
+    m_frame->SetCommandHandler(ID_SETTING_VERSION, [this] { OnVersionSetting(); });
+    m_frame->SetCommandHandler(ID_APP_ABOUT, [this] { OnAbout(); });
+    m_frame->SetCommandHandler(ID_APP_EXIT, [this] { OnAppExit(); });
+}
+
+int CTessalyApp::CheckProfile(int forExport) {
+    ProfileCheckRunContext context{checkRunning, checkMessages, {}, m_frame.get(), m_strings, m_messages, m_dialogs};
+    context.job.root = m_utility.openProfile;
+    context.job.profilePlugin = m_utility.profilePlugins.isEmpty() ? nullptr : m_utility.profilePlugins.first().instance;
+    for (const _ST_DLL_DEVICE_MODEL& record : m_utility.deviceModelPlugins)
+        if (record.instance) context.job.deviceModelPlugins.append(record.instance);
+    context.job.validateName = [this](const QString& name) { return m_utility.ValidateNodeName(name, nullptr); };
+    context.job.validatePartLabel2 = [this](const QString& label2) {
+        return m_utility.ValidatePartLabel2(label2, nullptr);
+    };
+    context.job.strings = &m_strings;
+    context.job.finishPauseMs = checkFinishPauseMs;
+    return RunProfileCheck(context, forExport);
+}
+
+void CTessalyApp::UnloadPlugins() { m_utility.UnloadPlugins(); }
+
+void CTessalyApp::OnAppExit() {
+    if (AskSaveModified() == 1) return;
+    CloseCurrentFile();
+    ReleaseAtClose();
+    if (m_frame) m_frame->close();
+}
+
+void CTessalyApp::OnVersionSetting() {
+    try {
+        CDialogVersionSetting dialog(m_utility, m_frame.get());
+        if (dialog.DoModal(m_dialogs) == -1) OnAppExit();
+    } catch (...) {
+        // The settings file could not be written; the choice itself stands.
+        m_utility.ShowMessage({}, IDS_CANNOT_GO_ON, MB_ICONERROR);
+    }
+}
+
+void CTessalyApp::OnAbout() {
+    CAboutDlg dialog(m_utility, m_frame.get());
+    m_dialogs.RunModal(dialog);
+}
+
+bool CTessalyApp::IsModified() const {
+    const CommandManager* history = GetCommandManager();
+    return history->CanUndo() || history->CanRedo() || connectionInfoModified != 0;
+}
+
+QStringList CTessalyApp::AcceptedFileExtensions() const {
+    QStringList extensions{m_utility.projectExtension, m_utility.profileExtension};
+    if (m_utility.FirstDeviceModelKind() == DEVICE_MODEL_KIND_ALTERNATE_EXTENSIONS)
+        extensions << QStringLiteral("epelp") << QStringLiteral("epelproj");
+    return extensions;
+}
+
+int CTessalyApp::AskSaveModified() { return askSaveModified ? askSaveModified() : 0; }
+
+void CTessalyApp::OpenProfileFile(const QString& path) {
+    if (openProfileFile) openProfileFile(path);
+}
+
+int CTessalyApp::CloseCurrentFile() {
+    if (closeCurrentFile) return closeCurrentFile();
+    if (!m_utility.fileOpen) return 0;
+    if (m_frame) {
+        for (CChildFrame* window : m_frame->WorkViewManager().OpenFrames()) window->close();
+        m_frame->OutputPane().List().clear();
+    }
+    m_utility.CloseProfile();
+    GetCommandManager()->Clear();
+    connectionInfoModified = 0;
+    return 0;
+}
+
+void CTessalyApp::ReleaseAtClose() {
+    if (m_released) return;
+    m_released = true;
+    m_utility.ReleaseSettings();
+    UnloadPlugins();
+}
