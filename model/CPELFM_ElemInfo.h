@@ -1,0 +1,34 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+#include "CPELFM_NodeBase.h"
+
+// One row of the part grid: a label and one item per item type present.
+class CPELFM_ElemInfo : public CPELFM_NodeBase {
+public:
+    static constexpr int Kind = NODE_ELEM;
+
+    CPELFM_ElemInfo() : CPELFM_NodeBase(Kind) {}
+    ~CPELFM_ElemInfo();
+    CPELFM_ElemInfo(const CPELFM_ElemInfo&) = delete;
+    CPELFM_ElemInfo& operator=(const CPELFM_ElemInfo&) = delete;
+
+    // Deep copy into this fresh element; copied items name this element as owner.
+    void CopyFrom(const CPELFM_ElemInfo& source);
+
+    void GetItems(QList<CPELFM_ItemInfo*>& out) const;
+    void AddItem(CPELFM_ItemInfo* item);
+    int FindItemIndex(int itemType) const;
+    // Takes out the first item of the type without deleting it; the caller owns it.
+    void RemoveItem(int itemType);
+    // Replaces the first item of the same type (the old one is left to the caller) or appends.
+    void SetItem(CPELFM_ItemInfo* item);
+
+    QList<CPELFM_ItemInfo*> items;  // owned
+    QString label;
+    CPELFM_PartInfo* ownerPart = nullptr;
+    int rowIndex = 0;
+};
+
+inline void DeleteElemInfo(CPELFM_ElemInfo* node) { delete node; }

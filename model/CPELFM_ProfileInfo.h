@@ -1,0 +1,42 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "CPELFM_NodeBase.h"
+
+// The root of a profile tree: header values, the file path and the sections.
+class CPELFM_ProfileInfo : public CPELFM_NodeBase {
+public:
+    static constexpr int Kind = NODE_ROOT;
+
+    // An empty root, for profiles built in memory.
+    CPELFM_ProfileInfo();
+    ~CPELFM_ProfileInfo();
+    CPELFM_ProfileInfo(const CPELFM_ProfileInfo&) = delete;
+    CPELFM_ProfileInfo& operator=(const CPELFM_ProfileInfo&) = delete;
+
+    void GetSections(QList<CPELFM_SectionInfo*>& out) const;
+    void GetSectionsByType(QList<CPELFM_SectionInfo*>& out, int sectionType) const;
+    CPELFM_SectionInfo* FindSectionByName(const QString& name) const;
+    // Takes out the first section of that name without deleting it; the caller owns it.
+    void RemoveSectionByName(const QString& name);
+    // The index of the LAST section of the type, -1 when none.
+    int FindLastSectionIndexByType(int sectionType) const;
+
+    QString deviceModel;
+    QString version;
+    QString profileSpecVersion;
+    QString fileVersion;
+    QString language;
+    QString filePath;
+    int deviceModelKind = 0;
+    // Root item and the FILE, DEVICE, COMM_IF, BLOCK group items of the tree pane.
+    int expanded[5] = {1, 1, 1, 1, 1};
+    QList<CPELFM_SectionInfo*> sections;  // owned
+
+    const QStringList* sectionTagNames = nullptr;
+    const QStringList* partTagNames = nullptr;
+    const QStringList* itemTagNames = nullptr;
+    const QStringList* dataTagNames = nullptr;
+};

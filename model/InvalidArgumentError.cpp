@@ -1,0 +1,3 @@
+#include "InvalidArgumentError.h"
+
+InvalidArgumentError::~InvalidArgumentError() = default;

@@ -1,0 +1,5 @@
+#include "MapStringSource.h"
+
+QString MapStringSource::LoadString(int id) const {
+    return texts_.value(id);
+}
