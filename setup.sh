@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools
   libxml2-dev libxml2-utils
-  zlib1g-dev libminizip-dev
+  zlib1g-dev libminizip-dev unzip python3
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   clang-format
