@@ -37,6 +37,7 @@ constexpr PatternDef kPatterns[] = {
     {EPattern::TypeReadCondition,
      R"(^(INT(8|16|32|([2-9]|1[0-5]))|UINT(8|16|32|([2-9]|1[0-5]))|BCD(8|16|32|([1-9]|1[0-5]))|BYTE|WORD)"
      R"(|BOOL|DWORD|BIT_STRING([2-9]|1[0-5])|REAL|LREAL|STRING\([1-9][0-9]{0,}\))$)"},
+    {EPattern::ArrayLengthSuffix, PEL_ARRAY_LENGTH},
     {EPattern::CountByteWordBitString, "BYTE|WORD|DWORD|BIT_STRING([0-9]{1,})"},
     {EPattern::CountBin, "BIN([0-9]{1,})"},
     {EPattern::CountInt, "INT([0-9]{1,})"},

@@ -28,6 +28,7 @@ enum class EPattern {
     TypeArrayWithStrings,
     TypeArrayWithoutStrings,
     TypeReadCondition,
+    ArrayLengthSuffix,
     // Families whose bit or character count is out of range.
     CountByteWordBitString,
     CountBin,
