@@ -20,6 +20,10 @@ public:
     void GetItems(QList<CPELFM_ItemInfo*>& out) const;
     void AddItem(CPELFM_ItemInfo* item);
     int FindItemIndex(int itemType) const;
+    // The first item of the type; when there is none and depth is not 0, the search goes on in the
+    // element that this element's REF_MEMORY (else REF_PARAM) item designates, with depth - 1.
+    // A negative depth follows references until they end; an element is never searched twice.
+    CPELFM_ItemInfo* FindItem(int itemType, int depth);
     // Takes out the first item of the type without deleting it; the caller owns it.
     void RemoveItem(int itemType);
     // Replaces the first item of the same type (the old one is left to the caller) or appends.

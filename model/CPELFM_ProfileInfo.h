@@ -2,8 +2,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 #include "CPELFM_NodeBase.h"
+
+class XmlDocument;
 
 // The root of a profile tree: header values, the file path and the sections.
 class CPELFM_ProfileInfo : public CPELFM_NodeBase {
@@ -12,6 +15,16 @@ public:
 
     // An empty root, for profiles built in memory.
     CPELFM_ProfileInfo();
+    // Loads a profile or project file without validation. Throws CPELFM_FileNotFoundException when
+    // the file is missing and CPELFM_CreateRootException when it cannot be parsed.
+    CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind);
+    // Loads a profile file only after it validated against the schema that the pattern names; a "%s"
+    // in the pattern stands for the format version taken from the root element's namespace.
+    // A missing or unusable schema or an invalid document throws CPELFM_SchemaCheckException.
+    CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern, int deviceModelKind);
+    static std::unique_ptr<CPELFM_ProfileInfo> LoadWithSchemaCheck(const QString& filePath,
+                                                                  const QString& schemaPathPattern,
+                                                                  int deviceModelKind);
     ~CPELFM_ProfileInfo();
     CPELFM_ProfileInfo(const CPELFM_ProfileInfo&) = delete;
     CPELFM_ProfileInfo& operator=(const CPELFM_ProfileInfo&) = delete;
@@ -23,6 +36,10 @@ public:
     void RemoveSectionByName(const QString& name);
     // The index of the LAST section of the type, -1 when none.
     int FindLastSectionIndexByType(int sectionType) const;
+
+    // Reads the header values, sections and parts of a parsed document. The handle is released on
+    // return; each part keeps its own node, so the tree lives until the last part is loaded or deleted.
+    void ParseDocument(XmlDocument document);
 
     QString deviceModel;
     QString version;

@@ -1,0 +1,40 @@
+#include <QSet>
+
+#include "CPELFM_ElemInfo.h"
+#include "CPELFM_ItemInfo.h"
+#include "InvalidArgumentError.h"
+
+CPELFM_ItemInfo* CPELFM_ElemInfo::FindItem(int itemType, int depth) {
+    QSet<const CPELFM_ElemInfo*> visited;
+    CPELFM_ElemInfo* elem = this;
+    for (;;) {
+        const int index = elem->FindItemIndex(itemType);
+        if (index >= 0) return elem->items[index];
+        if (depth == 0) return nullptr;
+        visited.insert(elem);
+
+        int refIndex = elem->FindItemIndex(REF_MEMORY);
+        if (refIndex < 0) refIndex = elem->FindItemIndex(REF_PARAM);
+        if (refIndex < 0) return nullptr;
+        CPELFM_ItemInfo* ref = elem->items[refIndex];
+        const int kind = ref->valueKind != VALUE_UNCLASSIFIED ? ref->valueKind : ref->AnalyzeValue();
+
+        CPELFM_ElemInfo* next = nullptr;
+        if (kind == VALUE_LIST) {
+            QList<CPELFM_ItemInfo*> entries;
+            ref->SplitListItems(entries);
+            struct Cleanup {
+                QList<CPELFM_ItemInfo*>& items;
+                ~Cleanup() { DeleteItemArray(items); }
+            } cleanup{entries};
+            if (entries.isEmpty()) throw InvalidArgumentError("empty reference list");
+            next = entries.first()->GetReferencedElem();
+        } else if (kind == VALUE_REFERENCE || kind == VALUE_DOTTED_REFERENCE) {
+            next = ref->GetReferencedElem();
+        }
+        // A reference cycle ends the search as if the chain had ended.
+        if (!next || visited.contains(next)) return nullptr;
+        elem = next;
+        if (depth > 0) --depth;
+    }
+}

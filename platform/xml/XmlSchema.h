@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "XmlDocument.h"
+
+struct _xmlSchema;
+
+// A compiled XSD. Validation reports the first error only, as "line N: message".
+class XmlSchema {
+public:
+    XmlSchema() = default;
+
+    // Throws XmlError when the file cannot be read or is not a valid schema. The schema file is parsed as
+    // safely as any document.
+    static XmlSchema LoadFile(const QString& path);
+
+    bool IsNull() const { return schema_ == nullptr; }
+    // Empty when the document is valid, else the first error's text.
+    QString Validate(const XmlDocument& document) const;
+
+private:
+    XmlDocument source_;
+    std::shared_ptr<_xmlSchema> schema_;
+};
