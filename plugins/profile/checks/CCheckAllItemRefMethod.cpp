@@ -2,8 +2,7 @@
 
 #include "CPELFM_ItemInfo.h"
 
-int CCheckAllItemRefMethod::Check()
-{
+int CCheckAllItemRefMethod::Check() {
     if (Item()->AnalyzeValue() == VALUE_ENUM_REF && ItemKind() != RANGE) {
         SetTargetMessageId(40091);
         return 0;

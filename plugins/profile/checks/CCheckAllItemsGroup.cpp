@@ -2,12 +2,8 @@
 
 #include "CCheckItemInfo.h"
 
-CCheckAllItemsGroup::CCheckAllItemsGroup(CCheckContext& context)
-    : allItemRef_(context)
-{
-}
+CCheckAllItemsGroup::CCheckAllItemsGroup(CCheckContext& context) : allItemRef_(context) {}
 
-void CCheckAllItemsGroup::Run()
-{
+void CCheckAllItemsGroup::Run() {
     for (CCheckItemInfo* target : targets) allItemRef_.Run(target);
 }

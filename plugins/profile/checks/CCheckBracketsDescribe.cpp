@@ -3,6 +3,7 @@
 #include "CItemPieces.h"
 #include "CPELFM_ItemInfo.h"
 #include "CheckNumber.h"
+#include "ItemValueText.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ struct Bound {
     long double Value() const { return isInteger ? (long double)integer : (long double)real; }
 };
 
-Bound ReadBound(const QString& text)
-{
+Bound ReadBound(const QString& text) {
     Bound b;
     if (text.isEmpty()) {
         b.valid = true;
@@ -36,8 +36,7 @@ Bound ReadBound(const QString& text)
     return b;
 }
 
-int JudgeRangeText(CPELFM_ItemInfo* piece)
-{
+int JudgeRangeText(CPELFM_ItemInfo* piece) {
     const QString text = piece->GetFirstValue();
     if (text.isEmpty()) return 1;
     const QChar first = text.front();
@@ -50,9 +49,9 @@ int JudgeRangeText(CPELFM_ItemInfo* piece)
     }
     _ST_PELFM_RANGEINFO range;
     piece->GetRange(range);
-    const Bound upper = ReadBound(range.upper);
+    const Bound upper = ReadBound(range.upperText);
     if (!upper.valid) return 40023;
-    const Bound lower = ReadBound(range.lower);
+    const Bound lower = ReadBound(range.lowerText);
     if (!lower.valid) return 40023;
     const bool greater =
         lower.isInteger && upper.isInteger ? lower.integer > upper.integer : lower.Value() > upper.Value();
@@ -61,8 +60,7 @@ int JudgeRangeText(CPELFM_ItemInfo* piece)
 
 }  // namespace
 
-int CCheckBracketsDescribe::Check()
-{
+int CCheckBracketsDescribe::Check() {
     if (ItemKind() != RANGE) return 1;
     const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::Lists);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {

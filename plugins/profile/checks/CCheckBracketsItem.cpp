@@ -8,8 +8,7 @@
 namespace {
 
 // Round and square brackets close each other; an angle pair needs two characters between.
-bool Balanced(QString text)
-{
+bool Balanced(QString text) {
     text = Internal::RemoveBracketEscapes(text);
     for (;;) {
         qsizetype opener = text.indexOf(u'[');
@@ -37,8 +36,7 @@ bool Balanced(QString text)
 
 }  // namespace
 
-int CCheckBracketsItem::Check()
-{
+int CCheckBracketsItem::Check() {
     const int kind = ItemKind();
     const int part = PartKind();
     const int section = SectionKind();
@@ -75,7 +73,6 @@ int CCheckBracketsItem::Check()
     return Balanced(item->GetFirstValue()) ? 1 : 0;
 }
 
-void CCheckBracketsItem::SetMessageId()
-{
+void CCheckBracketsItem::SetMessageId() {
     SetTargetMessageId(40021);
 }

@@ -22,8 +22,7 @@ namespace {
 
 constexpr int kProgressCap = 120;
 
-bool IsOneOf(int partKind, std::initializer_list<int> kinds)
-{
+bool IsOneOf(int partKind, std::initializer_list<int> kinds) {
     return std::find(kinds.begin(), kinds.end(), partKind) != kinds.end();
 }
 
@@ -33,8 +32,7 @@ CCheckContext::CCheckContext(const CheckFormat& format) : format_(format) {}
 
 CCheckContext::~CCheckContext() = default;
 
-int CCheckContext::Build(CPELFM_ProfileInfo* root)
-{
+int CCheckContext::Build(CPELFM_ProfileInfo* root) {
     if (!root) return 0;
     root_ = root;
     try {
@@ -54,8 +52,7 @@ int CCheckContext::Build(CPELFM_ProfileInfo* root)
     return 1;
 }
 
-void CCheckContext::CollectCheckTargets()
-{
+void CCheckContext::CollectCheckTargets() {
     for (CPELFM_SectionInfo* section : root_->sections) {
         if (!section) continue;
         for (CPELFM_PartInfo* part : section->parts) {
@@ -76,7 +73,8 @@ void CCheckContext::CollectCheckTargets()
                 CPELFM_ItemInfo& label = labelItems_.emplace_back();
                 label.itemType = LABEL;
                 label.ownerElem = elem;
-                label.values.append(ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
+                label.values.append(
+                    ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
                 RouteCheckTarget(&label, k);
                 for (CPELFM_ItemInfo* item : elem->items) {
                     if (item) RouteCheckTarget(item, k);
@@ -86,8 +84,7 @@ void CCheckContext::CollectCheckTargets()
     }
 }
 
-void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex)
-{
+void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex) {
     const CPELFM_ElemInfo* elem = item ? item->ownerElem : nullptr;
     const CPELFM_PartInfo* part = elem ? elem->ownerPart : nullptr;
     const CPELFM_SectionInfo* section = part ? part->ownerSection : nullptr;
@@ -103,87 +100,86 @@ void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex)
     if (kind < LABEL || !format_.HasItemKind(kind)) return;
     const int p = part->partType;
     switch (kind) {
-    case LABEL:
-        if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
+        case LABEL:
+            if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
+                info_->targets.push_back(target);
+            }
+            labels_->targets.push_back(target);
+            items_->targets.push_back(target);
+            break;
+        case LABEL2:
+            labels_->targets.push_back(target);
+            break;
+        case CATEGORY:
+        case NAME:
+        case COMMENT:
+        case READ_CONDITION:
+            items_->targets.push_back(target);
+            break;
+        case DATATYPE:
+            if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_DEVICE_IF, PART_COMM_IF_INFO,
+                            PART_BLOCK_INFO})) {
+                info_->targets.push_back(target);
+            } else {
+                references_->targets.push_back(target);
+            }
+            values_->targets.push_back(target);
+            items_->targets.push_back(target);
+            break;
+        case DATA:
             info_->targets.push_back(target);
-        }
-        labels_->targets.push_back(target);
-        items_->targets.push_back(target);
-        break;
-    case LABEL2:
-        labels_->targets.push_back(target);
-        break;
-    case CATEGORY:
-    case NAME:
-    case COMMENT:
-    case READ_CONDITION:
-        items_->targets.push_back(target);
-        break;
-    case DATATYPE:
-        if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_DEVICE_IF, PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
-            info_->targets.push_back(target);
-        } else {
+            items_->targets.push_back(target);
+            if (IsOneOf(p, {PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
+                references_->targets.push_back(target);
+            } else if (p == PART_BLOCK_PARAM) {
+                syntax_->targets.push_back(target);
+            }
+            break;
+        case RANGE:
+            if (p == PART_BLOCK_PARAM) break;
             references_->targets.push_back(target);
-        }
-        values_->targets.push_back(target);
-        items_->targets.push_back(target);
-        break;
-    case DATA:
-        info_->targets.push_back(target);
-        items_->targets.push_back(target);
-        if (IsOneOf(p, {PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
-            references_->targets.push_back(target);
-        } else if (p == PART_BLOCK_PARAM) {
+            values_->targets.push_back(target);
             syntax_->targets.push_back(target);
-        }
-        break;
-    case RANGE:
-        if (p == PART_BLOCK_PARAM) break;
-        references_->targets.push_back(target);
-        values_->targets.push_back(target);
-        syntax_->targets.push_back(target);
-        break;
-    case MIN_INC:
-        if (p == PART_BLOCK_PARAM) break;
-        values_->targets.push_back(target);
-        syntax_->targets.push_back(target);
-        break;
-    case ENG_UNIT:
-        values_->targets.push_back(target);
-        break;
-    case ACCESS:
-    case CODE:
-        values_->targets.push_back(target);
-        syntax_->targets.push_back(target);
-        items_->targets.push_back(target);
-        break;
-    case ASSIGN:
-        values_->targets.push_back(target);
-        syntax_->targets.push_back(target);
-        break;
-    case REF_MEMORY:
-    case REF_PARAM:
-        references_->targets.push_back(target);
-        values_->targets.push_back(target);
-        syntax_->targets.push_back(target);
-        if (section->sectionType != SECTION_BLOCK) items_->targets.push_back(target);
-        break;
-    case RELATION:
-        syntax_->targets.push_back(target);
-        break;
-    default:
-        break;
+            break;
+        case MIN_INC:
+            if (p == PART_BLOCK_PARAM) break;
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            break;
+        case ENG_UNIT:
+            values_->targets.push_back(target);
+            break;
+        case ACCESS:
+        case CODE:
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            items_->targets.push_back(target);
+            break;
+        case ASSIGN:
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            break;
+        case REF_MEMORY:
+        case REF_PARAM:
+            references_->targets.push_back(target);
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            if (section->sectionType != SECTION_BLOCK) items_->targets.push_back(target);
+            break;
+        case RELATION:
+            syntax_->targets.push_back(target);
+            break;
+        default:
+            break;
     }
 }
 
-void CCheckContext::AddProgress(ICheckProgressSink* progress, int weight)
-{
+void CCheckContext::AddProgress(ICheckProgressSink* progress, int weight) {
     progressSum_ = std::min(progressSum_ + weight, kProgressCap);
     if (progress) progress->PostCheckProgress(progressSum_);
 }
 
-void CCheckContext::RunCheckGroups(ICheckProgressSink* progress)
-{
+void CCheckContext::RunCheckGroups(ICheckProgressSink* progress) {
     // The steps and weights are fixed; whatever escapes one step must not stop the next.
     auto step = [&](int weight, auto&& run) {
         AddProgress(progress, weight);
@@ -202,8 +198,7 @@ void CCheckContext::RunCheckGroups(ICheckProgressSink* progress)
     step(1, [this] { final_->CheckMandatorySections(); });
 }
 
-void CCheckContext::Destroy()
-{
+void CCheckContext::Destroy() {
     references_.reset();
     syntax_.reset();
     values_.reset();
@@ -217,8 +212,8 @@ void CCheckContext::Destroy()
     rdbBlockMemoryResults_.clear();
 }
 
-_ST_PEL_CHECK_MESSAGE CCheckContext::ElementMessage(const CPELFM_ElemInfo* elem, int messageId, int itemKind) const
-{
+_ST_PEL_CHECK_MESSAGE CCheckContext::ElementMessage(const CPELFM_ElemInfo* elem, int messageId,
+                                                    int itemKind) const {
     _ST_PEL_CHECK_MESSAGE m;
     const CPELFM_PartInfo* part = elem ? elem->ownerPart : nullptr;
     if (part) {
@@ -231,8 +226,7 @@ _ST_PEL_CHECK_MESSAGE CCheckContext::ElementMessage(const CPELFM_ElemInfo* elem,
     return m;
 }
 
-_ST_PEL_CHECK_MESSAGE CCheckContext::PartMessage(const CPELFM_PartInfo* part, int messageId) const
-{
+_ST_PEL_CHECK_MESSAGE CCheckContext::PartMessage(const CPELFM_PartInfo* part, int messageId) const {
     _ST_PEL_CHECK_MESSAGE m;
     if (part) {
         m.partLabel = part->name;
@@ -242,7 +236,6 @@ _ST_PEL_CHECK_MESSAGE CCheckContext::PartMessage(const CPELFM_PartInfo* part, in
     return m;
 }
 
-void CCheckContext::ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId)
-{
+void CCheckContext::ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId) {
     AppendMessage(ElementMessage(elem, messageId, RANGE));
 }

@@ -15,10 +15,10 @@ using Internal::MatchRegex;
 
 namespace {
 
-bool IsKnownType(const QString& v, bool rdbTypes)
-{
-    for (EPattern p : {EPattern::TypeBool, EPattern::TypeBin, EPattern::TypeByteWordBitString, EPattern::TypeInt,
-                       EPattern::TypeUint, EPattern::TypeBcd, EPattern::TypeReal, EPattern::TypeStringOrStringU}) {
+bool IsKnownType(const QString& v, bool rdbTypes) {
+    for (EPattern p :
+         {EPattern::TypeBool, EPattern::TypeBin, EPattern::TypeByteWordBitString, EPattern::TypeInt,
+          EPattern::TypeUint, EPattern::TypeBcd, EPattern::TypeReal, EPattern::TypeStringOrStringU}) {
         if (MatchRegex(v, p)) return true;
     }
     if (v == u"TIME" || v == u"DATE" || v == u"ACCURACY") return true;
@@ -26,32 +26,29 @@ bool IsKnownType(const QString& v, bool rdbTypes)
     return v == u"IP_V4" || v == u"IP_V4_64";
 }
 
-bool IsCountOutOfRange(const QString& v)
-{
-    for (EPattern p : {EPattern::CountByteWordBitString, EPattern::CountBin, EPattern::CountInt, EPattern::CountUint,
-                       EPattern::CountBcd, EPattern::CountString}) {
+bool IsCountOutOfRange(const QString& v) {
+    for (EPattern p : {EPattern::CountByteWordBitString, EPattern::CountBin, EPattern::CountInt,
+                       EPattern::CountUint, EPattern::CountBcd, EPattern::CountString}) {
         if (MatchRegex(v, p)) return true;
     }
     return false;
 }
 
-EPattern ArrayPattern(const CheckFormat& format, int partKind)
-{
+EPattern ArrayPattern(const CheckFormat& format, int partKind) {
     if (!format.stringTypesInInfoPartsOnly) return EPattern::TypeArray;
-    return Internal::IsInfoPart(partKind) ? EPattern::TypeArrayWithStrings : EPattern::TypeArrayWithoutStrings;
+    return Internal::IsInfoPart(partKind) ? EPattern::TypeArrayWithStrings
+                                          : EPattern::TypeArrayWithoutStrings;
 }
 
 }  // namespace
 
-int CCheckDataTypeMethod::Fail(int messageId)
-{
+int CCheckDataTypeMethod::Fail(int messageId) {
     if (messageId == 40020) AddMessageArgument(Part()->name);
     SetTargetMessageId(messageId);
     return 0;
 }
 
-int CCheckDataTypeMethod::Check()
-{
+int CCheckDataTypeMethod::Check() {
     if (ItemKind() != DATATYPE) return 1;
     const CheckFormat& format = context_.Format();
     const int part = PartKind();
@@ -92,8 +89,8 @@ int CCheckDataTypeMethod::Check()
 
     if (!IsKnownType(v, format.HasRdbRules())) return Fail(IsCountOutOfRange(v) ? 40019 : 40018);
 
-    const bool infoOnly = MatchRegex(v, format.stringTypesInInfoPartsOnly ? EPattern::TypeStringOrStringU
-                                                                          : EPattern::TypeStringU);
+    const bool infoOnly = MatchRegex(
+        v, format.stringTypesInInfoPartsOnly ? EPattern::TypeStringOrStringU : EPattern::TypeStringU);
     if ((infoOnly || hadParentheses) && !Internal::IsInfoPart(part)) return Fail(40020);
     if (v == u"DATE" && !Internal::IsArrayPart(part)) return Fail(40020);
     return 1;

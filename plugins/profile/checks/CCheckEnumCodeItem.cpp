@@ -4,8 +4,7 @@
 #include "CheckNumber.h"
 #include "CheckPatterns.h"
 
-int CCheckEnumCodeItem::Check()
-{
+int CCheckEnumCodeItem::Check() {
     const QString value = Item()->GetFirstValue();
     if (value.isEmpty()) return 1;
     int base = 10;
@@ -24,7 +23,6 @@ int CCheckEnumCodeItem::Check()
     return asSigned.overflow ? 0 : 1;
 }
 
-void CCheckEnumCodeItem::SetMessageId()
-{
+void CCheckEnumCodeItem::SetMessageId() {
     SetTargetMessageId(40065);
 }

@@ -6,8 +6,7 @@
 #include "CheckHelpers.h"
 #include "DataTypeRules.h"
 
-int CCheckInfoDataFromType::Check()
-{
+int CCheckInfoDataFromType::Check() {
     if (ItemKind() != DATA) return 1;
     const int part = PartKind();
     if (!Internal::IsInfoPart(part) && part != PART_BLOCK_PARAM) return 1;

@@ -15,26 +15,24 @@ using Internal::MatchRegex;
 namespace {
 
 // The element templates of a part kind fix the data types of their labels.
-std::span<const PeloraFormat::TemplateSpec> TemplatesOf(const PeloraFormat::FormatSettings& s, int partKind)
-{
+std::span<const PeloraFormat::TemplateSpec> TemplatesOf(const PeloraFormat::FormatSettings& s, int partKind) {
     switch (partKind) {
-    case PART_FILE_INFO:
-        return s.fileInfoTemplates;
-    case PART_DEVICE_INFO:
-        return s.deviceInfoTemplates;
-    case PART_DEVICE_IF:
-        return s.deviceIfTemplates;
-    case PART_COMM_IF_INFO:
-        return s.commIfInfoTemplates;
-    case PART_BLOCK_INFO:
-        return s.blockInfoTemplates;
-    default:
-        return {};
+        case PART_FILE_INFO:
+            return s.fileInfoTemplates;
+        case PART_DEVICE_INFO:
+            return s.deviceInfoTemplates;
+        case PART_DEVICE_IF:
+            return s.deviceIfTemplates;
+        case PART_COMM_IF_INFO:
+            return s.commIfInfoTemplates;
+        case PART_BLOCK_INFO:
+            return s.blockInfoTemplates;
+        default:
+            return {};
     }
 }
 
-bool IsVersionType(const QString& v, bool anyStringLength)
-{
+bool IsVersionType(const QString& v, bool anyStringLength) {
     return MatchRegex(v, EPattern::TypeByteWordBitString) || MatchRegex(v, EPattern::TypeInt) ||
            MatchRegex(v, EPattern::TypeUint) ||
            MatchRegex(v, anyStringLength ? EPattern::TypeStringAnyLength : EPattern::TypeString);
@@ -42,8 +40,7 @@ bool IsVersionType(const QString& v, bool anyStringLength)
 
 }  // namespace
 
-int CCheckInfoDataType::Check()
-{
+int CCheckInfoDataType::Check() {
     if (ItemKind() != DATATYPE) return 1;
     const CheckFormat& format = context_.Format();
     const QString& label = Elem()->label;

@@ -15,7 +15,7 @@ namespace {
 
 using Internal::OwnValue;
 
-const char* const kFileInfoLabels[] = {"CreateDate", "CreateTime", "ModDate", "ModTime",
+const char* const kFileInfoLabels[] = {"CreateDate", "CreateTime",         "ModDate",    "ModTime",
                                        "Language",   "ProfileSpecVersion", "FileVersion"};
 const char* const kDeviceInfoLabels[] = {"VendorName", "DeviceModel", "Version"};
 const char* const kDeviceIfLabels[] = {"ProtocolType", "ProtocolVersion"};
@@ -36,8 +36,7 @@ const AllowedValues kLogCsvValues[] = {
 
 // One structural rule's failure must not cost the others of the part.
 template <class F>
-void Guarded(F&& rule)
-{
+void Guarded(F&& rule) {
     try {
         rule();
     } catch (...) {
@@ -46,9 +45,8 @@ void Guarded(F&& rule)
 
 }  // namespace
 
-CPELFM_ElemInfo* CCheckInfoDeviceIf::CheckRequiredLabel(CPELFM_PartInfo* part, const QString& label, int missingId,
-                                                        int noDataId)
-{
+CPELFM_ElemInfo* CCheckInfoDeviceIf::CheckRequiredLabel(CPELFM_PartInfo* part, const QString& label,
+                                                        int missingId, int noDataId) {
     CPELFM_ElemInfo* elem = part->FindElemByLabel(label);
     if (!elem) {
         _ST_PEL_CHECK_MESSAGE m = context_.PartMessage(part, missingId);
@@ -64,53 +62,52 @@ CPELFM_ElemInfo* CCheckInfoDeviceIf::CheckRequiredLabel(CPELFM_PartInfo* part, c
     return elem;
 }
 
-void CCheckInfoDeviceIf::CheckInfoPartLabels(CPELFM_PartInfo* part)
-{
+void CCheckInfoDeviceIf::CheckInfoPartLabels(CPELFM_PartInfo* part) {
     auto require = [&](const char* label) {
         Guarded([&] { CheckRequiredLabel(part, QString::fromLatin1(label), 40027, 40089); });
     };
     const CheckFormat& format = context_.Format();
     switch (part->partType) {
-    case PART_FILE_INFO:
-        for (const char* label : kFileInfoLabels) require(label);
-        break;
-    case PART_DEVICE_INFO:
-        for (const char* label : kDeviceInfoLabels) require(label);
-        break;
-    case PART_DEVICE_IF: {
-        for (const char* label : kDeviceIfLabels) require(label);
-        if (!format.HasLogCsvRules()) break;
-        QString protocol;
-        Guarded([&] { protocol = OwnValue(part->FindElemByLabel(QStringLiteral("ProtocolType")), DATA); });
-        if (protocol != u"LOG_CSV") break;
-        for (const char* label : kLogCsvLabels) {
-            Guarded([&] { CheckRequiredLabel(part, QString::fromLatin1(label), 40117, 40118); });
+        case PART_FILE_INFO:
+            for (const char* label : kFileInfoLabels) require(label);
+            break;
+        case PART_DEVICE_INFO:
+            for (const char* label : kDeviceInfoLabels) require(label);
+            break;
+        case PART_DEVICE_IF: {
+            for (const char* label : kDeviceIfLabels) require(label);
+            if (!format.HasLogCsvRules()) break;
+            QString protocol;
+            Guarded(
+                [&] { protocol = OwnValue(part->FindElemByLabel(QStringLiteral("ProtocolType")), DATA); });
+            if (protocol != u"LOG_CSV") break;
+            for (const char* label : kLogCsvLabels) {
+                Guarded([&] { CheckRequiredLabel(part, QString::fromLatin1(label), 40117, 40118); });
+            }
+            Guarded([&] { CheckLogCsvCharacterCode(part); });
+            Guarded([&] { CheckLogCsvValues(part); });
+            break;
         }
-        Guarded([&] { CheckLogCsvCharacterCode(part); });
-        Guarded([&] { CheckLogCsvValues(part); });
-        break;
-    }
-    case PART_COMM_IF_INFO:
-        require("DeviceInterface");
-        if (format.HasRdbRules()) {
-            Guarded([&] { CheckRdbSchemaName(part); });
-            Guarded([&] { CheckRdbDataTypes(part); });
-        }
-        break;
-    case PART_BLOCK_INFO:
-        require("DeviceInterface");
-        break;
-    case PART_BLOCK_PARAM:
-        require("DeviceInterface");
-        if (format.HasRdbRules()) Guarded([&] { CheckRdbSchemaName(part); });
-        break;
-    default:
-        break;
+        case PART_COMM_IF_INFO:
+            require("DeviceInterface");
+            if (format.HasRdbRules()) {
+                Guarded([&] { CheckRdbSchemaName(part); });
+                Guarded([&] { CheckRdbDataTypes(part); });
+            }
+            break;
+        case PART_BLOCK_INFO:
+            require("DeviceInterface");
+            break;
+        case PART_BLOCK_PARAM:
+            require("DeviceInterface");
+            if (format.HasRdbRules()) Guarded([&] { CheckRdbSchemaName(part); });
+            break;
+        default:
+            break;
     }
 }
 
-void CCheckInfoDeviceIf::CheckRdbSchemaName(CPELFM_PartInfo* part)
-{
+void CCheckInfoDeviceIf::CheckRdbSchemaName(CPELFM_PartInfo* part) {
     if (OwnValue(part->FindElemByLabel(QStringLiteral("P_RDB_DefaultSchemaName")), DATA).isEmpty()) return;
     CPELFM_ElemInfo* deviceInterface = part->FindElemByLabel(QStringLiteral("DeviceInterface"));
     CPELFM_PartInfo* deviceIf = Internal::ReferencedDeviceIf(deviceInterface);
@@ -121,9 +118,9 @@ void CCheckInfoDeviceIf::CheckRdbSchemaName(CPELFM_PartInfo* part)
     context_.AppendMessage(m);
 }
 
-void CCheckInfoDeviceIf::CheckRdbDataTypes(CPELFM_PartInfo* part)
-{
-    CPELFM_PartInfo* deviceIf = Internal::ReferencedDeviceIf(part->FindElemByLabel(QStringLiteral("DeviceInterface")));
+void CCheckInfoDeviceIf::CheckRdbDataTypes(CPELFM_PartInfo* part) {
+    CPELFM_PartInfo* deviceIf =
+        Internal::ReferencedDeviceIf(part->FindElemByLabel(QStringLiteral("DeviceInterface")));
     QString protocol;
     if (!deviceIf || !Internal::ProtocolTypeOf(deviceIf, protocol) || protocol != u"RDB") return;
     const CPELFM_SectionInfo* section = part->ownerSection;
@@ -144,8 +141,7 @@ void CCheckInfoDeviceIf::CheckRdbDataTypes(CPELFM_PartInfo* part)
     }
 }
 
-void CCheckInfoDeviceIf::CheckLogCsvCharacterCode(CPELFM_PartInfo* part)
-{
+void CCheckInfoDeviceIf::CheckLogCsvCharacterCode(CPELFM_PartInfo* part) {
     const QString codeLabel = QStringLiteral("P_LOG_CSV_CharacterCode");
     const QString code = OwnValue(part->FindElemByLabel(codeLabel), DATA);
     const QString endian = QStringLiteral("P_LOG_CSV_CharacterCodeEndian");
@@ -179,8 +175,7 @@ void CCheckInfoDeviceIf::CheckLogCsvCharacterCode(CPELFM_PartInfo* part)
     }
 }
 
-void CCheckInfoDeviceIf::CheckLogCsvValues(CPELFM_PartInfo* part)
-{
+void CCheckInfoDeviceIf::CheckLogCsvValues(CPELFM_PartInfo* part) {
     for (const AllowedValues& rule : kLogCsvValues) {
         const CPELFM_ElemInfo* elem = part->FindElemByLabel(QString::fromLatin1(rule.label));
         const QString value = OwnValue(elem, DATA);
@@ -194,8 +189,7 @@ void CCheckInfoDeviceIf::CheckLogCsvValues(CPELFM_PartInfo* part)
     }
 }
 
-void CCheckInfoDeviceIf::CheckDeviceIfPartExists(const CPELFM_SectionInfo* device)
-{
+void CCheckInfoDeviceIf::CheckDeviceIfPartExists(const CPELFM_SectionInfo* device) {
     for (const CPELFM_PartInfo* part : device->parts) {
         if (part && part->partType == PART_DEVICE_IF) return;
     }

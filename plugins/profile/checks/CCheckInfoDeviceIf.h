@@ -17,7 +17,8 @@ public:
     void CheckDeviceIfPartExists(const CPELFM_SectionInfo* device);
 
 private:
-    CPELFM_ElemInfo* CheckRequiredLabel(CPELFM_PartInfo* part, const QString& label, int missingId, int noDataId);
+    CPELFM_ElemInfo* CheckRequiredLabel(CPELFM_PartInfo* part, const QString& label, int missingId,
+                                        int noDataId);
     void CheckRdbSchemaName(CPELFM_PartInfo* part);
     void CheckRdbDataTypes(CPELFM_PartInfo* part);
     void CheckLogCsvCharacterCode(CPELFM_PartInfo* part);

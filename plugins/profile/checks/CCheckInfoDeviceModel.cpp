@@ -5,8 +5,7 @@
 #include "CPELFM_ItemInfo.h"
 #include "CheckNumber.h"
 
-int CCheckInfoDeviceModel::Check()
-{
+int CCheckInfoDeviceModel::Check() {
     if (ItemKind() != DATA) return 1;
     const bool judgedPart = (PartKind() == PART_FILE_INFO && SectionKind() == SECTION_FILE) ||
                             (PartKind() == PART_DEVICE_INFO &&

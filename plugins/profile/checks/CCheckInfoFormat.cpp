@@ -10,11 +10,12 @@
 
 using Internal::EPattern;
 
-int CCheckInfoFormat::Check()
-{
+int CCheckInfoFormat::Check() {
     if (ItemKind() != DATA || Item()->GetFirstValue().isEmpty()) return 1;
     const QString& label = Elem()->label;
-    auto is = [&label](const char* name) { return Internal::AsciiEqualsIgnoreCase(label, QLatin1String(name)); };
+    auto is = [&label](const char* name) {
+        return Internal::AsciiEqualsIgnoreCase(label, QLatin1String(name));
+    };
     EPattern pattern;
     QString form;
     if (PartKind() == PART_DEVICE_INFO && is("IconFileName")) {

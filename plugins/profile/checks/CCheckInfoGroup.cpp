@@ -13,12 +13,9 @@ CCheckInfoGroup::CCheckInfoGroup(CCheckContext& context)
       format_(context),
       deviceModel_(context),
       dataFromType_(context),
-      deviceIf_(context)
-{
-}
+      deviceIf_(context) {}
 
-void CCheckInfoGroup::RunStructuralChecks()
-{
+void CCheckInfoGroup::RunStructuralChecks() {
     auto check = [this](CPELFM_PartInfo* part) {
         try {
             if (part) deviceIf_.CheckInfoPartLabels(part);
@@ -39,22 +36,22 @@ void CCheckInfoGroup::RunStructuralChecks()
     for (const CPELFM_SectionInfo* section : context_.Root()->sections) {
         if (!section) continue;
         switch (section->sectionType) {
-        case SECTION_FILE:
-            check(first(section, PART_FILE_INFO));
-            break;
-        case SECTION_DEVICE:
-            check(first(section, PART_DEVICE_INFO));
-            every(section, PART_DEVICE_IF);
-            break;
-        case SECTION_COMM_IF:
-            check(first(section, PART_COMM_IF_INFO));
-            break;
-        case SECTION_BLOCK:
-            check(first(section, PART_BLOCK_INFO));
-            every(section, PART_BLOCK_PARAM);
-            break;
-        default:
-            break;
+            case SECTION_FILE:
+                check(first(section, PART_FILE_INFO));
+                break;
+            case SECTION_DEVICE:
+                check(first(section, PART_DEVICE_INFO));
+                every(section, PART_DEVICE_IF);
+                break;
+            case SECTION_COMM_IF:
+                check(first(section, PART_COMM_IF_INFO));
+                break;
+            case SECTION_BLOCK:
+                check(first(section, PART_BLOCK_INFO));
+                every(section, PART_BLOCK_PARAM);
+                break;
+            default:
+                break;
         }
     }
     for (const CPELFM_SectionInfo* section : context_.Root()->sections) {
@@ -62,8 +59,7 @@ void CCheckInfoGroup::RunStructuralChecks()
     }
 }
 
-void CCheckInfoGroup::Run()
-{
+void CCheckInfoGroup::Run() {
     // The structural checks judge the profile, not the targets: they run even when no target came.
     RunStructuralChecks();
     for (CCheckItemInfo* target : targets) dataType_.Run(target);

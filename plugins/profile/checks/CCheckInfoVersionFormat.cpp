@@ -14,8 +14,7 @@ using Internal::EPattern;
 namespace {
 
 // The pattern, and every dotted number within 32 bits.
-bool IsVersionText(const QString& value, EPattern pattern)
-{
+bool IsVersionText(const QString& value, EPattern pattern) {
     if (!Internal::MatchRegex(value, pattern)) return false;
     for (const QString& number : value.split(u'.')) {
         if (Internal::ReadUnsigned(number, 10).value > 0xFFFFFFFFull) return false;
@@ -25,8 +24,7 @@ bool IsVersionText(const QString& value, EPattern pattern)
 
 }  // namespace
 
-int CCheckInfoVersionFormat::Check()
-{
+int CCheckInfoVersionFormat::Check() {
     if (ItemKind() != DATA || PartKind() != PART_FILE_INFO) return 1;
     const QString value = Item()->GetFirstValue();
     if (value.isEmpty()) return 1;

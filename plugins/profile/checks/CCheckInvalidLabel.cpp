@@ -12,15 +12,13 @@ const QString kLeadingCharacters = QStringLiteral("0123456789_");
 
 }  // namespace
 
-int CCheckInvalidLabel::Fail(int messageId, const QString& argument)
-{
+int CCheckInvalidLabel::Fail(int messageId, const QString& argument) {
     if (!argument.isNull()) AddMessageArgument(argument);
     messageId_ = messageId;
     return 0;
 }
 
-int CCheckInvalidLabel::Check()
-{
+int CCheckInvalidLabel::Check() {
     const int kind = ItemKind();
     if (kind != LABEL && kind != LABEL2) return 1;
     const QString text = Item()->GetFirstValue();
@@ -46,7 +44,6 @@ int CCheckInvalidLabel::Check()
     return 1;
 }
 
-void CCheckInvalidLabel::SetMessageId()
-{
+void CCheckInvalidLabel::SetMessageId() {
     SetTargetMessageId(messageId_);
 }

@@ -2,13 +2,9 @@
 
 #include "CCheckItemInfo.h"
 
-CCheckLabelGroup::CCheckLabelGroup(CCheckContext& context)
-    : repetition_(context), invalid_(context)
-{
-}
+CCheckLabelGroup::CCheckLabelGroup(CCheckContext& context) : repetition_(context), invalid_(context) {}
 
-void CCheckLabelGroup::Run()
-{
+void CCheckLabelGroup::Run() {
     for (CCheckItemInfo* target : targets) repetition_.Run(target);
     for (CCheckItemInfo* target : targets) invalid_.Run(target);
 }

@@ -5,8 +5,7 @@
 #include "CPELFM_SectionInfo.h"
 #include "CheckFormat.h"
 
-void CCheckMandatorySection::CheckMandatorySections()
-{
+void CCheckMandatorySection::CheckMandatorySections() {
     const CPELFM_ProfileInfo* root = context_.Root();
     auto has = [root](int sectionKind) {
         for (const CPELFM_SectionInfo* section : root->sections) {

@@ -3,10 +3,11 @@
 #include "CCheckContext.h"
 #include "CCheckItemInfo.h"
 #include "CPELFM_ItemInfo.h"
+#include "CPELFM_PartInfo.h"
+#include "CPELFM_SectionInfo.h"
 #include "CheckHelpers.h"
 
-void CCheckMethodBase::Run(CCheckItemInfo* target)
-{
+void CCheckMethodBase::Run(CCheckItemInfo* target) {
     target_ = target;
     if (!target || target->status != 1) return;
     // Arguments a check added before it passed or threw must not reach a later check's message.
@@ -25,60 +26,49 @@ void CCheckMethodBase::Run(CCheckItemInfo* target)
     ReportCheckFailure();
 }
 
-int CCheckMethodBase::Check()
-{
+int CCheckMethodBase::Check() {
     return 1;
 }
 
 void CCheckMethodBase::SetMessageId() {}
 
-void CCheckMethodBase::AddMessageArgument(const QString& text)
-{
+void CCheckMethodBase::AddMessageArgument(const QString& text) {
     target_->message.arguments.append(text);
 }
 
-void CCheckMethodBase::SetTargetMessageId(int id)
-{
+void CCheckMethodBase::SetTargetMessageId(int id) {
     target_->message.messageId = id;
 }
 
-CPELFM_ItemInfo* CCheckMethodBase::Item() const
-{
+CPELFM_ItemInfo* CCheckMethodBase::Item() const {
     return target_ ? target_->item : nullptr;
 }
 
-CPELFM_ElemInfo* CCheckMethodBase::Elem() const
-{
+CPELFM_ElemInfo* CCheckMethodBase::Elem() const {
     return Internal::ElemOf(Item());
 }
 
-CPELFM_PartInfo* CCheckMethodBase::Part() const
-{
+CPELFM_PartInfo* CCheckMethodBase::Part() const {
     return Internal::PartOf(Item());
 }
 
-CPELFM_SectionInfo* CCheckMethodBase::Section() const
-{
+CPELFM_SectionInfo* CCheckMethodBase::Section() const {
     return Internal::SectionOf(Item());
 }
 
-int CCheckMethodBase::ItemKind() const
-{
+int CCheckMethodBase::ItemKind() const {
     return Item() ? Item()->itemType : 0;
 }
 
-int CCheckMethodBase::PartKind() const
-{
+int CCheckMethodBase::PartKind() const {
     return Internal::PartKindOf(Item());
 }
 
-int CCheckMethodBase::SectionKind() const
-{
+int CCheckMethodBase::SectionKind() const {
     return Internal::SectionKindOf(Item());
 }
 
-void CCheckMethodBase::ReportCheckFailure()
-{
+void CCheckMethodBase::ReportCheckFailure() {
     _ST_PEL_CHECK_MESSAGE& m = target_->message;
     const CPELFM_PartInfo* part = Part();
     const CPELFM_SectionInfo* section = Section();

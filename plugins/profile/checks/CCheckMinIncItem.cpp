@@ -9,8 +9,7 @@
 using Internal::EPattern;
 using Internal::MatchRegex;
 
-int CCheckMinIncItem::Check()
-{
+int CCheckMinIncItem::Check() {
     if (Internal::IsInfoPart(PartKind())) return 1;
     if (ItemKind() == MIN_INC) {
         const int id = JudgeMinInc(Item());
@@ -27,8 +26,7 @@ int CCheckMinIncItem::Check()
     return 1;
 }
 
-int CCheckMinIncItem::JudgeMinInc(CPELFM_ItemInfo* minInc)
-{
+int CCheckMinIncItem::JudgeMinInc(CPELFM_ItemInfo* minInc) {
     const QString value = minInc->GetFirstValue();
     if (value.isEmpty() || value == u"NA") return 1;
     const CPELFM_ItemInfo* unit = Elem()->FindItem(ENG_UNIT, 1);

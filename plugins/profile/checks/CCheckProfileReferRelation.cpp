@@ -5,8 +5,7 @@
 #include "CPELFM_PartInfo.h"
 #include "CheckHelpers.h"
 
-int CCheckProfileReferRelation::Check()
-{
+int CCheckProfileReferRelation::Check() {
     referringPart_.clear();
     referringItem_.clear();
     allowedPart_.clear();
@@ -30,8 +29,7 @@ int CCheckProfileReferRelation::Check()
     return 1;
 }
 
-void CCheckProfileReferRelation::SetMessageId()
-{
+void CCheckProfileReferRelation::SetMessageId() {
     SetTargetMessageId(40003);
     AddMessageArgument(referringPart_);
     AddMessageArgument(referringItem_);

@@ -10,8 +10,7 @@
 
 namespace {
 
-bool In(int kind, std::initializer_list<int> kinds)
-{
+bool In(int kind, std::initializer_list<int> kinds) {
     for (int k : kinds) {
         if (k == kind) return true;
     }
@@ -25,48 +24,46 @@ struct ProhibitionRules {
     bool angles = false;
 };
 
-ProhibitionRules RulesFor(const CheckFormat& format, int sectionKind, int partKind, int itemKind)
-{
+ProhibitionRules RulesFor(const CheckFormat& format, int sectionKind, int partKind, int itemKind) {
     ProhibitionRules r;
     if (sectionKind != SECTION_COMM_IF && sectionKind != SECTION_BLOCK) return r;
     const int relation = format.HasItemKind(RELATION) ? RELATION : -1;
     switch (partKind) {
-    case PART_COMM_IF_VARIABLE:
-        if (sectionKind != SECTION_COMM_IF) return r;
-        r.judged = In(itemKind, {RANGE, MIN_INC});
-        r.brackets = itemKind == MIN_INC;
-        r.angles = In(itemKind, {RANGE, MIN_INC});
-        break;
-    case PART_COMM_IF_CONFIGURATION:
-        if (sectionKind != SECTION_COMM_IF) return r;
-        r.judged = In(itemKind, {RANGE, MIN_INC, ACCESS, REF_MEMORY, REF_PARAM});
-        r.brackets = In(itemKind, {MIN_INC, ACCESS, REF_MEMORY, REF_PARAM});
-        r.angles = In(itemKind, {RANGE, MIN_INC, ACCESS, REF_MEMORY, REF_PARAM});
-        break;
-    case PART_BLOCK_MEMORY:
-        r.judged = In(itemKind, {RANGE, MIN_INC, ACCESS, ASSIGN, relation});
-        r.brackets = In(itemKind, {MIN_INC, ACCESS, ASSIGN, relation});
-        r.angles = In(itemKind, {RANGE, MIN_INC, ACCESS, relation});
-        break;
-    case PART_BLOCK_PARAM:
-        r.judged = itemKind == DATA;
-        r.brackets = itemKind == MIN_INC;
-        break;
-    case PART_ENUM:
-        r.judged = itemKind == CODE;
-        r.brackets = itemKind == CODE;
-        r.angles = In(itemKind, {RANGE, MIN_INC, CODE});
-        break;
-    default:
-        break;
+        case PART_COMM_IF_VARIABLE:
+            if (sectionKind != SECTION_COMM_IF) return r;
+            r.judged = In(itemKind, {RANGE, MIN_INC});
+            r.brackets = itemKind == MIN_INC;
+            r.angles = In(itemKind, {RANGE, MIN_INC});
+            break;
+        case PART_COMM_IF_CONFIGURATION:
+            if (sectionKind != SECTION_COMM_IF) return r;
+            r.judged = In(itemKind, {RANGE, MIN_INC, ACCESS, REF_MEMORY, REF_PARAM});
+            r.brackets = In(itemKind, {MIN_INC, ACCESS, REF_MEMORY, REF_PARAM});
+            r.angles = In(itemKind, {RANGE, MIN_INC, ACCESS, REF_MEMORY, REF_PARAM});
+            break;
+        case PART_BLOCK_MEMORY:
+            r.judged = In(itemKind, {RANGE, MIN_INC, ACCESS, ASSIGN, relation});
+            r.brackets = In(itemKind, {MIN_INC, ACCESS, ASSIGN, relation});
+            r.angles = In(itemKind, {RANGE, MIN_INC, ACCESS, relation});
+            break;
+        case PART_BLOCK_PARAM:
+            r.judged = itemKind == DATA;
+            r.brackets = itemKind == MIN_INC;
+            break;
+        case PART_ENUM:
+            r.judged = itemKind == CODE;
+            r.brackets = itemKind == CODE;
+            r.angles = In(itemKind, {RANGE, MIN_INC, CODE});
+            break;
+        default:
+            break;
     }
     return r;
 }
 
 }  // namespace
 
-int CCheckProhibitionItem::Check()
-{
+int CCheckProhibitionItem::Check() {
     const ProhibitionRules rules = RulesFor(context_.Format(), SectionKind(), PartKind(), ItemKind());
     if (!rules.judged) return 1;
 

@@ -11,22 +11,22 @@
 #include "CheckHelpers.h"
 #include "CheckPatterns.h"
 #include "DataTypeRules.h"
+#include "ItemValueText.h"
 
 using Internal::EPattern;
 using Internal::MatchRegex;
 
 namespace {
 
-void CollectEnumCodeItems(CPELFM_PartInfo* enumPart, QStringList& texts)
-{
+void CollectEnumCodeItems(CPELFM_PartInfo* enumPart, QStringList& texts) {
     for (const CPELFM_ElemInfo* elem : enumPart->Elems()) {
         if (const CPELFM_ItemInfo* code = Internal::OwnItem(elem, CODE)) texts.append(code->GetFirstValue());
     }
 }
 
-bool AdmitsEnumReference(const QString& dataType, bool withStrings)
-{
-    for (EPattern p : {EPattern::TypeBool, EPattern::TypeByteWordBitString, EPattern::TypeInt, EPattern::TypeUint}) {
+bool AdmitsEnumReference(const QString& dataType, bool withStrings) {
+    for (EPattern p :
+         {EPattern::TypeBool, EPattern::TypeByteWordBitString, EPattern::TypeInt, EPattern::TypeUint}) {
         if (MatchRegex(dataType, p)) return true;
     }
     if (withStrings && MatchRegex(dataType, EPattern::TypeString)) return true;
@@ -35,10 +35,10 @@ bool AdmitsEnumReference(const QString& dataType, bool withStrings)
 
 }  // namespace
 
-int CCheckRangeItem::Check()
-{
+int CCheckRangeItem::Check() {
     const int part = PartKind();
-    if (part == PART_FILE_INFO || part == PART_DEVICE_INFO || part == PART_COMM_IF_INFO || part == PART_BLOCK_INFO) {
+    if (part == PART_FILE_INFO || part == PART_DEVICE_INFO || part == PART_COMM_IF_INFO ||
+        part == PART_BLOCK_INFO) {
         return 1;
     }
     if (ItemKind() == RANGE) {
@@ -56,8 +56,7 @@ int CCheckRangeItem::Check()
     return 1;
 }
 
-int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range)
-{
+int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
     const int kind = range->AnalyzeValue();
     const Internal::CItemPieces pieces(range, Internal::CItemPieces::Split::Lists);
     if (kind == VALUE_LIST) {
@@ -70,27 +69,27 @@ int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range)
     QStringList texts;
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         switch (piece->AnalyzeValue()) {
-        case VALUE_ENUM_REF: {
-            CPELFM_PartInfo* enumPart = piece->GetEnumRefPart();
-            if (!enumPart) return 1;
-            CollectEnumCodeItems(enumPart, texts);
-            break;
-        }
-        case VALUE_RANGE: {
-            _ST_PELFM_RANGEINFO bounds;
-            piece->GetRange(bounds);
-            if (!bounds.upper.isEmpty()) texts.append(bounds.upper);
-            if (!bounds.lower.isEmpty()) texts.append(bounds.lower);
-            break;
-        }
-        case VALUE_TEXT: {
-            const QString text = piece->GetTextValue();
-            if (text == u"NA") return 1;
-            texts.append(text);
-            break;
-        }
-        default:
-            break;
+            case VALUE_ENUM_REF: {
+                CPELFM_PartInfo* enumPart = piece->GetEnumRefPart();
+                if (!enumPart) return 1;
+                CollectEnumCodeItems(enumPart, texts);
+                break;
+            }
+            case VALUE_RANGE: {
+                _ST_PELFM_RANGEINFO bounds;
+                piece->GetRange(bounds);
+                if (!bounds.upperText.isEmpty()) texts.append(bounds.upperText);
+                if (!bounds.lowerText.isEmpty()) texts.append(bounds.lowerText);
+                break;
+            }
+            case VALUE_TEXT: {
+                const QString text = piece->GetTextValue();
+                if (text == u"NA") return 1;
+                texts.append(text);
+                break;
+            }
+            default:
+                break;
         }
     }
 

@@ -18,8 +18,7 @@ struct ItemList {
     ~ItemList() { DeleteItemArray(items); }
 };
 
-bool IsComparisonValid(CPELFM_ItemInfo* left, const QString& right, const QString& op)
-{
+bool IsComparisonValid(CPELFM_ItemInfo* left, const QString& right, const QString& op) {
     if (left->AnalyzeValue() != VALUE_DOTTED_REFERENCE) return false;
     const CPELFM_ElemInfo* elem = left->GetReferencedElem();
     const CPELFM_ItemInfo* dataTypeItem = Internal::OwnItem(elem, DATATYPE);
@@ -42,8 +41,7 @@ bool IsComparisonValid(CPELFM_ItemInfo* left, const QString& right, const QStrin
 
 }  // namespace
 
-int CCheckReadConditionItem::Check()
-{
+int CCheckReadConditionItem::Check() {
     CPELFM_ItemInfo* item = Item();
     if (item->GetFirstValue().isEmpty()) return 1;
     if (item->AnalyzeValue() != VALUE_CONDITION) return 0;
@@ -62,7 +60,6 @@ int CCheckReadConditionItem::Check()
     return 1;
 }
 
-void CCheckReadConditionItem::SetMessageId()
-{
+void CCheckReadConditionItem::SetMessageId() {
     SetTargetMessageId(40049);
 }

@@ -3,12 +3,9 @@
 #include "CCheckItemInfo.h"
 
 CCheckReferenceGroup::CCheckReferenceGroup(CCheckContext& context)
-    : referExist_(context), referRelation_(context)
-{
-}
+    : referExist_(context), referRelation_(context) {}
 
-void CCheckReferenceGroup::Run()
-{
+void CCheckReferenceGroup::Run() {
     for (CCheckItemInfo* target : targets) referExist_.Run(target);
     for (CCheckItemInfo* target : targets) referRelation_.Run(target);
 }

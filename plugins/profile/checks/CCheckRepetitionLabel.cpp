@@ -8,15 +8,13 @@
 #include "CheckHelpers.h"
 #include "CheckNumber.h"
 
-CCheckRepetitionLabel::Key CCheckRepetitionLabel::MakeKey(const QString& label) const
-{
+CCheckRepetitionLabel::Key CCheckRepetitionLabel::MakeKey(const QString& label) const {
     const CPELFM_SectionInfo* section = Section();
     return Key{Internal::AsciiLower(section ? section->name : QString()), Internal::AsciiLower(Part()->name),
                Internal::AsciiLower(label)};
 }
 
-int CCheckRepetitionLabel::Check()
-{
+int CCheckRepetitionLabel::Check() {
     if (ItemKind() != LABEL) return 1;
     int result = 1;
     const QString label = Item()->GetFirstValue();
@@ -46,7 +44,6 @@ int CCheckRepetitionLabel::Check()
     return result;
 }
 
-void CCheckRepetitionLabel::SetMessageId()
-{
+void CCheckRepetitionLabel::SetMessageId() {
     SetTargetMessageId(messageId_);
 }

@@ -18,7 +18,9 @@ private:
         QString part;
         QString label;
         bool operator==(const Key&) const = default;
-        friend size_t qHash(const Key& key, size_t seed = 0) { return qHashMulti(seed, key.section, key.part, key.label); }
+        friend size_t qHash(const Key& key, size_t seed = 0) {
+            return qHashMulti(seed, key.section, key.part, key.label);
+        }
     };
     Key MakeKey(const QString& label) const;
 

@@ -7,26 +7,25 @@
 
 namespace {
 
-bool Judged(int partKind, int itemKind)
-{
+bool Judged(int partKind, int itemKind) {
     switch (partKind) {
-    case PART_COMM_IF_VARIABLE:
-        return itemKind == MIN_INC;
-    case PART_COMM_IF_CONFIGURATION:
-        return itemKind == MIN_INC || itemKind == ACCESS || itemKind == REF_MEMORY || itemKind == REF_PARAM;
-    case PART_BLOCK_MEMORY:
-        return itemKind == MIN_INC || itemKind == ACCESS || itemKind == ASSIGN;
-    case PART_ENUM:
-        return itemKind == CODE;
-    default:
-        return false;
+        case PART_COMM_IF_VARIABLE:
+            return itemKind == MIN_INC;
+        case PART_COMM_IF_CONFIGURATION:
+            return itemKind == MIN_INC || itemKind == ACCESS || itemKind == REF_MEMORY ||
+                   itemKind == REF_PARAM;
+        case PART_BLOCK_MEMORY:
+            return itemKind == MIN_INC || itemKind == ACCESS || itemKind == ASSIGN;
+        case PART_ENUM:
+            return itemKind == CODE;
+        default:
+            return false;
     }
 }
 
 }  // namespace
 
-int CCheckSpaceItem::Check()
-{
+int CCheckSpaceItem::Check() {
     if (!Judged(PartKind(), ItemKind())) return 1;
     if (Item()->AnalyzeValue() == VALUE_ENUM_REF) return 1;
     const QString wideSpace = context_.Format().strings.Text(41003);

@@ -3,8 +3,7 @@
 #include "CPELFM_ItemInfo.h"
 #include "CheckHelpers.h"
 
-int CCheckSquareParentheses::Check()
-{
+int CCheckSquareParentheses::Check() {
     if (ItemKind() != ASSIGN) return 1;
     CPELFM_ItemInfo* item = Item();
     if (item->AnalyzeValue() != VALUE_ANGLE_LIST) return 1;
@@ -36,7 +35,6 @@ int CCheckSquareParentheses::Check()
     return 1;
 }
 
-void CCheckSquareParentheses::SetMessageId()
-{
+void CCheckSquareParentheses::SetMessageId() {
     SetTargetMessageId(messageId_);
 }

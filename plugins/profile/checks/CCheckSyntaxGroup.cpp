@@ -3,12 +3,12 @@
 #include "CCheckItemInfo.h"
 
 CCheckSyntaxGroup::CCheckSyntaxGroup(CCheckContext& context)
-    : prohibition_(context), bracketsItem_(context), bracketsDescribe_(context), squareParentheses_(context)
-{
-}
+    : prohibition_(context),
+      bracketsItem_(context),
+      bracketsDescribe_(context),
+      squareParentheses_(context) {}
 
-void CCheckSyntaxGroup::Run()
-{
+void CCheckSyntaxGroup::Run() {
     for (CCheckItemInfo* target : targets) prohibition_.Run(target);
     for (CCheckItemInfo* target : targets) bracketsItem_.Run(target);
     for (CCheckItemInfo* target : targets) bracketsDescribe_.Run(target);

@@ -4,8 +4,7 @@
 
 namespace Internal {
 
-CItemPieces::CItemPieces(CPELFM_ItemInfo* item, Split split)
-{
+CItemPieces::CItemPieces(CPELFM_ItemInfo* item, Split split) {
     sourceKind_ = item->AnalyzeValue();
     if (sourceKind_ == VALUE_LIST) {
         item->SplitListItems(owned_);
@@ -18,8 +17,7 @@ CItemPieces::CItemPieces(CPELFM_ItemInfo* item, Split split)
     }
 }
 
-CItemPieces::~CItemPieces()
-{
+CItemPieces::~CItemPieces() {
     DeleteItemArray(owned_);
 }
 

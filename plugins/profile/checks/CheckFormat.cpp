@@ -2,16 +2,14 @@
 
 #include <cstring>
 
-bool CheckFormat::HasLogCsvRules() const
-{
+bool CheckFormat::HasLogCsvRules() const {
     for (const PeloraFormat::ProtocolSpec& p : settings.protocols) {
         if (std::strcmp(p.name, "LOG_CSV") == 0) return true;
     }
     return false;
 }
 
-const CheckFormat& CheckFormat::Format30()
-{
+const CheckFormat& CheckFormat::Format30() {
     static const CheckFormat format{
         .settings = PeloraFormat::Format30(),
         .strings = CCheckStringTable::Japanese30(),
@@ -25,8 +23,7 @@ const CheckFormat& CheckFormat::Format30()
     return format;
 }
 
-const CheckFormat& CheckFormat::Format20()
-{
+const CheckFormat& CheckFormat::Format20() {
     static const CheckFormat format{
         .settings = PeloraFormat::Format20(),
         .strings = CCheckStringTable::Japanese20(),
@@ -40,8 +37,7 @@ const CheckFormat& CheckFormat::Format20()
     return format;
 }
 
-const CheckFormat& CheckFormat::Format11()
-{
+const CheckFormat& CheckFormat::Format11() {
     static const CheckFormat format{
         .settings = PeloraFormat::Format11(),
         .strings = CCheckStringTable::English11(),

@@ -17,8 +17,8 @@ QString PartKindKeyword(int partKind);
 CPELFM_ElemInfo* ElemOf(const CPELFM_ItemInfo* item);
 CPELFM_PartInfo* PartOf(const CPELFM_ItemInfo* item);
 CPELFM_SectionInfo* SectionOf(const CPELFM_ItemInfo* item);
-int PartKindOf(const CPELFM_ItemInfo* item);        // 0 when the item has no part
-int SectionKindOf(const CPELFM_ItemInfo* item);     // 0 when the item has no section
+int PartKindOf(const CPELFM_ItemInfo* item);     // 0 when the item has no part
+int SectionKindOf(const CPELFM_ItemInfo* item);  // 0 when the item has no section
 int SectionKindOf(const CPELFM_PartInfo* part);
 
 // FILE_INFO, DEVICE_INFO, DEVICE_IF, COMM_IF_INFO, BLOCK_INFO.

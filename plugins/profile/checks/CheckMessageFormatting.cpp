@@ -3,17 +3,16 @@
 #include "CheckFormat.h"
 #include "CheckHelpers.h"
 #include "FormatMessageText.h"
+#include "ProfileInnerConst.h"
 
-QString FormatCheckMessage(const CCheckStringTable& strings, const QStringList& arguments, int messageId)
-{
+QString FormatCheckMessage(const CCheckStringTable& strings, const QStringList& arguments, int messageId) {
     const QString text = strings.Text(messageId);
     if (text.isEmpty() || arguments.size() > kMaxMessageInserts) return QString();
     if (arguments.isEmpty()) return text;
     return FormatMessageText(text, arguments);
 }
 
-void FormatCheckMessages(const CheckFormat& format, QList<_ST_PEL_CHECK_MESSAGE>& messages)
-{
+void FormatCheckMessages(const CheckFormat& format, QList<_ST_PEL_CHECK_MESSAGE>& messages) {
     const QString location = format.strings.Text(41016);
     for (_ST_PEL_CHECK_MESSAGE& m : messages) {
         const QString where = FormatMessageText(

@@ -13,24 +13,22 @@
 
 namespace Internal {
 
-CPELFM_PartInfo* ReferencedDeviceIf(const CPELFM_ElemInfo* elem)
-{
+CPELFM_PartInfo* ReferencedDeviceIf(const CPELFM_ElemInfo* elem) {
     CPELFM_ItemInfo* data = OwnItem(elem, DATA);
     if (!data || FirstValueOrEmpty(data).isEmpty()) return nullptr;
     return data->GetReferencedPartOfType(PART_DEVICE_IF);
 }
 
-bool ProtocolTypeOf(CPELFM_PartInfo* deviceIf, QString& protocolType)
-{
-    const CPELFM_ElemInfo* elem = deviceIf ? deviceIf->FindElemByLabel(QStringLiteral("ProtocolType")) : nullptr;
+bool ProtocolTypeOf(CPELFM_PartInfo* deviceIf, QString& protocolType) {
+    const CPELFM_ElemInfo* elem =
+        deviceIf ? deviceIf->FindElemByLabel(QStringLiteral("ProtocolType")) : nullptr;
     const CPELFM_ItemInfo* data = OwnItem(elem, DATA);
     if (!data || data->values.isEmpty() || data->values.first().text.isEmpty()) return false;
     protocolType = data->values.first().text;
     return true;
 }
 
-int IsRdbCommIfSection(const CPELFM_PartInfo* part)
-{
+int IsRdbCommIfSection(const CPELFM_PartInfo* part) {
     const CPELFM_SectionInfo* section = part ? part->ownerSection : nullptr;
     if (!section || section->sectionType != SECTION_COMM_IF) return 1;
     for (CPELFM_PartInfo* info : section->parts) {
@@ -45,8 +43,7 @@ int IsRdbCommIfSection(const CPELFM_PartInfo* part)
     return 1;
 }
 
-int IsRdbBlockMemoryPart(CCheckContext& context, const CPELFM_PartInfo* part)
-{
+int IsRdbBlockMemoryPart(CCheckContext& context, const CPELFM_PartInfo* part) {
     // The answer depends on the profile alone, which the check does not change.
     auto cached = context.RdbBlockMemoryResults().constFind(part);
     if (cached != context.RdbBlockMemoryResults().constEnd()) return *cached;
@@ -59,7 +56,8 @@ int IsRdbBlockMemoryPart(CCheckContext& context, const CPELFM_PartInfo* part)
             if (!config || config->partType != PART_COMM_IF_CONFIGURATION) continue;
             for (const CPELFM_ElemInfo* elem : config->Elems()) {
                 CPELFM_ItemInfo* ref = OwnItem(elem, REF_MEMORY);
-                const CPELFM_PartInfo* memory = ref ? ref->GetReferencedPartOfType(PART_BLOCK_MEMORY) : nullptr;
+                const CPELFM_PartInfo* memory =
+                    ref ? ref->GetReferencedPartOfType(PART_BLOCK_MEMORY) : nullptr;
                 if (!memory || !AsciiEqualsIgnoreCase(memory->name, part->name)) continue;
                 if (IsRdbCommIfSection(config) == 0) {
                     context.RdbBlockMemoryResults().insert(part, 0);

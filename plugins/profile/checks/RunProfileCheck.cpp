@@ -4,8 +4,7 @@
 #include "CheckMessageFormatting.h"
 
 void RunProfileCheck(const CheckFormat& format, ICheckProgressSink* progress, CPELFM_ProfileInfo* root,
-                     QList<_ST_PEL_CHECK_MESSAGE>& messages)
-{
+                     QList<_ST_PEL_CHECK_MESSAGE>& messages) {
     // Findings of an earlier run never survive into this one, not even when nothing can be judged.
     messages.clear();
     try {
