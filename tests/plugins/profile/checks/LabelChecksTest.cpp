@@ -8,8 +8,7 @@ using namespace CheckTest;
 namespace {
 
 class LabelChecks : public CheckCaseTest {};
-TEST_P(LabelChecks, Findings)
-{
+TEST_P(LabelChecks, Findings) {
     Verify();
 }
 
@@ -84,15 +83,16 @@ INSTANTIATE_TEST_SUITE_P(
                   {F(40011, "COMM1", "Vars", 1, LABEL, {"COMM_IF_VARIABLE", "LABEL"})}}),
     CaseName);
 
-TEST(LabelChecks, DuplicateTextHasNoLocation)
-{
+TEST(LabelChecks, DuplicateTextHasNoLocation) {
     auto t = TestProfile::Valid(F11());
     AddVar(*t, "a", {{LABEL2, "Shown"}});
     AddVar(*t, "b", {{LABEL2, "Shown"}});
     const QList<_ST_PEL_CHECK_MESSAGE> m = RunCheck(F11(), t->Root());
     ASSERT_EQ(m.size(), 1);
-    EXPECT_EQ(m[0].text, QStringLiteral("**Error** COMM1 section, Vars part: LABEL item Shown of the element is duplicated. "
-                                        "The same name cannot be set for LABEL item of multiple elements in a part."));
+    EXPECT_EQ(
+        m[0].text,
+        QStringLiteral("**Error** COMM1 section, Vars part: LABEL item Shown of the element is duplicated. "
+                       "The same name cannot be set for LABEL item of multiple elements in a part."));
 }
 
 }  // namespace

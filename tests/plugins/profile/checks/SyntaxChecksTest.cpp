@@ -7,18 +7,20 @@ using namespace CheckTest;
 namespace {
 
 class SyntaxChecks : public CheckCaseTest {};
-TEST_P(SyntaxChecks, Findings)
-{
+TEST_P(SyntaxChecks, Findings) {
     Verify();
 }
 
-CheckCase Range(const char* name, const char* dataType, const char* range, std::vector<Finding> expected)
-{
-    return CheckCase{name, F30, [=](TestProfile& t) { AddVar(t, "a", {{RANGE, range}}, dataType); }, expected};
+CheckCase Range(const char* name, const char* dataType, const char* range, std::vector<Finding> expected) {
+    return CheckCase{name, F30,
+                     [=](TestProfile& t) {
+                         AddVar(t, "a", {{RANGE, range}}, dataType);
+                     },
+                     expected};
 }
 
-CheckCase Assign(const char* name, const char* part, std::vector<QString> value, std::vector<Finding> expected)
-{
+CheckCase Assign(const char* name, const char* part, std::vector<QString> value,
+                 std::vector<Finding> expected) {
     return CheckCase{name, F30,
                      [=](TestProfile& t) {
                          if (QLatin1String(part) == QLatin1String("Mem")) {
@@ -35,23 +37,59 @@ const Finding kRange40021 = F(40021, "COMM1", "Vars", 1, RANGE);
 INSTANTIATE_TEST_SUITE_P(
     Cases, SyntaxChecks,
     testing::Values(
-        CheckCase{"EnumCodeWithBracket", F30,
-                  [](TestProfile& t) { t.AddElem(t.Part("COMM1", "Modes"), "m", {{CODE, "0x1(2"}}); },
+        CheckCase{"EnumCodeWithBracket",
+                  F30,
+                  [](TestProfile& t) {
+                      t.AddElem(t.Part("COMM1", "Modes"), "m", {{CODE, "0x1(2"}});
+                  },
                   {F(40010, "COMM1", "Modes", 0, CODE, {"\"(\"", ""})}},
-        CheckCase{"EnumCodeTokensInFixedOrder", F30,
-                  [](TestProfile& t) { t.AddElem(t.Part("BLOCK1", "States"), "m", {{CODE, "]x(<\\q"}}); },
+        CheckCase{"EnumCodeTokensInFixedOrder",
+                  F30,
+                  [](TestProfile& t) {
+                      t.AddElem(t.Part("BLOCK1", "States"), "m", {{CODE, "]x(<\\q"}});
+                  },
                   {F(40010, "BLOCK1", "States", 0, CODE, {"\"(\",\"]\",\"<\",\"\\\"", ""})}},
-        CheckCase{"EscapedBracketIsNoToken", F30, [](TestProfile& t) { AddMem(t, "a", {{ASSIGN, "a\\(b"}}); }, {}},
-        CheckCase{"BracketInAssign", F30, [](TestProfile& t) { AddMem(t, "a", {{ASSIGN, "a(b"}}); },
+        CheckCase{"EscapedBracketIsNoToken",
+                  F30,
+                  [](TestProfile& t) {
+                      AddMem(t, "a", {{ASSIGN, "a\\(b"}});
+                  },
+                  {}},
+        CheckCase{"BracketInAssign",
+                  F30,
+                  [](TestProfile& t) {
+                      AddMem(t, "a", {{ASSIGN, "a(b"}});
+                  },
                   {F(40010, "BLOCK1", "Mem", 1, ASSIGN, {"\"(\"", ""})}},
-        CheckCase{"AngleInMemoryRange", F20, [](TestProfile& t) { AddMem(t, "a", {{RANGE, "<ab>"}}); },
+        CheckCase{"AngleInMemoryRange",
+                  F20,
+                  [](TestProfile& t) {
+                      AddMem(t, "a", {{RANGE, "<ab>"}});
+                  },
                   {F(40010, "BLOCK1", "Mem", 1, RANGE, {"\"<\",\">\"", ""})}},
-        CheckCase{"RelationWithAngle30", F30, [](TestProfile& t) { AddMem(t, "a", {{RELATION, "<ab>"}}); },
+        CheckCase{"RelationWithAngle30",
+                  F30,
+                  [](TestProfile& t) {
+                      AddMem(t, "a", {{RELATION, "<ab>"}});
+                  },
                   {F(40010, "BLOCK1", "Mem", 1, RELATION, {"\"<\",\">\"", ""})}},
-        CheckCase{"RelationWithAngle20", F20, [](TestProfile& t) { AddMem(t, "a", {{RELATION, "<ab>"}}); }, {}},
-        CheckCase{"LoneBackslash", F30, [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "1\\0"}}); },
+        CheckCase{"RelationWithAngle20",
+                  F20,
+                  [](TestProfile& t) {
+                      AddMem(t, "a", {{RELATION, "<ab>"}});
+                  },
+                  {}},
+        CheckCase{"LoneBackslash",
+                  F30,
+                  [](TestProfile& t) {
+                      AddVar(t, "a", {{MIN_INC, "1\\0"}});
+                  },
                   {F(40010, "COMM1", "Vars", 1, MIN_INC, {"\"\\\"", ""})}},
-        CheckCase{"EscapedBackslash", F30, [](TestProfile& t) { AddVar(t, "a", {{ENG_UNIT, "mm"}, {MIN_INC, "1\\\\0"}}); },
+        CheckCase{"EscapedBackslash",
+                  F30,
+                  [](TestProfile& t) {
+                      AddVar(t, "a", {{ENG_UNIT, "mm"}, {MIN_INC, "1\\\\0"}});
+                  },
                   {F(40042, "COMM1", "Vars", 1, MIN_INC)}},
         Range("HalfOpenRange", "INT16", "[0,10)", {}), Range("MixedClosers", "INT16", "(1,2]", {}),
         Range("UnclosedRange", "INT16", "[0,10", {kRange40021}),
@@ -63,9 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
         Range("NoNumbers", "INT16", "(a,b)", {F(40023, "COMM1", "Vars", 1, RANGE)}),
         Range("TwoCommas", "INT16", "(1,2,3)", {F(40022, "COMM1", "Vars", 1, RANGE)}),
         Range("OpenLowerBound", "INT16", "(,5]", {}),
-        Range("BoundBeyond64Bits", "INT16", "(0,99999999999999999999)", {F(40023, "COMM1", "Vars", 1, RANGE)}),
+        Range("BoundBeyond64Bits", "INT16", "(0,99999999999999999999)",
+              {F(40023, "COMM1", "Vars", 1, RANGE)}),
         Range("BoundsCompareIn64Bits", "INT16", "(4294967296,1)", {F(40024, "COMM1", "Vars", 1, RANGE)}),
-        CheckCase{"ListOfRangesFirstBadPieceDecides", F30,
+        CheckCase{"ListOfRangesFirstBadPieceDecides",
+                  F30,
                   [](TestProfile& t) { AddVar(t, "a", {{RANGE, {"(0,1)", "(3,2)", "(1,2,3)"}}}); },
                   {F(40024, "COMM1", "Vars", 1, RANGE)}},
         Assign("AngleListPasses", "Vars", {"<a><b>"}, {}),

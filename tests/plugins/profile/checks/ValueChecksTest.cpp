@@ -7,15 +7,13 @@ using namespace CheckTest;
 namespace {
 
 class ValueChecks : public CheckCaseTest {};
-TEST_P(ValueChecks, Findings)
-{
+TEST_P(ValueChecks, Findings) {
     Verify();
 }
 
 // A DATATYPE in one of the parts of the valid profile.
 CheckCase Type(const char* name, const CheckFormat& (*format)(), const char* part, const char* dataType,
-               std::vector<Finding> expected)
-{
+               std::vector<Finding> expected) {
     return CheckCase{name, format,
                      [=](TestProfile& t) {
                          const QString p = QString::fromLatin1(part);
@@ -34,21 +32,17 @@ CheckCase Type(const char* name, const CheckFormat& (*format)(), const char* par
                      expected};
 }
 
-Finding VarType(int id, std::initializer_list<const char*> args = {})
-{
+Finding VarType(int id, std::initializer_list<const char*> args = {}) {
     return F(id, "COMM1", "Vars", 1, DATATYPE, args);
 }
-Finding MemType(int id, std::initializer_list<const char*> args = {})
-{
+Finding MemType(int id, std::initializer_list<const char*> args = {}) {
     return F(id, "BLOCK1", "Mem", 1, DATATYPE, args);
 }
-Finding ParamType(int id, std::initializer_list<const char*> args = {})
-{
+Finding ParamType(int id, std::initializer_list<const char*> args = {}) {
     return F(id, "BLOCK1", "Param", 1, DATATYPE, args);
 }
 
-void MakeConnectionRdb(TestProfile& t)
-{
+void MakeConnectionRdb(TestProfile& t) {
     Set(t, "DEVICE", "Conn1", "ProtocolType", {DATA, "RDB"});
     Set(t, "COMM1", "Vars", "Speed", {DATATYPE, "RDB_INT"});
 }
@@ -89,14 +83,17 @@ INSTANTIATE_TEST_SUITE_P(
         Type("RdbUnknownIn20Anywhere", F20, "Param", "RDB_INT[2]", {ParamType(40018)}),
         Type("RdbInCommIfOfAnotherProtocol", F30, "Vars", "RDB_INT", {VarType(40124)}),
         CheckCase{"RdbInCommIfOfAnRdbConnection", F30, MakeConnectionRdb, {}},
-        CheckCase{"RdbInMemoryOfAnRdbConnection", F30,
-                  [](TestProfile& t) {
-                      MakeConnectionRdb(t);
-                      t.AddElem(t.Part("COMM1", "Config"), "c", {{REF_MEMORY, "BLOCK1.Mem"}, {DATATYPE, "RDB_X"}});
-                      AddMem(t, "a", {}, "RDB_INT");
-                  },
-                  {}},
-        CheckCase{"RdbInMemoryOfAnotherProtocol", F30,
+        CheckCase{
+            "RdbInMemoryOfAnRdbConnection",
+            F30,
+            [](TestProfile& t) {
+                MakeConnectionRdb(t);
+                t.AddElem(t.Part("COMM1", "Config"), "c", {{REF_MEMORY, "BLOCK1.Mem"}, {DATATYPE, "RDB_X"}});
+                AddMem(t, "a", {}, "RDB_INT");
+            },
+            {}},
+        CheckCase{"RdbInMemoryOfAnotherProtocol",
+                  F30,
                   [](TestProfile& t) {
                       t.AddElem(t.Part("COMM1", "Config"), "c", {{REF_MEMORY, "BLOCK1.Mem"}});
                       AddMem(t, "a", {}, "RDB_INT");
@@ -108,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Format11, ValueChecks,
     testing::Values(Type("ArrayInFileInfo", F11, "FileInfo", "INT16[4]", {}),
-                    Type("ArrayInFileInfo30", F30, "FileInfo", "INT16[4]", {F(40020, "FILE", "FileInfo", 7, DATATYPE,
-                                                                                {"FileInfo"})}),
+                    Type("ArrayInFileInfo30", F30, "FileInfo", "INT16[4]",
+                         {F(40020, "FILE", "FileInfo", 7, DATATYPE, {"FileInfo"})}),
                     Type("StringInMemory", F11, "Mem", "STRING(16)", {MemType(40020, {"Mem"})}),
                     Type("StringInMemory30", F30, "Mem", "STRING(16)", {}),
                     Type("StringInDeviceInfo", F11, "DeviceInfo", "STRING(16)", {}),
@@ -117,23 +114,24 @@ INSTANTIATE_TEST_SUITE_P(
                     Type("StringUArrayInDeviceInfo", F11, "DeviceInfo", "STRING_U(16)[2]", {}),
                     Type("StringArrayInDeviceInfo30", F30, "DeviceInfo", "STRING(16)[2]",
                          {F(40020, "DEVICE", "DeviceInfo", 3, DATATYPE, {"DeviceInfo"})}),
-                    Type("DateInFileInfo", F11, "FileInfo", "DATE", {F(40020, "FILE", "FileInfo", 7, DATATYPE,
-                                                                         {"FileInfo"})})),
+                    Type("DateInFileInfo", F11, "FileInfo", "DATE",
+                         {F(40020, "FILE", "FileInfo", 7, DATATYPE, {"FileInfo"})})),
     CaseName);
 
-Finding VarRange(int id)
-{
+Finding VarRange(int id) {
     return F(id, "COMM1", "Vars", 1, RANGE);
 }
 
-CheckCase Range(const char* name, const CheckFormat& (*format)(), const char* dataType, std::vector<QString> range,
-                std::vector<Finding> expected)
-{
-    return CheckCase{name, format, [=](TestProfile& t) { AddVar(t, "a", {{RANGE, range}}, dataType); }, expected};
+CheckCase Range(const char* name, const CheckFormat& (*format)(), const char* dataType,
+                std::vector<QString> range, std::vector<Finding> expected) {
+    return CheckCase{name, format,
+                     [=](TestProfile& t) {
+                         AddVar(t, "a", {{RANGE, range}}, dataType);
+                     },
+                     expected};
 }
 
-void AddModes(TestProfile& t, const char* code)
-{
+void AddModes(TestProfile& t, const char* code) {
     t.AddElem(t.Part("COMM1", "Modes"), "m1", {{CODE, "1"}});
     t.AddElem(t.Part("COMM1", "Modes"), "m2", {{CODE, code}});
 }
@@ -150,13 +148,15 @@ INSTANTIATE_TEST_SUITE_P(
         Range("ListWithEnumReference", F30, "INT8", {"@Modes", "1"}, {VarRange(40038)}),
         Range("ListWithNotAvailable", F30, "INT8", {"1", "NA"}, {VarRange(40039)}),
         Range("ListOfValues", F30, "INT8", {"1", "(2,3)"}, {}),
-        CheckCase{"EnumCodesOfTheType", F30,
+        CheckCase{"EnumCodesOfTheType",
+                  F30,
                   [](TestProfile& t) {
                       AddModes(t, "2");
                       AddVar(t, "a", {{RANGE, "@Modes"}}, "INT8");
                   },
                   {}},
-        CheckCase{"EnumCodeOfAnotherSyntax", F30,
+        CheckCase{"EnumCodeOfAnotherSyntax",
+                  F30,
                   [](TestProfile& t) {
                       AddModes(t, "0x2");
                       AddVar(t, "a", {{RANGE, "@Modes"}}, "INT8");
@@ -166,13 +166,16 @@ INSTANTIATE_TEST_SUITE_P(
         Range("EnumOnString30", F30, "STRING(8)", {"@Modes"}, {}),
         Range("EnumOnString11", F11, "STRING(8)", {"@Modes"},
               {F(40020, "COMM1", "Vars", 1, DATATYPE, {"Vars"}), VarRange(40040)}),
-        CheckCase{"RangeReachedThroughTheReference", F30,
-                  [](TestProfile& t) {
-                      Set(t, "BLOCK1", "Mem", "P_Value", {RANGE, "(0,1.5)"});
-                      t.AddElem(t.Part("COMM1", "Config"), "c", {{DATATYPE, "INT8"}, {REF_MEMORY, "BLOCK1.Mem"}});
-                  },
-                  {F(40039, "COMM1", "Config", 0, RANGE), F(40039, "BLOCK1", "Mem", 0, RANGE)}},
-        CheckCase{"OwnRangeWinsOverTheReference", F30,
+        CheckCase{
+            "RangeReachedThroughTheReference",
+            F30,
+            [](TestProfile& t) {
+                Set(t, "BLOCK1", "Mem", "P_Value", {RANGE, "(0,1.5)"});
+                t.AddElem(t.Part("COMM1", "Config"), "c", {{DATATYPE, "INT8"}, {REF_MEMORY, "BLOCK1.Mem"}});
+            },
+            {F(40039, "COMM1", "Config", 0, RANGE), F(40039, "BLOCK1", "Mem", 0, RANGE)}},
+        CheckCase{"OwnRangeWinsOverTheReference",
+                  F30,
                   [](TestProfile& t) {
                       Set(t, "BLOCK1", "Mem", "P_Value", {RANGE, "(0,1)"});
                       t.AddElem(t.Part("COMM1", "Config"), "c",
@@ -181,56 +184,103 @@ INSTANTIATE_TEST_SUITE_P(
                   {}}),
     CaseName);
 
-Finding VarMinInc(int id)
-{
+Finding VarMinInc(int id) {
     return F(id, "COMM1", "Vars", 1, MIN_INC);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     MinimumIncrements, ValueChecks,
     testing::Values(
-        CheckCase{"NotAPowerOfTen", F30, [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "0.5"}, {ENG_UNIT, "mm"}}); },
-                  {VarMinInc(40042)}},
-        CheckCase{"PowerOfTenOnUint", F30,
-                  [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "0.01"}, {ENG_UNIT, "mm"}}, "UINT16"); }, {}},
-        CheckCase{"OnReal", F30, [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "10"}, {ENG_UNIT, "mm"}}, "REAL"); },
-                  {VarMinInc(40043)}},
-        CheckCase{"WithoutUnit", F30, [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "10"}}); }, {VarMinInc(40041)}},
-        CheckCase{"WithEmptyUnit", F30, [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "10"}, {ENG_UNIT, ""}}); },
-                  {VarMinInc(40041)}},
-        CheckCase{"NotAvailable", F30, [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "NA"}}); }, {}},
-        CheckCase{"ReachedThroughTheReference", F30,
+        CheckCase{"NotAPowerOfTen",
+                  F30,
                   [](TestProfile& t) {
-                      Set(t, "BLOCK1", "Mem", "P_Value", {MIN_INC, "0.5"});
-                      Set(t, "BLOCK1", "Mem", "P_Value", {ENG_UNIT, "mm"});
-                      t.AddElem(t.Part("COMM1", "Config"), "c", {{DATATYPE, "INT8"}, {REF_MEMORY, "BLOCK1.Mem"}});
+                      AddVar(t, "a", {{MIN_INC, "0.5"}, {ENG_UNIT, "mm"}});
                   },
-                  {F(40042, "COMM1", "Config", 0, MIN_INC), F(40042, "BLOCK1", "Mem", 0, MIN_INC)}}),
+                  {VarMinInc(40042)}},
+        CheckCase{"PowerOfTenOnUint",
+                  F30,
+                  [](TestProfile& t) {
+                      AddVar(t, "a", {{MIN_INC, "0.01"}, {ENG_UNIT, "mm"}}, "UINT16");
+                  },
+                  {}},
+        CheckCase{"OnReal",
+                  F30,
+                  [](TestProfile& t) {
+                      AddVar(t, "a", {{MIN_INC, "10"}, {ENG_UNIT, "mm"}}, "REAL");
+                  },
+                  {VarMinInc(40043)}},
+        CheckCase{"WithoutUnit",
+                  F30,
+                  [](TestProfile& t) {
+                      AddVar(t, "a", {{MIN_INC, "10"}});
+                  },
+                  {VarMinInc(40041)}},
+        CheckCase{"WithEmptyUnit",
+                  F30,
+                  [](TestProfile& t) {
+                      AddVar(t, "a", {{MIN_INC, "10"}, {ENG_UNIT, ""}});
+                  },
+                  {VarMinInc(40041)}},
+        CheckCase{"NotAvailable",
+                  F30,
+                  [](TestProfile& t) {
+                      AddVar(t, "a", {{MIN_INC, "NA"}});
+                  },
+                  {}},
+        CheckCase{
+            "ReachedThroughTheReference",
+            F30,
+            [](TestProfile& t) {
+                Set(t, "BLOCK1", "Mem", "P_Value", {MIN_INC, "0.5"});
+                Set(t, "BLOCK1", "Mem", "P_Value", {ENG_UNIT, "mm"});
+                t.AddElem(t.Part("COMM1", "Config"), "c", {{DATATYPE, "INT8"}, {REF_MEMORY, "BLOCK1.Mem"}});
+            },
+            {F(40042, "COMM1", "Config", 0, MIN_INC), F(40042, "BLOCK1", "Mem", 0, MIN_INC)}}),
     CaseName);
 
-INSTANTIATE_TEST_SUITE_P(
-    Spaces, ValueChecks,
-    testing::Values(
-        CheckCase{"SpaceInMinInc", F30, [](TestProfile& t) { AddVar(t, "a", {{MIN_INC, "1 0"}, {ENG_UNIT, "mm"}}); },
-                  {VarMinInc(40035)}},
-        CheckCase{"TabInCode", F20, [](TestProfile& t) { t.AddElem(t.Part("COMM1", "Modes"), "m", {{CODE, "1\t"}}); },
-                  {F(40035, "COMM1", "Modes", 0, CODE)}},
-        CheckCase{"IdeographicSpaceInAccess", F30,
-                  [](TestProfile& t) { AddMem(t, "a", {{ACCESS, "R\u3000"}}); },
-                  {F(40035, "BLOCK1", "Mem", 1, ACCESS)}},
-        CheckCase{"SpaceInAnAnglePiece", F30, [](TestProfile& t) { AddMem(t, "a", {{ASSIGN, "<ab><c d>"}}); },
-                  {F(40035, "BLOCK1", "Mem", 1, ASSIGN)}},
-        CheckCase{"SpaceInAssignOfVariables", F30, [](TestProfile& t) { AddVar(t, "a", {{ASSIGN, "a b"}}); }, {}}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(Spaces, ValueChecks,
+                         testing::Values(CheckCase{"SpaceInMinInc",
+                                                   F30,
+                                                   [](TestProfile& t) {
+                                                       AddVar(t, "a", {{MIN_INC, "1 0"}, {ENG_UNIT, "mm"}});
+                                                   },
+                                                   {VarMinInc(40035)}},
+                                         CheckCase{
+                                             "TabInCode",
+                                             F20,
+                                             [](TestProfile& t) {
+                                                 t.AddElem(t.Part("COMM1", "Modes"), "m", {{CODE, "1\t"}});
+                                             },
+                                             {F(40035, "COMM1", "Modes", 0, CODE)}},
+                                         CheckCase{"IdeographicSpaceInAccess",
+                                                   F30,
+                                                   [](TestProfile& t) {
+                                                       AddMem(t, "a", {{ACCESS, "R\u3000"}});
+                                                   },
+                                                   {F(40035, "BLOCK1", "Mem", 1, ACCESS)}},
+                                         CheckCase{"SpaceInAnAnglePiece",
+                                                   F30,
+                                                   [](TestProfile& t) {
+                                                       AddMem(t, "a", {{ASSIGN, "<ab><c d>"}});
+                                                   },
+                                                   {F(40035, "BLOCK1", "Mem", 1, ASSIGN)}},
+                                         CheckCase{"SpaceInAssignOfVariables",
+                                                   F30,
+                                                   [](TestProfile& t) {
+                                                       AddVar(t, "a", {{ASSIGN, "a b"}});
+                                                   },
+                                                   {}}),
+                         CaseName);
 
-TEST(ValueChecks, MinIncMessagesCarryTheMinIncLocation)
-{
+TEST(ValueChecks, MinIncMessagesCarryTheMinIncLocation) {
     auto t = TestProfile::Valid(F30());
     AddVar(*t, "a", {{MIN_INC, "10"}});
     const QList<_ST_PEL_CHECK_MESSAGE> m = RunCheck(F30(), t->Root());
     ASSERT_EQ(m.size(), 1);
-    EXPECT_EQ(m[0].text, QString::fromUtf8("**エラー**セクション COMM1 、パート Vars の[No2,項目 MIN_INC]に書かれた値が正しく"
-                                           "ありません。ENG_UNIT項目が省略された要素では、MIN_INC項目を設定できません。"));
+    EXPECT_EQ(
+        m[0].text,
+        QString::fromUtf8("**エラー**セクション COMM1 、パート Vars の[No2,項目 MIN_INC]に書かれた値が正しく"
+                          "ありません。ENG_UNIT項目が省略された要素では、MIN_INC項目を設定できません。"));
 }
 
 }  // namespace
