@@ -48,7 +48,7 @@ int CCheckBracketsItem::Check() {
 
     CPELFM_ItemInfo* item = Item();
     QList<CPELFM_ItemInfo*> pieces;
-    const int valueKind = item->AnalyzeValue();
+    const int valueKind = Internal::ValueKind(item);
     if (valueKind == VALUE_LIST || valueKind == VALUE_ANGLE_LIST) {
         try {
             if (valueKind == VALUE_LIST) {

@@ -14,7 +14,7 @@ int CCheckInfoDataFromType::Check() {
     if (!dataTypeItem) return 1;
     const QString dataType = dataTypeItem->GetFirstValue();
     if (dataType.isEmpty() || Item()->GetFirstValue().isEmpty()) return 1;
-    if (dataTypeItem->AnalyzeValue() == VALUE_ENUM_REF) return 1;
+    if (Internal::ValueKind(dataTypeItem) == VALUE_ENUM_REF) return 1;
 
     const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
     bool valid = pieces.SourceKind() != VALUE_ANGLE_LIST || dataType.endsWith(u"()");

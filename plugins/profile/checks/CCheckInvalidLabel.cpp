@@ -12,6 +12,12 @@ const QString kLeadingCharacters = QStringLiteral("0123456789_");
 
 }  // namespace
 
+CCheckInvalidLabel::CCheckInvalidLabel(CCheckContext& context) : CCheckMethodBase(context) {
+    const PeloraFormat::FormatSettings& settings = context_.Format().settings;
+    for (char16_t c : settings.prohibitedLabelChars) prohibited_.append(QChar(c));
+    for (const char* word : settings.reservedLabelWords) reservedWords_.append(QString::fromLatin1(word));
+}
+
 int CCheckInvalidLabel::Fail(int messageId, const QString& argument) {
     if (!argument.isNull()) AddMessageArgument(argument);
     messageId_ = messageId;
@@ -23,14 +29,11 @@ int CCheckInvalidLabel::Check() {
     if (kind != LABEL && kind != LABEL2) return 1;
     const QString text = Item()->GetFirstValue();
     if (text.isEmpty()) return 1;
-    const PeloraFormat::FormatSettings& settings = context_.Format().settings;
-
-    for (char16_t c : settings.prohibitedLabelChars) {
-        if (text.contains(QChar(c))) return Fail(40014, QString(QChar(c)));
+    for (QChar c : prohibited_) {
+        if (text.contains(c)) return Fail(40014, QString(c));
     }
     if (kLeadingCharacters.contains(text.front())) return Fail(40015, QString(text.front()));
-    for (const char* word : settings.reservedLabelWords) {
-        const QString reserved = QString::fromLatin1(word);
+    for (const QString& reserved : reservedWords_) {
         if (Internal::AsciiEqualsIgnoreCase(text, reserved)) return Fail(40013, reserved);
     }
     if (kind == LABEL) {

@@ -19,7 +19,8 @@ void CCheckMethodBase::Run(CCheckItemInfo* target) {
         result = 1;
     }
     if (result == 1) {
-        target->message.arguments.resize(argumentCount);
+        if (target->message.arguments.size() != argumentCount)
+            target->message.arguments.resize(argumentCount);
         return;
     }
     target->status = 0;

@@ -17,7 +17,7 @@ int CCheckProfileReferRelation::Check() {
     const int allowed = kind == REF_MEMORY ? PART_BLOCK_MEMORY : PART_BLOCK_PARAM;
     const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
-        if (piece->AnalyzeValue() != VALUE_REFERENCE) continue;
+        if (Internal::ValueKind(piece) != VALUE_REFERENCE) continue;
         const CPELFM_PartInfo* target = piece->GetReferencedPart();
         if (!target || target->partType != allowed) {
             referringItem_ = Internal::ItemKindKeyword(kind);

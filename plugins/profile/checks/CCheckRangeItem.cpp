@@ -57,18 +57,18 @@ int CCheckRangeItem::Check() {
 }
 
 int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
-    const int kind = range->AnalyzeValue();
+    const int kind = Internal::ValueKind(range);
     const Internal::CItemPieces pieces(range, Internal::CItemPieces::Split::Lists);
     if (kind == VALUE_LIST) {
         for (CPELFM_ItemInfo* piece : pieces.Items()) {
-            if (piece->AnalyzeValue() == VALUE_ENUM_REF) return 40038;
+            if (Internal::ValueKind(piece) == VALUE_ENUM_REF) return 40038;
             if (piece->GetFirstValue() == u"NA") return 40039;
         }
     }
 
     QStringList texts;
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
-        switch (piece->AnalyzeValue()) {
+        switch (Internal::ValueKind(piece)) {
             case VALUE_ENUM_REF: {
                 CPELFM_PartInfo* enumPart = piece->GetEnumRefPart();
                 if (!enumPart) return 1;

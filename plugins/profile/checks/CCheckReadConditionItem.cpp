@@ -19,7 +19,7 @@ struct ItemList {
 };
 
 bool IsComparisonValid(CPELFM_ItemInfo* left, const QString& right, const QString& op) {
-    if (left->AnalyzeValue() != VALUE_DOTTED_REFERENCE) return false;
+    if (Internal::ValueKind(left) != VALUE_DOTTED_REFERENCE) return false;
     const CPELFM_ElemInfo* elem = left->GetReferencedElem();
     const CPELFM_ItemInfo* dataTypeItem = Internal::OwnItem(elem, DATATYPE);
     if (!dataTypeItem) return false;
@@ -44,7 +44,7 @@ bool IsComparisonValid(CPELFM_ItemInfo* left, const QString& right, const QStrin
 int CCheckReadConditionItem::Check() {
     CPELFM_ItemInfo* item = Item();
     if (item->GetFirstValue().isEmpty()) return 1;
-    if (item->AnalyzeValue() != VALUE_CONDITION) return 0;
+    if (Internal::ValueKind(item) != VALUE_CONDITION) return 0;
     ItemList pieces;
     item->SplitConditionItems(pieces.items);
     // Three pieces per comparison, then one connector between each two.

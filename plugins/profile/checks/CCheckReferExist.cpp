@@ -43,11 +43,12 @@ int CCheckReferExist::Check() {
                 }
                 break;
             case RANGE:
-                if (piece->AnalyzeValue() == VALUE_ENUM_REF) resolved = piece->GetEnumRefPart() != nullptr;
+                if (Internal::ValueKind(piece) == VALUE_ENUM_REF)
+                    resolved = piece->GetEnumRefPart() != nullptr;
                 break;
             case REF_MEMORY:
             case REF_PARAM:
-                if (piece->AnalyzeValue() == VALUE_REFERENCE)
+                if (Internal::ValueKind(piece) == VALUE_REFERENCE)
                     resolved = piece->GetReferencedPart() != nullptr;
                 break;
             default:

@@ -4,6 +4,7 @@
 #include "CItemPieces.h"
 #include "CPELFM_ItemInfo.h"
 #include "CheckFormat.h"
+#include "CheckHelpers.h"
 
 namespace {
 
@@ -25,16 +26,19 @@ bool Judged(int partKind, int itemKind) {
 
 }  // namespace
 
+CCheckSpaceItem::CCheckSpaceItem(CCheckContext& context)
+    : CCheckMethodBase(context),
+      wideSpace_(context_.Format().strings.Text(41003)),
+      tab_(context_.Format().strings.Text(41004)) {}
+
 int CCheckSpaceItem::Check() {
     if (!Judged(PartKind(), ItemKind())) return 1;
-    if (Item()->AnalyzeValue() == VALUE_ENUM_REF) return 1;
-    const QString wideSpace = context_.Format().strings.Text(41003);
-    const QString tab = context_.Format().strings.Text(41004);
+    if (Internal::ValueKind(Item()) == VALUE_ENUM_REF) return 1;
     const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         const QString value = piece->GetFirstValue();
-        if (value.contains(u' ') || (!wideSpace.isEmpty() && value.contains(wideSpace)) ||
-            (!tab.isEmpty() && value.contains(tab))) {
+        if (value.contains(u' ') || (!wideSpace_.isEmpty() && value.contains(wideSpace_)) ||
+            (!tab_.isEmpty() && value.contains(tab_))) {
             SetTargetMessageId(40035);
             return 0;
         }

@@ -6,7 +6,7 @@
 int CCheckSquareParentheses::Check() {
     if (ItemKind() != ASSIGN) return 1;
     CPELFM_ItemInfo* item = Item();
-    if (item->AnalyzeValue() != VALUE_ANGLE_LIST) return 1;
+    if (Internal::ValueKind(item) != VALUE_ANGLE_LIST) return 1;
     {
         // Only a list that splits is judged; a split that throws passes the target.
         QList<CPELFM_ItemInfo*> pieces;

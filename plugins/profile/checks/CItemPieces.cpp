@@ -1,11 +1,12 @@
 #include "CItemPieces.h"
 
 #include "CPELFM_ItemInfo.h"
+#include "CheckHelpers.h"
 
 namespace Internal {
 
 CItemPieces::CItemPieces(CPELFM_ItemInfo* item, Split split) {
-    sourceKind_ = item->AnalyzeValue();
+    sourceKind_ = ValueKind(item);
     if (sourceKind_ == VALUE_LIST) {
         item->SplitListItems(owned_);
         pieces_ = owned_;

@@ -54,6 +54,10 @@ bool IsArrayPart(int partKind) {
            partKind == PART_BLOCK_MEMORY;
 }
 
+int ValueKind(CPELFM_ItemInfo* item) {
+    return item->valueKind != VALUE_UNCLASSIFIED ? item->valueKind : item->AnalyzeValue();
+}
+
 CPELFM_ItemInfo* OwnItem(const CPELFM_ElemInfo* elem, int itemKind) {
     if (!elem) return nullptr;
     for (CPELFM_ItemInfo* item : elem->items) {
@@ -71,6 +75,7 @@ QString OwnValue(const CPELFM_ElemInfo* elem, int itemKind) {
 }
 
 QString RemoveEscapeSequences(QString text) {
+    if (!text.contains(u'\\')) return text;
     for (const char* seq : {"\\\\", "\\,", "\\<", "\\>", "\\[", "\\]", "\\(", "\\)", "\\$"}) {
         text.remove(QLatin1String(seq));
     }
@@ -78,6 +83,7 @@ QString RemoveEscapeSequences(QString text) {
 }
 
 QString RemoveBracketEscapes(QString text) {
+    if (!text.contains(u'\\')) return text;
     for (const char* seq : {"\\<", "\\>", "\\[", "\\]", "\\(", "\\)", "\\$"}) text.remove(QLatin1String(seq));
     return text;
 }

@@ -26,6 +26,10 @@ bool IsInfoPart(int partKind);
 // COMM_IF_VARIABLE, COMM_IF_CONFIGURATION, BLOCK_MEMORY.
 bool IsArrayPart(int partKind);
 
+// The value kind of an item. Every target is classified afresh by the first check group of a run, and
+// the check changes no value, so later checks reuse the kind the item caches.
+int ValueKind(CPELFM_ItemInfo* item);
+
 // The element's own first item of a kind; no reference is followed.
 CPELFM_ItemInfo* OwnItem(const CPELFM_ElemInfo* elem, int itemKind);
 // The first value of an item, "" for a null item or one without values; never throws.

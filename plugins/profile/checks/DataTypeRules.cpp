@@ -3,6 +3,7 @@
 #include "CheckNumber.h"
 #include "CheckPatterns.h"
 
+#include <QHash>
 #include <limits>
 
 using Internal::EPattern;
@@ -59,49 +60,110 @@ bool RealInRange(const QString& value, bool longReal) {
 
 enum class Rules { Full, SyntaxOnly };
 
+// The rule family of a data-type text and its bit or character count; the first family that matches.
+enum class Family {
+    None,
+    Bool,
+    Bin,
+    Byte,
+    Word,
+    Dword,
+    BitString,
+    Int,
+    Uint,
+    Bcd,
+    Real,
+    LReal,
+    String,
+    Accuracy,
+    Time
+};
+
+struct TypeRule {
+    Family family = Family::None;
+    int count = 0;
+};
+
+TypeRule ClassifyType(const QString& t) {
+    if (MatchRegex(t, EPattern::TypeBool)) return {Family::Bool};
+    if (MatchRegex(t, EPattern::TypeBin)) return {Family::Bin, TrailingCount(t, 3)};
+    if (t == u"BYTE") return {Family::Byte};
+    if (t == u"WORD") return {Family::Word};
+    if (t == u"DWORD") return {Family::Dword};
+    if (t.startsWith(u"BIT_STRING") && TrailingCount(t, 10) >= 0)
+        return {Family::BitString, TrailingCount(t, 10)};
+    if (MatchRegex(t, EPattern::TypeInt)) return {Family::Int, TrailingCount(t, 3)};
+    if (MatchRegex(t, EPattern::TypeUint)) return {Family::Uint, TrailingCount(t, 4)};
+    if (MatchRegex(t, EPattern::TypeBcd)) return {Family::Bcd, TrailingCount(t, 3)};
+    if (t == u"REAL") return {Family::Real};
+    if (t == u"LREAL") return {Family::LReal};
+    if (MatchRegex(t, EPattern::TypeStringOrStringU)) return {Family::String, int(StringLength(t))};
+    if (t == u"ACCURACY") return {Family::Accuracy};
+    if (t == u"TIME") return {Family::Time};
+    return {};
+}
+
+// A profile uses few distinct type texts but judges many values against them.
+const TypeRule& CachedTypeRule(const QString& t) {
+    thread_local QHash<QString, TypeRule> cache;
+    auto it = cache.constFind(t);
+    if (it != cache.constEnd()) return *it;
+    if (cache.size() > 4096) cache.clear();
+    return *cache.insert(t, ClassifyType(t));
+}
+
 int JudgeValue(const QString& value, const QString& t, Rules rules) {
     const bool full = rules == Rules::Full;
-    if (MatchRegex(t, EPattern::TypeBool)) return MatchRegex(value, EPattern::ValueBool);
-    if (MatchRegex(t, EPattern::TypeBin)) return Internal::MatchBinaryDigits(value, TrailingCount(t, 3));
-    if (t == u"BYTE") return MatchRegex(value, EPattern::ValueByte);
-    if (t == u"WORD") return MatchRegex(value, EPattern::ValueWord);
-    if (t == u"DWORD") return MatchRegex(value, EPattern::ValueDword);
-    if (t.startsWith(u"BIT_STRING") && TrailingCount(t, 10) >= 0) {
-        if (!MatchRegex(value, EPattern::ValueWord)) return 0;
-        if (!full) return 1;
-        const Internal::UnsignedReading r = Internal::ReadUnsigned(value, 0);
-        return r.value <= PowerOfTwoMinusOne(TrailingCount(t, 10));
+    const TypeRule rule = CachedTypeRule(t);
+    switch (rule.family) {
+        case Family::Bool:
+            return MatchRegex(value, EPattern::ValueBool);
+        case Family::Bin:
+            return Internal::MatchBinaryDigits(value, rule.count);
+        case Family::Byte:
+            return MatchRegex(value, EPattern::ValueByte);
+        case Family::Word:
+            return MatchRegex(value, EPattern::ValueWord);
+        case Family::Dword:
+            return MatchRegex(value, EPattern::ValueDword);
+        case Family::BitString:
+            if (!MatchRegex(value, EPattern::ValueWord)) return 0;
+            return !full || Internal::ReadUnsigned(value, 0).value <= PowerOfTwoMinusOne(rule.count);
+        case Family::Int: {
+            if (!MatchRegex(value, EPattern::ValueDecimal)) return 0;
+            if (!full) return 1;
+            const qint64 max = qint64(PowerOfTwoMinusOne(rule.count - 1));
+            const Internal::SignedReading r = Internal::ReadSigned(value, 0);
+            return !r.overflow && r.value >= -max - 1 && r.value <= max;
+        }
+        case Family::Uint: {
+            if (!MatchRegex(value, EPattern::ValueDecimal)) return 0;
+            if (!full) return 1;
+            if (value.startsWith(u'-')) return 0;
+            const Internal::UnsignedReading r = Internal::ReadUnsigned(value, 0);
+            return !r.overflow && r.value <= PowerOfTwoMinusOne(rule.count);
+        }
+        case Family::Bcd: {
+            if (!MatchRegex(value, EPattern::ValueDecimal)) return 0;
+            if (!full) return 1;
+            quint64 max = 1;
+            for (int digits = rule.count / 4; digits > 0; --digits) max *= 10;
+            const Internal::UnsignedReading r = Internal::ReadUnsigned(value, 0, 32);
+            return !r.overflow && r.value <= max - 1;
+        }
+        case Family::Real:
+        case Family::LReal:
+            if (!MatchRegex(value, EPattern::ValueReal)) return 0;
+            return full ? RealInRange(value, rule.family == Family::LReal) : 1;
+        case Family::String:
+            return full ? value.size() <= rule.count : 1;
+        case Family::Accuracy:
+            return MatchRegex(value, EPattern::ValueAccuracy);
+        case Family::Time:
+            return IsTimeValue(value);
+        case Family::None:
+            break;
     }
-    if (MatchRegex(t, EPattern::TypeInt)) {
-        if (!MatchRegex(value, EPattern::ValueDecimal)) return 0;
-        if (!full) return 1;
-        const int bits = TrailingCount(t, 3);
-        const qint64 max = qint64(PowerOfTwoMinusOne(bits - 1));
-        const Internal::SignedReading r = Internal::ReadSigned(value, 0);
-        return !r.overflow && r.value >= -max - 1 && r.value <= max;
-    }
-    if (MatchRegex(t, EPattern::TypeUint)) {
-        if (!MatchRegex(value, EPattern::ValueDecimal)) return 0;
-        if (!full) return 1;
-        if (value.startsWith(u'-')) return 0;
-        const Internal::UnsignedReading r = Internal::ReadUnsigned(value, 0);
-        return !r.overflow && r.value <= PowerOfTwoMinusOne(TrailingCount(t, 4));
-    }
-    if (MatchRegex(t, EPattern::TypeBcd)) {
-        if (!MatchRegex(value, EPattern::ValueDecimal)) return 0;
-        if (!full) return 1;
-        quint64 max = 1;
-        for (int digits = TrailingCount(t, 3) / 4; digits > 0; --digits) max *= 10;
-        const Internal::UnsignedReading r = Internal::ReadUnsigned(value, 0, 32);
-        return !r.overflow && r.value <= max - 1;
-    }
-    if (MatchRegex(t, EPattern::TypeReal)) {
-        if (!MatchRegex(value, EPattern::ValueReal)) return 0;
-        return full ? RealInRange(value, t == u"LREAL") : 1;
-    }
-    if (MatchRegex(t, EPattern::TypeStringOrStringU)) return full ? value.size() <= StringLength(t) : 1;
-    if (t == u"ACCURACY") return MatchRegex(value, EPattern::ValueAccuracy);
-    if (t == u"TIME") return IsTimeValue(value);
     return 1;
 }
 
