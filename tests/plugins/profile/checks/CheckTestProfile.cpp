@@ -29,18 +29,18 @@ CPELFM_PartInfo* TestProfile::AddPart(CPELFM_SectionInfo* section, int kind, con
     return part;
 }
 
-void TestProfile::SetItem(CPELFM_ElemInfo* elem, const ItemSpec& spec) {
+void TestProfile::SetItem(CPELFM_ElemInfo* elem, const ItemSpec& wanted) {
     auto* item = new CPELFM_ItemInfo;
-    item->itemType = spec.kind;
+    item->itemType = wanted.kind;
     item->ownerElem = elem;
-    for (const QString& v : spec.values) {
+    for (const QString& v : wanted.values) {
         if (v.startsWith(u'@')) {
             item->AddDataInfo({ProfileInnerConst::DATA_ENUM_REF_ITEM, v.mid(1)});
         } else {
             item->AddDataInfo({ProfileInnerConst::DATA_ITEM, v});
         }
     }
-    RemoveItem(elem, spec.kind);
+    RemoveItem(elem, wanted.kind);
     elem->AddItem(item);
 }
 
@@ -55,7 +55,7 @@ CPELFM_ElemInfo* TestProfile::AddElem(CPELFM_PartInfo* part, const QString& labe
     auto* elem = new CPELFM_ElemInfo;
     elem->label = label;
     elem->ownerPart = part;
-    for (const ItemSpec& spec : items) SetItem(elem, spec);
+    for (const ItemSpec& wanted : items) SetItem(elem, wanted);
     part->AddElem(elem);
     return elem;
 }
@@ -81,7 +81,7 @@ CPELFM_ElemInfo* TestProfile::Elem(const char* section, const char* part, const 
 
 std::unique_ptr<TestProfile> TestProfile::Valid(const CheckFormat& format) {
     auto t = std::make_unique<TestProfile>();
-    const char* spec = format.settings.profileSpecVersion;
+    const char* version = format.settings.profileSpecVersion;
 
     CPELFM_PartInfo* fileInfo = t->AddPart(t->AddSection(SECTION_FILE, "FILE"), PART_FILE_INFO, "FileInfo");
     t->AddElem(fileInfo, "CreateDate", {{DATATYPE, "STRING(10)"}, {DATA, "2024/01/02"}});
@@ -89,7 +89,7 @@ std::unique_ptr<TestProfile> TestProfile::Valid(const CheckFormat& format) {
     t->AddElem(fileInfo, "ModDate", {{DATATYPE, "STRING(10)"}, {DATA, "2024/02/29"}});
     t->AddElem(fileInfo, "ModTime", {{DATATYPE, "STRING(8)"}, {DATA, "23:59:59"}});
     t->AddElem(fileInfo, "Language", {{DATATYPE, "STRING(12)"}, {DATA, format.settings.language}});
-    t->AddElem(fileInfo, "ProfileSpecVersion", {{DATATYPE, "STRING(32)"}, {DATA, spec}});
+    t->AddElem(fileInfo, "ProfileSpecVersion", {{DATATYPE, "STRING(32)"}, {DATA, version}});
     t->AddElem(fileInfo, "FileVersion", {{DATATYPE, "STRING(32)"}, {DATA, "1.0"}});
 
     CPELFM_SectionInfo* device = t->AddSection(SECTION_DEVICE, "DEVICE");
