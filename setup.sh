@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   clang-format
-  shared-mime-info desktop-file-utils
+  shared-mime-info desktop-file-utils xdg-utils
 )
 
 missing=()

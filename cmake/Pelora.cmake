@@ -44,6 +44,6 @@ function(pel_test name)
     target_compile_definitions(${name} PRIVATE PEL_OUT_DIR="${PEL_OUT_DIR}"
                                                PEL_TEST_BIN_DIR="${CMAKE_CURRENT_BINARY_DIR}"
                                                PEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-    gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    gtest_discover_tests(${name} NO_PRETTY_VALUES PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                          DISCOVERY_TIMEOUT 60)
 endfunction()

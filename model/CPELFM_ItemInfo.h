@@ -37,17 +37,17 @@ public:
 
     // Recomputes and caches the kind (EPELFMDEF_VALUETYPE).
     int AnalyzeValue();
-    QString GetTextValue();                                       // plain text
-    void GetRange(_ST_PELFM_RANGEINFO& range);                    // range
-    void SplitAngleItems(QList<CPELFM_ItemInfo*>& out);           // angle list
-    void SplitListItems(QList<CPELFM_ItemInfo*>& out);            // list; "Part.*" gives every element
-    void ExpandListItems(QList<CPELFM_ItemInfo*>& out);           // list, "*" left as written
-    CPELFM_ElemInfo* GetReferencedElem();                         // reference or dotted reference
-    CPELFM_PartInfo* GetReferencedPart();                         // reference
-    CPELFM_PartInfo* GetEnumRefPart();                            // enumeration reference
-    CPELFM_PartInfo* GetReferencedPartOfType(int partType);       // any kind; null without values
-    void SplitConditionItems(QList<CPELFM_ItemInfo*>& out);       // condition
-    CPELFM_ElemInfo* GetMemberTypeElem();                         // member-type reference
+    QString GetTextValue();                                  // plain text
+    void GetRange(_ST_PELFM_RANGEINFO& range);               // range
+    void SplitAngleItems(QList<CPELFM_ItemInfo*>& out);      // angle list
+    void SplitListItems(QList<CPELFM_ItemInfo*>& out);       // list; "Part.*" gives every element
+    void ExpandListItems(QList<CPELFM_ItemInfo*>& out);      // list, "*" left as written
+    CPELFM_ElemInfo* GetReferencedElem();                    // reference or dotted reference
+    CPELFM_PartInfo* GetReferencedPart();                    // reference
+    CPELFM_PartInfo* GetEnumRefPart();                       // enumeration reference
+    CPELFM_PartInfo* GetReferencedPartOfType(int partType);  // any kind; null without values
+    void SplitConditionItems(QList<CPELFM_ItemInfo*>& out);  // condition
+    CPELFM_ElemInfo* GetMemberTypeElem();                    // member-type reference
     // The first item of the named type ("DATATYPE" ...) in the element, without following references.
     static CPELFM_ItemInfo* FindItemByTypeName(const QString& typeName, CPELFM_ElemInfo* elem);
 

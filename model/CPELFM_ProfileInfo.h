@@ -23,8 +23,8 @@ public:
     // A missing or unusable schema or an invalid document throws CPELFM_SchemaCheckException.
     CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern, int deviceModelKind);
     static std::unique_ptr<CPELFM_ProfileInfo> LoadWithSchemaCheck(const QString& filePath,
-                                                                  const QString& schemaPathPattern,
-                                                                  int deviceModelKind);
+                                                                   const QString& schemaPathPattern,
+                                                                   int deviceModelKind);
     ~CPELFM_ProfileInfo();
     CPELFM_ProfileInfo(const CPELFM_ProfileInfo&) = delete;
     CPELFM_ProfileInfo& operator=(const CPELFM_ProfileInfo&) = delete;

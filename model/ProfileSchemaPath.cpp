@@ -1,6 +1,7 @@
 #include "ProfileSchemaPath.h"
 
 #include "PELFMExceptions.h"
+#include "VersionText.h"
 
 namespace {
 
@@ -20,12 +21,9 @@ bool IsSafeVersionText(const QString& text) {
 QString BuildSchemaPath(const QString& pattern, const QString& namespaceUri) {
     const QString placeholder = QStringLiteral("%s");
     if (!pattern.contains(placeholder)) return pattern;
-    QString uri = namespaceUri;
-    if (uri.endsWith(QLatin1Char('/'))) uri.chop(1);
-    const qsizetype slash = uri.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0) return QString();
-    QString versionText = uri.mid(slash + 1);
-    if (versionText.startsWith(QLatin1String("ver"), Qt::CaseInsensitive)) versionText.remove(0, 3);
+    if (!namespaceUri.chopped(namespaceUri.endsWith(QLatin1Char('/')) ? 1 : 0).contains(QLatin1Char('/')))
+        return QString();
+    const QString versionText = VersionTextFromNamespaceUri(namespaceUri, NamespaceVersionRule::SchemaFolder);
     if (!IsSafeVersionText(versionText))
         throw CPELFM_SchemaCheckException(
             QStringLiteral("the namespace \"%1\" names no usable format version").arg(namespaceUri));

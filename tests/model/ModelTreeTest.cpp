@@ -92,7 +92,8 @@ TEST(ModelTree, RemoveTakesOnlyTheFirstMatchAndNeverDeletes) {
 
 TEST(ModelTree, LastSectionIndexByTypeTakesTheLastMatch) {
     CPELFM_ProfileInfo root;
-    const int types[] = {SECTION_FILE, SECTION_DEVICE, SECTION_BLOCK, SECTION_COMM_IF, SECTION_DEVICE, SECTION_BLOCK};
+    const int types[] = {SECTION_FILE,    SECTION_DEVICE, SECTION_BLOCK,
+                         SECTION_COMM_IF, SECTION_DEVICE, SECTION_BLOCK};
     for (int t : types) AddSection(root, QString::number(t), t);
     EXPECT_EQ(root.FindLastSectionIndexByType(SECTION_BLOCK), 5);
     EXPECT_EQ(root.FindLastSectionIndexByType(SECTION_DEVICE), 4);
