@@ -9,6 +9,13 @@ bool CheckFormat::HasLogCsvRules() const {
     return false;
 }
 
+const CheckFormat* CheckFormat::ForSettings(const PeloraFormat::FormatSettings& settings) {
+    for (const CheckFormat* format : {&Format30(), &Format20(), &Format11()}) {
+        if (&format->settings == &settings) return format;
+    }
+    return nullptr;
+}
+
 const CheckFormat& CheckFormat::Format30() {
     static const CheckFormat format{
         .settings = PeloraFormat::Format30(),

@@ -26,6 +26,9 @@ struct CheckFormat {
     bool HasRdbRules() const { return settings.hasRdbDataTypes; }
     bool HasLogCsvRules() const;
 
+    // The check of a plug-in build's settings; null for settings of no known format.
+    static const CheckFormat* ForSettings(const PeloraFormat::FormatSettings& settings);
+
     static const CheckFormat& Format30();
     static const CheckFormat& Format20();
     static const CheckFormat& Format11();

@@ -530,7 +530,7 @@ TEST_P(ProfilePluginTest, DeviceIfTemplates) {
 TEST_P(ProfilePluginTest, CheckReplacesTheFindingsAndConnectionEditAppliesNothing) {
     QList<_ST_PEL_CHECK_MESSAGE> messages(3);
     CPELFM_ProfileInfo root;
-    plugin->CheckProfile(nullptr, &root, messages);
+    plugin->CheckProfile(nullptr, nullptr, messages);
     EXPECT_TRUE(messages.isEmpty());
     QList<CPELFM_PartInfo*> removed, changed;
     EXPECT_EQ(plugin->EditConnectionInfo(nullptr, &root, &removed, &changed), 2);
