@@ -201,11 +201,10 @@ TEST_P(ProfilePluginTest, ExportsCategoryAndSingleInstance) {
 
     lib->DeleteInstance();
     lib->DeleteInstance();  // no instance: nothing happens
-    // Holds the freed block, so a dangling pointer handed out again would show as the old address.
-    std::unique_ptr<char[]> hold(new char[16]);
+    // The allocator may hand out the old address again; a dangling instance shows
+    // in the sanitizer build when it is used below.
     IProfilePlugin* fresh = lib->Instance<IProfilePlugin>();
     ASSERT_NE(fresh, nullptr);
-    EXPECT_NE(fresh, plugin);
     _ST_CT_PLUGININFO info;
     fresh->GetPluginInfo(info);
     EXPECT_EQ(info.version, f().version);
