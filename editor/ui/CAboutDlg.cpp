@@ -37,13 +37,15 @@ CAboutDlg::CAboutDlg(const CCommonUtility& utility, QWidget* parent) : QDialog(p
     title->setFont(bold);
     // Nothing is shown for the format when no profile plug-in is listed.
     m_format = new QLabel(
-        utility.profilePlugins.isEmpty() ? QString() : FormatName(utility.profilePlugins.first().version), this);
+        utility.profilePlugins.isEmpty() ? QString() : FormatName(utility.profilePlugins.first().version),
+        this);
     m_version = new QLabel(utility.LoadString(IDS_ABOUT_VERSION), this);
     m_version->setWordWrap(true);
     QString models;
     if (utility.settings && utility.settings->ProfileType) {
         const QList<_PROFILE_CONTENT>& contents = utility.settings->ProfileType->contents;
-        for (qsizetype i = contents.size() - 1; i >= 0; --i) models += contents[i].displayName + QLatin1Char('\n');
+        for (qsizetype i = contents.size() - 1; i >= 0; --i)
+            models += contents[i].displayName + QLatin1Char('\n');
     }
     m_deviceModels = new QLabel(models, this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -106,7 +106,8 @@ int CDialogVersionSetting::OnInitDialog() {
 }
 
 void CDialogVersionSetting::accept() {
-    const int index = VersionSettingChoice::IndexOfVersionText(m_utility.profilePlugins, m_versions->currentText());
+    const int index =
+        VersionSettingChoice::IndexOfVersionText(m_utility.profilePlugins, m_versions->currentText());
     if (index < 0) {
         m_utility.ShowMessage({}, IDS_VERSION_NOT_AVAILABLE, MB_ICONERROR);
         return;

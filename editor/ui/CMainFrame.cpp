@@ -106,7 +106,9 @@ ReferenceTarget ResolveReference(CPELFM_ItemInfo& item) {
     return target;
 }
 
-QString FirstValueOf(const CPELFM_ItemInfo& item) { return item.values.isEmpty() ? QString() : item.values.first().text; }
+QString FirstValueOf(const CPELFM_ItemInfo& item) {
+    return item.values.isEmpty() ? QString() : item.values.first().text;
+}
 
 QString ExtensionOf(const QString& path) {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -381,8 +383,8 @@ QString CMainFrame::BuildNodePathName(CPELFM_ItemInfo* item) {
 int CMainFrame::ShowReferenceTarget(CPELFM_ItemInfo* item) {
     if (!item) return 0;
     const auto missing = [&] {
-        ShowResourceMessage(m_host.Strings(), m_host.Messages(), {FirstValueOf(*item)}, kReferenceTargetMissing,
-                            MB_ICONERROR);
+        ShowResourceMessage(m_host.Strings(), m_host.Messages(), {FirstValueOf(*item)},
+                            kReferenceTargetMissing, MB_ICONERROR);
         return 0;
     };
     ReferenceTarget target;

@@ -15,10 +15,10 @@
 #include "CommandManager.h"
 #include "CommonUtilityCommandServices.h"
 #include "FileAssociation.h"
+#include "IDeviceModelPlugin.h"
 #include "IDialogPresenter.h"
 #include "IMessagePresenter.h"
 #include "IProfilePlugin.h"
-#include "IDeviceModelPlugin.h"
 #include "InvalidArgumentError.h"
 #include "MessageBoxStyle.h"
 #include "PluginNames.h"
@@ -34,7 +34,8 @@ constexpr int IDS_SETTINGS_SAVED = 10035;
 
 }  // namespace
 
-CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messages, IDialogPresenter& dialogs)
+CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messages,
+                         IDialogPresenter& dialogs)
     : m_executablePath(executablePath),
       m_messages(messages),
       m_dialogs(dialogs),
@@ -125,7 +126,8 @@ bool CTessalyApp::BindPluginsAndChooseVersion() {
 }
 
 void CTessalyApp::RecordChosenProfileType() {
-    if (m_utility.profileTypes.empty() || m_utility.profilePlugins.isEmpty() || m_utility.deviceModelPlugins.isEmpty())
+    if (m_utility.profileTypes.empty() || m_utility.profilePlugins.isEmpty() ||
+        m_utility.deviceModelPlugins.isEmpty())
         throw InvalidArgumentError("no profile type, profile plug-in or device-model plug-in to record");
     m_utility.ClearProfileTypeSetting();
     QString displayName = m_utility.profileTypes.front()->displayName;
@@ -149,19 +151,24 @@ void CTessalyApp::RecordChosenProfileType() {
 
 void CTessalyApp::RegisterCommands() {
     const auto fileOpen = [this] { return m_utility.fileOpen != 0; };
-    m_frame->SetCommandHandler(ID_FILE_CHECK, [this] { CheckProfile(0); }, fileOpen);
+    m_frame->SetCommandHandler(
+        ID_FILE_CHECK, [this] { CheckProfile(0); }, fileOpen);
     m_frame->SetCommandHandler(ID_SETTING_VERSION, [this] { OnVersionSetting(); });
     m_frame->SetCommandHandler(ID_APP_ABOUT, [this] { OnAbout(); });
     m_frame->SetCommandHandler(ID_APP_EXIT, [this] { OnAppExit(); });
 }
 
 int CTessalyApp::CheckProfile(int forExport) {
-    ProfileCheckRunContext context{checkRunning, checkMessages, {}, m_frame.get(), m_strings, m_messages, m_dialogs};
+    ProfileCheckRunContext context{checkRunning, checkMessages, {},       m_frame.get(),
+                                   m_strings,    m_messages,    m_dialogs};
     context.job.root = m_utility.openProfile;
-    context.job.profilePlugin = m_utility.profilePlugins.isEmpty() ? nullptr : m_utility.profilePlugins.first().instance;
+    context.job.profilePlugin =
+        m_utility.profilePlugins.isEmpty() ? nullptr : m_utility.profilePlugins.first().instance;
     for (const _ST_DLL_DEVICE_MODEL& record : m_utility.deviceModelPlugins)
         if (record.instance) context.job.deviceModelPlugins.append(record.instance);
-    context.job.validateName = [this](const QString& name) { return m_utility.ValidateNodeName(name, nullptr); };
+    context.job.validateName = [this](const QString& name) {
+        return m_utility.ValidateNodeName(name, nullptr);
+    };
     context.job.validatePartLabel2 = [this](const QString& label2) {
         return m_utility.ValidatePartLabel2(label2, nullptr);
     };
@@ -170,7 +177,9 @@ int CTessalyApp::CheckProfile(int forExport) {
     return RunProfileCheck(context, forExport);
 }
 
-void CTessalyApp::UnloadPlugins() { m_utility.UnloadPlugins(); }
+void CTessalyApp::UnloadPlugins() {
+    m_utility.UnloadPlugins();
+}
 
 void CTessalyApp::OnAppExit() {
     if (AskSaveModified() == 1) return;
@@ -206,7 +215,9 @@ QStringList CTessalyApp::AcceptedFileExtensions() const {
     return extensions;
 }
 
-int CTessalyApp::AskSaveModified() { return askSaveModified ? askSaveModified() : 0; }
+int CTessalyApp::AskSaveModified() {
+    return askSaveModified ? askSaveModified() : 0;
+}
 
 void CTessalyApp::OpenProfileFile(const QString& path) {
     if (openProfileFile) openProfileFile(path);

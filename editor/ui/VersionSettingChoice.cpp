@@ -5,7 +5,9 @@
 
 namespace VersionSettingChoice {
 
-QString VersionText(quint32 version) { return FormatPluginVersion(version); }
+QString VersionText(quint32 version) {
+    return FormatPluginVersion(version);
+}
 
 int HighestVersionIndex(const QList<_ST_DLL_PROFILE>& plugins) {
     int best = -1;

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "CAboutDlg.h"
+#include "CDialogVersionSetting.h"
+#include "CMainFrame.h"
+#include "COutputList.h"
+#include "COutputWnd.h"
+#include "CProfileProgressDlg.h"
+#include "CTessalyApp.h"
+#include "CommandEnvironment.h"
+#include "CommandIds.h"
+#include "IProfilePlugin.h"
+#include "MessageBoxStyle.h"
+#include "StagedProgramFolder.h"
+#include "UiTestSupport.h"
+
+using namespace UiTest;
+
+namespace {
+
+class AppStartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
+        // The file-type question is answered No; every other box takes its default.
+        messages.QueueAnswer(IDNO);
+    }
+
+    void StartApp() {
+        app = std::make_unique<CTessalyApp>(folder.ExecutablePath(), messages, dialogs);
+        app->checkFinishPauseMs = 0;
+    }
+
+    // The version dialog, answered by choosing a version text (empty: cancel).
+    void AnswerVersionDialog(const QString& version) {
+        dialogs.onRun = [this, version](QDialog& dialog) {
+            // The check's progress dialog ends by itself once its worker has finished.
+            if (qobject_cast<CProfileProgressDlg*>(&dialog)) return dialog.exec();
+            auto* versions = dynamic_cast<CDialogVersionSetting*>(&dialog);
+            if (!versions) return int(QDialog::Rejected);
+            for (int i = 0; i < versions->VersionList().count(); ++i)
+                offered.append(versions->VersionList().itemText(i));
+            shownSelection = versions->VersionList().currentText();
+            if (version.isEmpty()) {
+                versions->reject();
+                return int(QDialog::Rejected);
+            }
+            versions->VersionList().setCurrentText(version);
+            versions->accept();
+            return int(QDialog::Accepted);
+        };
+    }
+
+    QByteArray SettingsFile() {
+        QFile file(folder.SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    StagedProgramFolder folder;
+    ScriptedMessagePresenter messages;
+    ScriptedDialogPresenter dialogs;
+    std::unique_ptr<CTessalyApp> app;
+    QStringList offered;
+    QString shownSelection;
+};
+
+TEST_F(AppStartupTest, ReachesTheMainWindowWithTheRealProgramFolder) {
+    AnswerVersionDialog({});
+    StartApp();
+    ASSERT_TRUE(app->InitInstance());
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->menuBar()->actions().size(), 6);
+    EXPECT_EQ(frame->ProfileTreeDock().windowTitle(), app->Strings().LoadString(156));
+    EXPECT_EQ(frame->MdiArea().viewMode(), QMdiArea::TabbedView);
+    EXPECT_EQ(frame->windowTitle(), app->Strings().LoadString(2203));
+    EXPECT_EQ(app->Utility().profilePlugins.size(), 1);
+    EXPECT_EQ(app->Utility().deviceModelPlugins.size(), 1);
+    EXPECT_FALSE(app->Utility().projectExtension.isEmpty());
+    EXPECT_FALSE(app->Utility().profileExtension.isEmpty());
+    EXPECT_EQ(GetCommandEnvironment().frame, frame);
+    EXPECT_NE(GetCommandEnvironment().services, nullptr);
+    // No file is open: the check is not offered, the version settings are.
+    EXPECT_FALSE(frame->Action(ID_FILE_CHECK)->isEnabled());
+    EXPECT_TRUE(frame->Action(ID_SETTING_VERSION)->isEnabled());
+}
+
+struct VersionCase {
+    const char* name;
+    QString language;
+    QString savedVersion;  // empty: no settings file
+    QString answer;        // the dialog's choice, empty to cancel
+    bool dialogShown;
+    QString preselected;  // the entry the dialog opens with
+    quint32 selected;
+};
+
+void PrintTo(const VersionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StartupVersionTest : public AppStartupTest, public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(StartupVersionTest, SelectsTheProfilePlugin) {
+    const VersionCase& c = GetParam();
+    if (!c.savedVersion.isEmpty()) folder.WriteSettings(c.language, c.savedVersion);
+    AnswerVersionDialog(c.answer);
+    StartApp();
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(dialogs.runs, c.dialogShown ? 1 : 0);
+    ASSERT_EQ(app->Utility().profilePlugins.size(), 1);
+    EXPECT_EQ(app->Utility().profilePlugins[0].version, c.selected);
+    if (c.dialogShown) {
+        EXPECT_EQ(offered, (QStringList{"1.1", "2.0", "3.0"}));
+        EXPECT_EQ(shownSelection, c.preselected);
+        // The choice is recorded with the device model that serves the profile type.
+        const QByteArray saved = SettingsFile();
+        EXPECT_TRUE(saved.contains(QByteArray::number(c.selected))) << saved.constData();
+        EXPECT_TRUE(saved.contains("Corvix")) << saved.constData();
+        EXPECT_EQ(app->Utility().settings->DllVersion, c.selected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StartupVersionTest,
+    ::testing::Values(VersionCase{"Saved", "ja", "131072", "", false, "", 0x20000},
+                      VersionCase{"SavedOld", "en", "65537", "", false, "", 0x10001},
+                      VersionCase{"UnsetCancelledTakesTheNewest", "", "", "", true, "3.0", 0x30000},
+                      VersionCase{"UnsetChosen", "", "", "1.1", true, "3.0", 0x10001},
+                      VersionCase{"SavedButUnknown", "ja", "262144", "", true, "3.0", 0x30000},
+                      // The saved version stays set, so the dialog offers it and a cancel keeps it.
+                      VersionCase{"SavedWithoutLanguageCancelled", "", "131072", "", true, "2.0", 0x20000},
+                      VersionCase{"SavedWithoutLanguageChanged", "", "131072", "3.0", true, "2.0", 0x30000},
+                      VersionCase{"NonNumericVersionCountsAsMissing", "ja", "x", "", true, "3.0", 0x30000}));
+
+TEST_F(AppStartupTest, SettingsFileThatIsNotXmlEndsTheStartUp) {
+    QFile file(folder.SettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<Config><Setting");
+    file.close();
+    StartApp();
+    EXPECT_FALSE(app->InitInstance());
+    EXPECT_EQ(app->ExitCode(), 1);
+    ASSERT_FALSE(messages.Calls().isEmpty());
+    EXPECT_EQ(messages.Calls().last().text, app->Strings().LoadString(10003));
+    EXPECT_EQ(messages.Calls().last().style, MB_ICONERROR);
+    EXPECT_FALSE(app->MainFrame()->isVisible());
+}
+
+TEST_F(AppStartupTest, MissingResourceLibraryShowsTheLoaderTextAndEndsWithOne) {
+    QTemporaryDir empty;
+    app = std::make_unique<CTessalyApp>(empty.filePath("PeloraMachineTool"), messages, dialogs);
+    EXPECT_FALSE(app->InitInstance());
+    EXPECT_EQ(app->ExitCode(), 1);
+    ASSERT_EQ(messages.Calls().size(), 1);
+    EXPECT_EQ(messages.Calls()[0].caption, "Error");
+    EXPECT_EQ(messages.Calls()[0].style, MB_ICONERROR);
+    EXPECT_TRUE(messages.Calls()[0].text.contains("PeloraMachineTool_RC.so"))
+        << messages.Calls()[0].text.toStdString();
+    EXPECT_EQ(app->MainFrame(), nullptr);
+}
+
+TEST_F(AppStartupTest, CheckOfAGeneratedProfileFillsTheOutputPane) {
+    AnswerVersionDialog({});
+    StartApp();
+    ASSERT_TRUE(app->InitInstance());
+    auto* root = new CPELFM_ProfileInfo;
+    AddItem(
+        *AddElem(*AddPart(*AddSection(*root, "File", SECTION_FILE), "FileInfo", PART_FILE_INFO), "Vendor"),
+        DATA, {"x"});
+    AddCommIfInfo(*root, "Comm", "If1", "NoSuchDevice");
+    app->Utility().openProfile = root;
+    app->Utility().fileOpen = 1;
+    app->MainFrame()->UpdateCommandUi();
+    ASSERT_TRUE(app->MainFrame()->Action(ID_FILE_CHECK)->isEnabled());
+    app->MainFrame()->Action(ID_FILE_CHECK)->trigger();
+
+    EXPECT_EQ(app->checkRunning, 0);
+    ASSERT_FALSE(app->checkMessages.isEmpty());
+    COutputList& list = app->MainFrame()->OutputPane().List();
+    ASSERT_EQ(list.count(), app->checkMessages.size() + 1);
+    EXPECT_TRUE(list.item(0)->text().startsWith(app->Strings().LoadString(40000).left(5)));
+    bool unclaimed = false;
+    for (const auto& finding : app->checkMessages) unclaimed = unclaimed || finding.messageId == 62078;
+    EXPECT_TRUE(unclaimed);
+    app->Utility().CloseProfile();
+}
+
+TEST_F(AppStartupTest, ExitClosesTheWindowAndUnloadsThePlugins) {
+    AnswerVersionDialog({});
+    StartApp();
+    ASSERT_TRUE(app->InitInstance());
+    app->MainFrame()->Action(ID_APP_EXIT)->trigger();
+    EXPECT_FALSE(app->MainFrame()->isVisible());
+    EXPECT_TRUE(app->Utility().profilePlugins.isEmpty());
+    EXPECT_TRUE(app->Utility().deviceModelPlugins.isEmpty());
+    EXPECT_EQ(app->Utility().settings, nullptr);
+}
+
+TEST_F(AppStartupTest, AboutNamesTheFormatAndTheDeviceModels) {
+    AnswerVersionDialog({});
+    StartApp();
+    ASSERT_TRUE(app->InitInstance());
+    QString format, models;
+    dialogs.onRun = [&](QDialog& dialog) {
+        auto& about = dynamic_cast<CAboutDlg&>(dialog);
+        format = about.FormatVersion().text();
+        models = about.DeviceModels().text();
+        return int(QDialog::Accepted);
+    };
+    app->MainFrame()->Action(ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(format, "Pelora for Dazeziv[3.0]");
+    const _ST_DLL_DEVICE_MODEL& deviceModel = app->Utility().deviceModelPlugins.first();
+    EXPECT_EQ(models, deviceModel.displayName + " [1.0]\n");
+}
+
+TEST(EditorExecutable, SaysThatADisplayIsNeeded) {
+    const QString editor = QStringLiteral(PEL_OUT_DIR "/PeloraMachineTool");
+    if (!QFile::exists(editor)) GTEST_SKIP() << "the editor is not staged";
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.start(editor, {});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("needs a display"));
+}
+
+}  // namespace
