@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   clang-format
   shared-mime-info desktop-file-utils xdg-utils
+  xvfb xauth fonts-ipafont-gothic
 )
 
 missing=()

@@ -464,7 +464,23 @@ QString CMainFrame::TabToolTip(int tabIndex) const {
     return part->ownerSection->name + QStringLiteral("::") + part->name;
 }
 
+void CMainFrame::SetModelViewsLocked(bool locked) {
+    if (m_modelViewsLocked == locked) return;
+    m_modelViewsLocked = locked;
+    m_mdi->setUpdatesEnabled(!locked);
+    if (QWidget* tree = m_treeDock->widget()) tree->setUpdatesEnabled(!locked);
+    if (locked)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (m_modelViewsLocked && (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis) &&
+        watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget == m_mdi || m_mdi->isAncestorOf(widget) || m_treeDock->isAncestorOf(widget)) return true;
+    }
     if (watched == m_tabBar && event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString text = TabToolTip(m_tabBar->tabAt(help->pos()));

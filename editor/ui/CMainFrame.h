@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QMainWindow>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -80,6 +81,11 @@ public:
     QString TabToolTip(int tabIndex) const;
     QTabBar* MdiTabBar() const { return m_tabBar; }
 
+    // While the check worker owns the model: the tree pane and the part windows neither repaint
+    // nor show tooltips, since both would read the model.
+    void SetModelViewsLocked(bool locked);
+    bool ModelViewsLocked() const { return m_modelViewsLocked; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -122,4 +128,5 @@ private:
     std::unique_ptr<CWorkViewManager> m_workViews;
     RecentFileList m_recentFiles;
     int m_look;
+    std::atomic<bool> m_modelViewsLocked{false};
 };

@@ -9,6 +9,22 @@
 
 namespace {
 
+// Keeps the frame's model views still while the dialog runs, on every way out.
+class LockedViews {
+public:
+    explicit LockedViews(CMainFrame* frame) : m_frame(frame) {
+        if (m_frame) m_frame->SetModelViewsLocked(true);
+    }
+    ~LockedViews() {
+        if (m_frame) m_frame->SetModelViewsLocked(false);
+    }
+    LockedViews(const LockedViews&) = delete;
+    LockedViews& operator=(const LockedViews&) = delete;
+
+private:
+    CMainFrame* m_frame;
+};
+
 // Clears the re-entrancy flag on every way out, exceptions included.
 class RunningFlag {
 public:
@@ -37,6 +53,7 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
 
     int shown = -1;
     {
+        LockedViews locked(context.frame);
         CProfileProgressDlg dialog(context.frame);
         shown = dialog.DoModal(context.dialogs, context.job, context.checkMessages);
     }

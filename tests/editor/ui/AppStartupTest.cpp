@@ -225,6 +225,27 @@ TEST_F(AppStartupTest, AboutNamesTheFormatAndTheDeviceModels) {
     EXPECT_EQ(models, deviceModel.displayName + " [1.0]\n");
 }
 
+// The process, not only the start-up routine, ends with code 1 after the box.
+TEST(StartupProcess, MissingResourceLibraryEndsTheProcessWithOne) {
+    QTemporaryDir empty;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(STARTUP_PROBE), {empty.filePath("PeloraMachineTool")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QStringList lines =
+        QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1);
+    const QStringList box = lines[0].split('\t');
+    ASSERT_EQ(box.size(), 4);
+    EXPECT_EQ(box[1], "Error");
+    EXPECT_EQ(box[2].toUInt(), MB_ICONERROR);
+    EXPECT_TRUE(box[3].contains("PeloraMachineTool_RC.so")) << box[3].toStdString();
+}
+
 TEST(EditorExecutable, SaysThatADisplayIsNeeded) {
     const QString editor = QStringLiteral(PEL_OUT_DIR "/PeloraMachineTool");
     if (!QFile::exists(editor)) GTEST_SKIP() << "the editor is not staged";

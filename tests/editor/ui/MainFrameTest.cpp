@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -208,6 +209,23 @@ TEST_F(MainFrameTest, TabTooltipNamesSectionAndPart) {
     EXPECT_EQ(frame->TabToolTip(0), "BlockA::Renamed");
     host.busy = true;
     EXPECT_EQ(frame->TabToolTip(0), "");
+}
+
+TEST_F(MainFrameTest, LockedModelViewsNeitherRepaintNorShowTooltips) {
+    frame->WorkViewManager().OpenPartView(0, info);
+    FakeWorkView* view = factory.created[0];
+    auto askTooltip = [view] {
+        QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), view->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(view, &help);
+    };
+    frame->SetModelViewsLocked(true);
+    EXPECT_FALSE(frame->MdiArea().updatesEnabled());
+    askTooltip();
+    EXPECT_EQ(view->toolTipEvents, 0);
+    frame->SetModelViewsLocked(false);
+    EXPECT_TRUE(frame->MdiArea().updatesEnabled());
+    askTooltip();
+    EXPECT_EQ(view->toolTipEvents, 1);
 }
 
 TEST_F(MainFrameTest, OnlyTheActiveTabHasACloseButton) {

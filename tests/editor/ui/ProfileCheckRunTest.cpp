@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QMdiArea>
 #include <QProgressBar>
 #include <QSemaphore>
 #include <QTest>
@@ -174,10 +175,17 @@ TEST_F(CheckRunTest, SecondCheckWhileOneRunsIsIgnored) {
 
 TEST_F(CheckRunTest, FlagIsSetWhileTheWorkerRuns) {
     std::atomic<int> seen{-1};
-    plugin.check = [&](CPELFM_ProfileInfo*, QList<_ST_PEL_CHECK_MESSAGE>&) { seen = checkRunning; };
+    std::atomic<bool> locked{false};
+    plugin.check = [&](CPELFM_ProfileInfo*, QList<_ST_PEL_CHECK_MESSAGE>&) {
+        seen = checkRunning;
+        locked = frame.ModelViewsLocked();
+    };
     RunProfileCheck(context, 0);
     EXPECT_EQ(seen.load(), 1);
+    EXPECT_TRUE(locked.load());
     EXPECT_EQ(checkRunning, 0);
+    EXPECT_FALSE(frame.ModelViewsLocked());
+    EXPECT_TRUE(frame.MdiArea().updatesEnabled());
 }
 
 TEST_F(CheckRunTest, PendingCellEditIsFinishedFirst) {

@@ -33,7 +33,6 @@ CPELFM_ElemInfo* AddElem(CPELFM_PartInfo& part, const QString& label) {
     elem->rowIndex = part.ElemCount();
     elem->ownerPart = &part;
     part.AddElem(elem);
-    AddItem(*elem, LABEL, {label});
     return elem;
 }
 

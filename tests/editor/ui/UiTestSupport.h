@@ -1,5 +1,6 @@
 #pragma once
 // Builders and recording fakes shared by the window tests.
+#include <QEvent>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -112,6 +113,10 @@ public:
     explicit FakeWorkView(QWidget* parent) : QWidget(parent) {}
 
     QWidget* Widget() override { return this; }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) ++toolTipEvents;
+        return QWidget::event(event);
+    }
     void SetWorkViewPart(CPELFM_PartInfo* shown) override { part = shown; }
     void FillPartGrid() override { ++fills; }
     void SelectGridCell(int elementNumber, int itemType) override {
@@ -147,6 +152,7 @@ public:
     int focusCalls = 0;
     int finishedEdits = 0;
     QList<int> selected;
+    int toolTipEvents = 0;
 };
 
 class FakeWorkViewFactory : public IWorkViewFactory {
