@@ -32,6 +32,8 @@
 #include "CWorkViewManager.h"
 #include "CheckMessageMetaType.h"
 #include "CommandIds.h"
+#include "CommandManager.h"
+#include "Observer.h"
 #include "IDialogPresenter.h"
 #include "IMainFrameHost.h"
 #include "IProfileTreeNavigation.h"
@@ -117,6 +119,18 @@ QString ExtensionOf(const QString& path) {
 
 }  // namespace
 
+// A change of the undo or redo history changes what the edit commands offer.
+class CMainFrame::HistoryWatcher : public Observer {
+public:
+    explicit HistoryWatcher(CMainFrame& frame) : m_frame(frame) {
+        GetCommandManager()->Attach(COMMAND_STATE_CHANGED, this);
+    }
+    void Update(Subject*, int, int, const QString&) override { m_frame.UpdateCommandUi(); }
+
+private:
+    CMainFrame& m_frame;
+};
+
 CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
     : QMainWindow(parent), m_host(host), m_recentFiles(kRecentFileCount) {
     setObjectName(QStringLiteral("CMainFrame"));
@@ -128,6 +142,7 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
 
 // The part windows go before the manager that keys them.
 CMainFrame::~CMainFrame() {
+    m_historyWatcher.reset();
     for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
 }
 
@@ -270,6 +285,7 @@ void CMainFrame::ConnectUpdateTriggers() {
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUi);
     if (QClipboard* clipboard = QApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandUi);
+    m_historyWatcher = std::make_unique<HistoryWatcher>(*this);
 }
 
 void CMainFrame::SetCommandHandler(int id, Handler handler, UpdateHandler update) {

@@ -93,6 +93,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class HistoryWatcher;
+
     struct Command {
         Handler handler;
         UpdateHandler update;
@@ -126,6 +128,7 @@ private:
     IProfileTreeNavigation* m_treePane = nullptr;
     IProfileTreePane* m_commandTree = nullptr;
     std::unique_ptr<CWorkViewManager> m_workViews;
+    std::unique_ptr<HistoryWatcher> m_historyWatcher;
     RecentFileList m_recentFiles;
     int m_look;
     std::atomic<bool> m_modelViewsLocked{false};

@@ -17,6 +17,7 @@
 #include "CWindowsDialog.h"
 #include "CWorkViewManager.h"
 #include "CommandIds.h"
+#include "CommandManager.h"
 #include "MessageBoxStyle.h"
 #include "UiTestSupport.h"
 
@@ -109,6 +110,17 @@ TEST_F(MainFrameTest, UpdateRoutineLeavesTheModelAloneWhileBusy) {
     EXPECT_EQ(asked, 0);
     host.busy = false;
     frame->UpdateCommandUi();
+    EXPECT_EQ(asked, 1);
+}
+
+TEST_F(MainFrameTest, HistoryChangesRunTheUpdateRoutine) {
+    int asked = 0;
+    frame->SetCommandHandler(ID_EDIT_UNDO, [] {}, [&] {
+        ++asked;
+        return true;
+    });
+    asked = 0;
+    GetCommandManager()->Notify(COMMAND_STATE_CHANGED, "1,0");
     EXPECT_EQ(asked, 1);
 }
 
