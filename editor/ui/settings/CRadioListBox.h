@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QListWidget>
+
+// A single-choice list whose entries are drawn as radio buttons. While greyed (a profile file is open)
+// the entry texts are drawn grey.
+class CRadioListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit CRadioListBox(QWidget* parent = nullptr);
+
+    void SetGreyed(bool greyed);
+    bool IsGreyed() const { return m_greyed; }
+    // The colour the entry texts are drawn in.
+    QColor TextColour() const;
+
+private:
+    bool m_greyed = false;
+};
