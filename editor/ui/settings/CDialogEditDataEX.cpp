@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <exception>
 
 #include "CChgItemCommand.h"
 #include "CCommonUtility.h"
@@ -163,7 +162,7 @@ void CDialogEditDataEX::accept() {
                 command->InitFromDataList(m_frame, m_itemType, m_elem, values);
                 ready = true;
                 GetCommandManager()->Execute(command);
-            } catch (const std::exception&) {
+            } catch (...) {
                 // Once handed to the manager the command is its to delete; the model is unchanged.
                 if (!ready) delete command;
             }

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <exception>
 
 #include "CCommonUtility.h"
 
@@ -52,7 +51,7 @@ void CDialogEditProperty::accept() {
     PropertyEditLogic::Verdict verdict;
     try {
         verdict = m_logic.Check(m_name->text(), label2);
-    } catch (const std::exception&) {
+    } catch (...) {
         // No profile plug-in to judge the name: nothing is changed.
         return;
     }
@@ -66,7 +65,7 @@ void CDialogEditProperty::accept() {
     }
     try {
         m_logic.Apply(m_name->text(), label2, m_comment->text());
-    } catch (const std::exception&) {
+    } catch (...) {
         // The command manager dropped the failed change; the node keeps its texts.
     }
     QDialog::accept();

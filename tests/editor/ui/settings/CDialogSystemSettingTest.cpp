@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "CDialogSystemSetting.h"
@@ -67,6 +69,17 @@ TEST_F(SystemSettingDialogTest, AnOpenFileLocksTheChoiceAndGreysTheList) {
     EXPECT_TRUE(dialog.DeviceModelList()->IsGreyed());
     EXPECT_EQ(dialog.DeviceModelList()->TextColour(), QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(dialog.FileOpenNotice()->text(), "file open");
+    // The entries draw as radio buttons in grey: some text pixels are grey.
+    dialog.resize(400, 300);
+    const QImage image = dialog.DeviceModelList()->grab().toImage();
+    bool grey = false;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            grey = grey || (qRed(p) == 0x80 && qGreen(p) == 0x80 && qBlue(p) == 0x80);
+        }
+    }
+    EXPECT_TRUE(grey);
 }
 
 TEST_F(SystemSettingDialogTest, CloseUnloadsByTheSettings) {
