@@ -13,8 +13,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         const QRect r = option.rect;
-        const bool transparent = !m_list->autoFillBackground();
-        painter->fillRect(r, transparent ? option.palette.button() : option.palette.base());
+        painter->fillRect(r, m_list->IsTransparent() ? option.palette.button() : option.palette.base());
 
         // The radio square: 2 pixels in from the left and top, as high as the entry less 5 pixels.
         const int side = qMax(0, r.height() - 5);
@@ -53,6 +52,11 @@ CRadioListBox::CRadioListBox(QWidget* parent) : QListWidget(parent) {
 
 void CRadioListBox::SetGreyed(bool greyed) {
     m_greyed = greyed;
+    viewport()->update();
+}
+
+void CRadioListBox::SetTransparent(bool transparent) {
+    m_transparent = transparent;
     viewport()->update();
 }
 
