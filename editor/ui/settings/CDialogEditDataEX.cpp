@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 
 #include "CChgItemCommand.h"
@@ -141,6 +142,11 @@ void CDialogEditDataEX::OnDelete() {
 }
 
 void CDialogEditDataEX::UpdateButtons() {
+    // A read-only value field looks like the dialog's face, so it does not invite typing.
+    QPalette palette = m_value->palette();
+    palette.setBrush(QPalette::Base,
+                     m_value->isReadOnly() ? this->palette().button() : this->palette().base());
+    m_value->setPalette(palette);
     const bool usable = !m_value->isReadOnly() && DataListEditor::IsUsableValue(m_value->text());
     m_insert->setEnabled(usable);
     // Replacing needs an entry at the chosen position.
