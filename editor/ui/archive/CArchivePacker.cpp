@@ -133,6 +133,19 @@ void CArchivePacker::ShowFailure(const char* code) {
 
 int CArchivePacker::CopyFilesAndCreateArchive(IProfilePlugin* plugin, const QString& archivePath,
                                               const ArchivePackInput& input) {
+    // Writing the archive over one of the files it packs would destroy that file.
+    const QString archiveCanonical = QFileInfo(archivePath).canonicalFilePath();
+    if (!archiveCanonical.isEmpty()) {
+        for (const QStringList* paths : {&input.profileFiles, &input.referencedFiles, &input.toolFiles}) {
+            for (const QString& path : *paths) {
+                if (QFileInfo(path).canonicalFilePath() == archiveCanonical) {
+                    ShowFailure(CodeArchive);
+                    return 0;
+                }
+            }
+        }
+    }
+
     WorkFolder work;
     QHash<QString, QString> toolTargets;
     if (!CreateShortWorkFolder(m_workBase, input.profileFolderName, work)) {

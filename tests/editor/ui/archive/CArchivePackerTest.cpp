@@ -188,6 +188,26 @@ TEST_F(CArchivePackerTest, EveryFailureIsReportedWithItsCodeAndLeavesNoWorkFolde
     }
 }
 
+TEST_F(CArchivePackerTest, ArchiveOverAPackedFileIsRefused) {
+    const ArchivePackInput in = Collection();
+    for (const QString& target : {in.profileFiles[0], in.referencedFiles[1], in.toolFiles[0]}) {
+        SCOPED_TRACE(target.toStdString());
+        presenter = ScriptedMessagePresenter();
+        const QByteArray before = [&] {
+            QFile f(target);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        EXPECT_EQ(Pack(target, in), 0);
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), before);
+        ASSERT_EQ(presenter.Calls().size(), 1);
+        EXPECT_EQ(presenter.Calls()[0].text, "Create archive failed: 0x23010004");
+        EXPECT_TRUE(WorkEntries().isEmpty());
+    }
+}
+
 TEST_F(CArchivePackerTest, WorkFolderTakesTheFirstFreeName) {
     QDir().mkdir(work() + "/A");
     QDir().mkdir(work() + "/B");
