@@ -73,7 +73,7 @@ bool CArchivePacker::IsPlainName(const QString& name) {
 bool CArchivePacker::CreateShortWorkFolder(const QString& base, const QString& profileFolderName,
                                            WorkFolder& out) {
     // The profile folder name comes from the profiles; it must not lead out of the work folder.
-    if (!IsPlainName(profileFolderName) || profileFolderName == QLatin1String("Tools")) return false;
+    if (!IsPlainName(profileFolderName)) return false;
     static const QString kCandidates = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789@$!&#");
     QString root;
     for (const QChar c : kCandidates) {
