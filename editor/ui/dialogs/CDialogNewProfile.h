@@ -23,7 +23,6 @@ private:
     NewProfileTexts Texts() const;
     void UpdateCreate();
 
-    CCommonUtility& m_utility;
     NewProfileLogic m_logic;
     bool m_loaded = false;
     QLineEdit *m_fileSection, *m_fileSectionComment, *m_fileInfo, *m_fileInfoComment, *m_fileInfoLabel2;

@@ -113,6 +113,25 @@ TEST(CDialogNewPart, RefusedNameKeepsTheDialogOpen) {
     EXPECT_EQ(PartNames(*block), QStringList({"Mem"}));
 }
 
+TEST(CDialogNewPart, WithoutABlockSectionTheRelatedBoxStaysOff) {
+    DialogWorld w;
+    CPELFM_SectionInfo* commIf = AddSection(w.root(), "Comm", SECTION_COMM_IF);
+    w.rules.partKinds = {PART_COMM_IF_CONFIGURATION};
+    w.utility.settings->AutoCreateRelatedPart = 1;
+    RecordingRelated related;
+    CDialogNewPart dialog(w.utility, commIf, related);
+    Child<QListWidget>(dialog, "933")->setCurrentRow(0);
+    auto* box = Child<QCheckBox>(dialog, "1083");
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_FALSE(box->isChecked());
+    Child<QLineEdit>(dialog, "927")->setText("Cfg");
+    Child<QPushButton>(dialog, "931")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(related.log.isEmpty());
+    // The box took no part, so the setting stays as it was.
+    EXPECT_EQ(w.utility.settings->AutoCreateRelatedPart, 1);
+}
+
 TEST(CDialogNewSection, LabelsFollowTheTypeAndOkCreates) {
     DialogWorld w;
     w.utility.settings->AutoCreateRelatedSection = 1;
@@ -160,6 +179,14 @@ TEST(CDialogRelatePart, TickedRowsBecomeParts) {
     ok->click();
     EXPECT_TRUE(b1->parts.isEmpty());
     EXPECT_EQ(PartNames(*b2), QStringList({"BlockParam"}));
+}
+
+TEST(CDialogRelatePart, OffersNothingForAnotherPartType) {
+    DialogWorld w;
+    AddSection(w.root(), "B1", SECTION_BLOCK);
+    CDialogRelatePart dialog(w.utility, PART_COMM_IF_VARIABLE);
+    EXPECT_EQ(Child<QTreeWidget>(dialog, "1071")->topLevelItemCount(), 0);
+    EXPECT_FALSE(Child<QPushButton>(dialog, "1081")->isEnabled());
 }
 
 TEST(CDialogRelateSection, TickedRowCreatesTheOtherSide) {
