@@ -33,7 +33,6 @@
 #include "CheckMessageMetaType.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
-#include "Observer.h"
 #include "IDialogPresenter.h"
 #include "IMainFrameHost.h"
 #include "IProfileTreeNavigation.h"
@@ -42,6 +41,7 @@
 #include "IWorkView.h"
 #include "MainFrameCommandTable.h"
 #include "MenuText.h"
+#include "Observer.h"
 #include "PELFMExceptions.h"
 #include "ResourceMessage.h"
 

@@ -5,6 +5,7 @@
 
 #include "CAboutDlg.h"
 #include "CChildFrame.h"
+#include "CDialogSystemSetting.h"
 #include "CDialogVersionSetting.h"
 #include "CMainFrame.h"
 #include "COutputList.h"
@@ -153,6 +154,7 @@ void CTessalyApp::RegisterCommands() {
     const auto fileOpen = [this] { return m_utility.fileOpen != 0; };
     m_frame->SetCommandHandler(
         ID_FILE_CHECK, [this] { CheckProfile(0); }, fileOpen);
+    m_frame->SetCommandHandler(ID_SETTING_SYSTEM, [this] { OnSystemSetting(); });
     m_frame->SetCommandHandler(ID_SETTING_VERSION, [this] { OnVersionSetting(); });
     m_frame->SetCommandHandler(ID_APP_ABOUT, [this] { OnAbout(); });
     m_frame->SetCommandHandler(ID_APP_EXIT, [this] { OnAppExit(); });
@@ -186,6 +188,19 @@ void CTessalyApp::OnAppExit() {
     CloseCurrentFile();
     ReleaseAtClose();
     if (m_frame) m_frame->close();
+}
+
+void CTessalyApp::OnSystemSetting() {
+    if (m_utility.BuildProfileTypeList() != 1) {
+        OnAppExit();
+        return;
+    }
+    try {
+        CDialogSystemSetting dialog(m_utility, m_frame.get());
+        m_dialogs.RunModal(dialog);
+    } catch (...) {
+        m_utility.ShowMessage({}, IDS_CANNOT_GO_ON, MB_ICONERROR);
+    }
 }
 
 void CTessalyApp::OnVersionSetting() {

@@ -40,6 +40,7 @@ public:
     void UnloadPlugins();
     // The exit command: ask to save, close the file, release everything, close the main window.
     void OnAppExit();
+    void OnSystemSetting();
     void OnVersionSetting();
     void OnAbout();
 

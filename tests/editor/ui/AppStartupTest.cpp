@@ -208,6 +208,25 @@ TEST_F(AppStartupTest, ExitClosesTheWindowAndUnloadsThePlugins) {
     EXPECT_EQ(app->Utility().settings, nullptr);
 }
 
+TEST_F(AppStartupTest, SystemSettingsCommandShowsItsDialogOverAFreshList) {
+    AnswerVersionDialog({});
+    StartApp();
+    ASSERT_TRUE(app->InitInstance());
+    QString shown;
+    int listedWhileShown = 0;
+    dialogs.onRun = [&](QDialog& dialog) {
+        shown = dialog.metaObject()->className();
+        listedWhileShown = app->Utility().profilePlugins.size();
+        dialog.reject();
+        return int(QDialog::Rejected);
+    };
+    ASSERT_TRUE(app->MainFrame()->Action(ID_SETTING_SYSTEM)->isEnabled());
+    app->MainFrame()->Action(ID_SETTING_SYSTEM)->trigger();
+    EXPECT_EQ(shown, "CDialogSystemSetting");
+    EXPECT_EQ(listedWhileShown, 3);
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+}
+
 TEST_F(AppStartupTest, AboutNamesTheFormatAndTheDeviceModels) {
     AnswerVersionDialog({});
     StartApp();

@@ -115,10 +115,12 @@ TEST_F(MainFrameTest, UpdateRoutineLeavesTheModelAloneWhileBusy) {
 
 TEST_F(MainFrameTest, HistoryChangesRunTheUpdateRoutine) {
     int asked = 0;
-    frame->SetCommandHandler(ID_EDIT_UNDO, [] {}, [&] {
-        ++asked;
-        return true;
-    });
+    frame->SetCommandHandler(
+        ID_EDIT_UNDO, [] {},
+        [&] {
+            ++asked;
+            return true;
+        });
     asked = 0;
     GetCommandManager()->Notify(COMMAND_STATE_CHANGED, "1,0");
     EXPECT_EQ(asked, 1);
