@@ -15,7 +15,7 @@ public:
 
     // The default application of a type as the desktop sees it: the first entry of the first
     // "[Default Applications]" line found in the mimeapps.list files, searched in the order of the
-    // association specification (config home, config dirs, then the data folders' applications).
+    // association standard (config home, config dirs, then the data folders' applications).
     static QString EffectiveDefaultApplication(const QString& mimeType);
     // The program that the installed desktop entry of that id runs; empty when no entry is found.
     static QString ProgramOfDesktopEntry(const QString& desktopId);

@@ -5,7 +5,7 @@
 
 // The XDG base directories, read from the environment at each call so that a changed variable
 // (tests point them at a temporary folder) takes effect at once. Relative values are ignored, as the
-// base-directory specification requires.
+// base-directory standard requires.
 class XdgBaseDirectories {
 public:
     static QString DataHome();        // $XDG_DATA_HOME or ~/.local/share

@@ -15,25 +15,25 @@ QString ElementTemplates::TimeText(const QDateTime& when) {
 }
 
 void ElementTemplates::Fill(const PeloraFormat::FormatSettings& settings,
-                            std::span<const PeloraFormat::TemplateSpec> specs, const QDateTime& now,
+                            std::span<const PeloraFormat::TemplateSpec> entries, const QDateTime& now,
                             QList<_ST_CT_ELEM_INFO>* out) {
     if (!out) return;
     out->clear();
-    for (const PeloraFormat::TemplateSpec& spec : specs) {
+    for (const PeloraFormat::TemplateSpec& entry : entries) {
         _ST_CT_ELEM_INFO t;
-        t.label = QString::fromLatin1(spec.label);
-        t.label2 = settings.String(spec.label2Id);
-        t.category = settings.String(spec.categoryId);
-        t.name = settings.String(spec.nameId);
-        t.dataType = QString::fromLatin1(spec.dataType);
-        switch (spec.data) {
+        t.label = QString::fromLatin1(entry.label);
+        t.label2 = settings.String(entry.label2Id);
+        t.category = settings.String(entry.categoryId);
+        t.name = settings.String(entry.nameId);
+        t.dataType = QString::fromLatin1(entry.dataType);
+        switch (entry.data) {
             case TemplateData::None:
                 break;
             case TemplateData::Literal:
-                t.data.push_back(QString::fromLatin1(spec.literal));
+                t.data.push_back(QString::fromLatin1(entry.literal));
                 break;
             case TemplateData::StringId:
-                t.data.push_back(settings.String(spec.dataId));
+                t.data.push_back(settings.String(entry.dataId));
                 break;
             case TemplateData::Date:
                 t.data.push_back(DateText(now));
