@@ -5,9 +5,11 @@
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "CPELFM_SectionInfo.h"
+#include "CheckFormat.h"
 #include "ElementTemplates.h"
 #include "ProfileInnerConst.h"
 #include "ProfileXmlWriter.h"
+#include "RunProfileCheck.h"
 #include "ZipArchiveWriter.h"
 
 using PeloraPlugin::Internal::ElementTemplates;
@@ -109,10 +111,14 @@ QString CProfilePlugin::GetNamespaceUri() {
     return QString::fromLatin1(m_settings.namespaceUri);
 }
 
-void CProfilePlugin::CheckProfile(ICheckProgressSink* /*progress*/, CPELFM_ProfileInfo* /*root*/,
+void CProfilePlugin::CheckProfile(ICheckProgressSink* progress, CPELFM_ProfileInfo* root,
                                   QList<_ST_PEL_CHECK_MESSAGE>& messages) {
-    // The check engine takes this over; until then a profile has no findings.
-    messages.clear();
+    const CheckFormat* format = CheckFormat::ForSettings(m_settings);
+    if (!format) {
+        messages.clear();
+        return;
+    }
+    RunProfileCheck(*format, progress, root, messages);
 }
 
 void CProfilePlugin::SetDeviceModelPluginKind(int /*kind*/) {}

@@ -27,10 +27,9 @@ TEST_F(DeviceModelPluginTest, ExportsCategoryAndSingleInstance) {
     EXPECT_EQ(lib.Instance<IDeviceModelPlugin>(), plugin);
     lib.DeleteInstance();
     lib.DeleteInstance();
-    std::unique_ptr<char[]> hold(new char[8]);  // keeps the freed block from coming back
+    // A dangling instance would show in the sanitizer build when it is used below.
     IDeviceModelPlugin* fresh = lib.Instance<IDeviceModelPlugin>();
     ASSERT_NE(fresh, nullptr);
-    EXPECT_NE(fresh, plugin);
     EXPECT_EQ(fresh->IsOwnDeviceModelName("PELFMDevice"), 1);
 }
 

@@ -1,0 +1,78 @@
+#include "CCheckBracketsItem.h"
+
+#include "CPELFM_ItemInfo.h"
+#include "CPELFM_PartInfo.h"
+#include "CheckHelpers.h"
+#include "PELFMExceptions.h"
+
+namespace {
+
+// Round and square brackets close each other; an angle pair needs two characters between.
+bool Balanced(QString text) {
+    text = Internal::RemoveBracketEscapes(text);
+    for (;;) {
+        qsizetype opener = text.indexOf(u'[');
+        if (opener < 0) opener = text.indexOf(u'(');
+        if (opener >= 0) {
+            const qsizetype round = text.indexOf(u')', opener);
+            const qsizetype square = text.indexOf(u']', opener);
+            if (round < 0 && square < 0) return false;
+            const qsizetype closer = round < 0 ? square : (square < 0 ? round : std::min(round, square));
+            text.remove(closer, 1);
+            text.remove(opener, 1);
+            continue;
+        }
+        const qsizetype lt = text.indexOf(u'<');
+        if (lt >= 0) {
+            const qsizetype gt = text.indexOf(u'>', lt);
+            if (gt < 0 || gt < lt + 3) return false;
+            text.remove(gt, 1);
+            text.remove(lt, 1);
+            continue;
+        }
+        return !text.contains(u')') && !text.contains(u']') && !text.contains(u'>');
+    }
+}
+
+}  // namespace
+
+int CCheckBracketsItem::Check() {
+    const int kind = ItemKind();
+    const int part = PartKind();
+    const int section = SectionKind();
+    const bool judged =
+        (kind == RANGE && section == SECTION_COMM_IF &&
+         (part == PART_COMM_IF_VARIABLE || part == PART_COMM_IF_CONFIGURATION)) ||
+        ((kind == RANGE || kind == ASSIGN) && section == SECTION_BLOCK && part == PART_BLOCK_MEMORY);
+    if (!judged) return 1;
+
+    CPELFM_ItemInfo* item = Item();
+    QList<CPELFM_ItemInfo*> pieces;
+    const int valueKind = Internal::ValueKind(item);
+    if (valueKind == VALUE_LIST || valueKind == VALUE_ANGLE_LIST) {
+        try {
+            if (valueKind == VALUE_LIST) {
+                item->SplitListItems(pieces);
+            } else {
+                item->SplitAngleItems(pieces);
+            }
+        } catch (const CPELFM_ExceptionBase&) {
+            if (valueKind == VALUE_ANGLE_LIST) return 0;  // a malformed angle list cannot balance
+            throw;
+        }
+        int result = 1;
+        for (CPELFM_ItemInfo* piece : pieces) {
+            if (!Balanced(Internal::FirstValueOrEmpty(piece))) {
+                result = 0;
+                break;
+            }
+        }
+        DeleteItemArray(pieces);
+        return result;
+    }
+    return Balanced(item->GetFirstValue()) ? 1 : 0;
+}
+
+void CCheckBracketsItem::SetMessageId() {
+    SetTargetMessageId(40021);
+}

@@ -1,0 +1,241 @@
+#include "CCheckContext.h"
+
+#include <algorithm>
+#include <new>
+
+#include "CCheckAllItemsGroup.h"
+#include "CCheckInfoGroup.h"
+#include "CCheckItemGroup.h"
+#include "CCheckLabelGroup.h"
+#include "CCheckMandatorySection.h"
+#include "CCheckReferenceGroup.h"
+#include "CCheckSyntaxGroup.h"
+#include "CCheckValueGroup.h"
+#include "CPELFM_ElemInfo.h"
+#include "CPELFM_PartInfo.h"
+#include "CPELFM_ProfileInfo.h"
+#include "CPELFM_SectionInfo.h"
+#include "CheckFormat.h"
+#include "ICheckProgressSink.h"
+
+namespace {
+
+constexpr int kProgressCap = 120;
+
+bool IsOneOf(int partKind, std::initializer_list<int> kinds) {
+    return std::find(kinds.begin(), kinds.end(), partKind) != kinds.end();
+}
+
+}  // namespace
+
+CCheckContext::CCheckContext(const CheckFormat& format) : format_(format) {}
+
+CCheckContext::~CCheckContext() = default;
+
+int CCheckContext::Build(CPELFM_ProfileInfo* root) {
+    if (!root) return 0;
+    root_ = root;
+    try {
+        references_ = std::make_unique<CCheckReferenceGroup>(*this);
+        info_ = std::make_unique<CCheckInfoGroup>(*this);
+        labels_ = std::make_unique<CCheckLabelGroup>(*this);
+        values_ = std::make_unique<CCheckValueGroup>(*this);
+        syntax_ = std::make_unique<CCheckSyntaxGroup>(*this);
+        items_ = std::make_unique<CCheckItemGroup>(*this);
+        allItems_ = std::make_unique<CCheckAllItemsGroup>(*this);
+        final_ = std::make_unique<CCheckMandatorySection>(*this);
+        CollectCheckTargets();
+    } catch (const std::bad_alloc&) {
+        Destroy();
+        return 0;
+    }
+    return 1;
+}
+
+void CCheckContext::CollectCheckTargets() {
+    for (CPELFM_SectionInfo* section : root_->sections) {
+        if (!section) continue;
+        for (CPELFM_PartInfo* part : section->parts) {
+            if (!part) continue;
+            QList<CPELFM_ElemInfo*> elems;
+            try {
+                part->GetElems(elems);
+            } catch (const std::bad_alloc&) {
+                throw;
+            } catch (...) {
+                // A part whose elements cannot be read has nothing to judge.
+                continue;
+            }
+            for (int k = 0; k < elems.size(); ++k) {
+                CPELFM_ElemInfo* elem = elems[k];
+                if (!elem) continue;
+                elem->rowIndex = k;
+                CPELFM_ItemInfo& label = labelItems_.emplace_back();
+                label.itemType = LABEL;
+                label.ownerElem = elem;
+                label.values.append(
+                    ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
+                RouteCheckTarget(&label, k);
+                for (CPELFM_ItemInfo* item : elem->items) {
+                    if (item) RouteCheckTarget(item, k);
+                }
+            }
+        }
+    }
+}
+
+void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex) {
+    const CPELFM_ElemInfo* elem = item ? item->ownerElem : nullptr;
+    const CPELFM_PartInfo* part = elem ? elem->ownerPart : nullptr;
+    const CPELFM_SectionInfo* section = part ? part->ownerSection : nullptr;
+    if (!section) return;
+
+    CCheckItemInfo* target = &targets_.emplace_back();
+    target->elementIndex = elementIndex;
+    target->item = item;
+    allItems_->targets.push_back(target);
+
+    const int kind = item->itemType;
+    // Item kinds the format does not have meet only the checks every target meets.
+    if (kind < LABEL || !format_.HasItemKind(kind)) return;
+    const int p = part->partType;
+    switch (kind) {
+        case LABEL:
+            if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
+                info_->targets.push_back(target);
+            }
+            labels_->targets.push_back(target);
+            items_->targets.push_back(target);
+            break;
+        case LABEL2:
+            labels_->targets.push_back(target);
+            break;
+        case CATEGORY:
+        case NAME:
+        case COMMENT:
+        case READ_CONDITION:
+            items_->targets.push_back(target);
+            break;
+        case DATATYPE:
+            if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_DEVICE_IF, PART_COMM_IF_INFO,
+                            PART_BLOCK_INFO})) {
+                info_->targets.push_back(target);
+            } else {
+                references_->targets.push_back(target);
+            }
+            values_->targets.push_back(target);
+            items_->targets.push_back(target);
+            break;
+        case DATA:
+            info_->targets.push_back(target);
+            items_->targets.push_back(target);
+            if (IsOneOf(p, {PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
+                references_->targets.push_back(target);
+            } else if (p == PART_BLOCK_PARAM) {
+                syntax_->targets.push_back(target);
+            }
+            break;
+        case RANGE:
+            if (p == PART_BLOCK_PARAM) break;
+            references_->targets.push_back(target);
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            break;
+        case MIN_INC:
+            if (p == PART_BLOCK_PARAM) break;
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            break;
+        case ENG_UNIT:
+            values_->targets.push_back(target);
+            break;
+        case ACCESS:
+        case CODE:
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            items_->targets.push_back(target);
+            break;
+        case ASSIGN:
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            break;
+        case REF_MEMORY:
+        case REF_PARAM:
+            references_->targets.push_back(target);
+            values_->targets.push_back(target);
+            syntax_->targets.push_back(target);
+            if (section->sectionType != SECTION_BLOCK) items_->targets.push_back(target);
+            break;
+        case RELATION:
+            syntax_->targets.push_back(target);
+            break;
+        default:
+            break;
+    }
+}
+
+void CCheckContext::AddProgress(ICheckProgressSink* progress, int weight) {
+    progressSum_ = std::min(progressSum_ + weight, kProgressCap);
+    if (progress) progress->PostCheckProgress(progressSum_);
+}
+
+void CCheckContext::RunCheckGroups(ICheckProgressSink* progress) {
+    // The steps and weights are fixed; whatever escapes one step must not stop the next.
+    auto step = [&](int weight, auto&& run) {
+        AddProgress(progress, weight);
+        try {
+            run();
+        } catch (...) {
+        }
+    };
+    step(1, [this] { allItems_->Run(); });
+    step(2, [this] { references_->Run(); });
+    step(6, [this] { labels_->Run(); });
+    step(7, [this] { syntax_->Run(); });
+    step(7, [this] { info_->Run(); });
+    step(10, [this] { values_->Run(); });
+    step(2, [this] { items_->Run(); });
+    step(1, [this] { final_->CheckMandatorySections(); });
+}
+
+void CCheckContext::Destroy() {
+    references_.reset();
+    syntax_.reset();
+    values_.reset();
+    info_.reset();
+    labels_.reset();
+    items_.reset();
+    allItems_.reset();
+    final_.reset();
+    targets_.clear();
+    labelItems_.clear();
+    rdbBlockMemoryResults_.clear();
+}
+
+_ST_PEL_CHECK_MESSAGE CCheckContext::ElementMessage(const CPELFM_ElemInfo* elem, int messageId,
+                                                    int itemKind) const {
+    _ST_PEL_CHECK_MESSAGE m;
+    const CPELFM_PartInfo* part = elem ? elem->ownerPart : nullptr;
+    if (part) {
+        m.partLabel = part->name;
+        if (part->ownerSection) m.sectionLabel = part->ownerSection->name;
+    }
+    m.messageId = messageId;
+    m.elementIndex = elem ? elem->rowIndex : 0;
+    m.itemKind = itemKind;
+    return m;
+}
+
+_ST_PEL_CHECK_MESSAGE CCheckContext::PartMessage(const CPELFM_PartInfo* part, int messageId) const {
+    _ST_PEL_CHECK_MESSAGE m;
+    if (part) {
+        m.partLabel = part->name;
+        if (part->ownerSection) m.sectionLabel = part->ownerSection->name;
+    }
+    m.messageId = messageId;
+    return m;
+}
+
+void CCheckContext::ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId) {
+    AppendMessage(ElementMessage(elem, messageId, RANGE));
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The pieces an item's value is judged by: the item itself, or the temporary single-value items of a
+// list (value kind 2) or of an angle list (value kind 3). Temporary items are deleted with this object.
+
+#include <QList>
+
+class CPELFM_ItemInfo;
+
+namespace Internal {
+
+class CItemPieces {
+public:
+    enum class Split { Lists, ListsAndAngles };
+
+    // Classifies the item; model exceptions (no value, bad list) pass through to the caller.
+    CItemPieces(CPELFM_ItemInfo* item, Split split);
+    ~CItemPieces();
+    CItemPieces(const CItemPieces&) = delete;
+    CItemPieces& operator=(const CItemPieces&) = delete;
+
+    const QList<CPELFM_ItemInfo*>& Items() const { return pieces_; }
+    int SourceKind() const { return sourceKind_; }
+
+private:
+    QList<CPELFM_ItemInfo*> pieces_;
+    QList<CPELFM_ItemInfo*> owned_;
+    int sourceKind_ = 0;
+};
+
+}  // namespace Internal
