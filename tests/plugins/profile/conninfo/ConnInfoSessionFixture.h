@@ -20,6 +20,13 @@ class SessionFixture : public ::testing::Test {
 protected:
     SessionFixture() { device = AddSection(root, SECTION_DEVICE, "DEVICE"); }
 
+    // Every scripted step was used, and every dialog was scripted and ended by its step.
+    void TearDown() override {
+        EXPECT_EQ(presenter.Unused(), 0);
+        EXPECT_EQ(presenter.unscripted, 0);
+        EXPECT_EQ(presenter.leftOpen, 0);
+    }
+
     CConnectionInfoWorkSet& WorkSet() { return session.WorkSet(); }
     void Load() { ASSERT_EQ(WorkSet().Load(root), 0); }
     QString Str(int id) const { return strings.LoadString(id); }

@@ -21,6 +21,10 @@ public:
     void Answer(int answer) { m_answers.enqueue(answer); }
     // The next dialog run gets this step; it acts on the dialog and ends it (accept or reject).
     void OnDialog(Step step) { m_steps.enqueue(std::move(step)); }
+    // The step of the dialog that runs next, before those already queued.
+    void OnNextDialog(Step step) { m_steps.prepend(std::move(step)); }
+    // Steps and answers nobody asked for.
+    qsizetype Unused() const { return m_steps.size() + m_answers.size() + m_folders.size() + m_menus.size(); }
     void Folder(int result, const QString& folder = QString()) { m_folders.enqueue({result, folder}); }
     void Menu(int id) { m_menus.enqueue(id); }
 
