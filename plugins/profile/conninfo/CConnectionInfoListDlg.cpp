@@ -172,7 +172,12 @@ int CConnectionInfoListDlg::FillGrid() {
 }
 
 void CConnectionInfoListDlg::OnAdd() {
-    const int result = m_session.AddConnection(this);
+    int result = kFailed;
+    try {
+        result = m_session.AddConnection(this);
+    } catch (...) {
+        // Nothing may leave a slot: the event loop cannot carry an exception.
+    }
     if (result == kFailed) {
         ShowInfo(IDS_FAILURE);
     } else if (result == kLimitReached) {
@@ -224,11 +229,16 @@ void CConnectionInfoListDlg::DeleteSelected() {
     if (answer != IDYES) return;
     int row, col, endRow, endCol;
     m_grid->GetSelection(row, col, endRow, endCol);
-    // The rows' own parts: two connections may carry the same label.
-    QList<CPELFM_PartInfo*> parts;
-    for (int r = qMax(row, m_grid->FixedRows()); r <= endRow; ++r)
-        parts.append(m_workSet.GetConnectionAt(r - 1));
-    if (m_workSet.DeleteConnections(parts) != 0) {
+    int deleted = kFailed;
+    try {
+        // The rows' own parts: two connections may carry the same label.
+        QList<CPELFM_PartInfo*> parts;
+        for (int r = qMax(row, m_grid->FixedRows()); r <= endRow; ++r)
+            parts.append(m_workSet.GetConnectionAt(r - 1));
+        deleted = m_workSet.DeleteConnections(parts);
+    } catch (...) {
+    }
+    if (deleted != 0) {
         ShowInfo(IDS_FAILURE);
         FillGrid();
         return;
