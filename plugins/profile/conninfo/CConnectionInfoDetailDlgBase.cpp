@@ -386,7 +386,12 @@ QString CConnectionInfoDetailDlgBase::MakeDefaultLabel() const {
 }
 
 void CConnectionInfoDetailDlgBase::accept() {
-    OnOK();
+    // Nothing may leave a slot: the event loop cannot carry an exception.
+    try {
+        OnOK();
+    } catch (...) {
+        ShowInfo(ConnInfo::IDS_FAILURE);
+    }
 }
 
 void CConnectionInfoDetailDlgBase::reject() {
