@@ -50,7 +50,7 @@ TEST_P(EveryFormat, FindingsReplaceThoseOfAnEarlierRun) {
     QList<_ST_PEL_CHECK_MESSAGE> messages(2);
     RunProfileCheck(Format(), nullptr, t->Root(), messages);
     EXPECT_TRUE(messages.isEmpty());
-    t->Root()->sections.removeAt(3);  // the BLOCK section
+    delete t->Root()->sections.takeAt(3);  // the BLOCK section
     RunProfileCheck(Format(), nullptr, t->Root(), messages);
     ASSERT_EQ(messages.size(), 1);
     RunProfileCheck(Format(), nullptr, t->Root(), messages);
@@ -127,7 +127,7 @@ TEST(CheckEngine, PerIdFormatting) {
     auto t = TestProfile::Valid(CheckFormat::Format30());
     t->AddElem(t->Part("COMM1", "Vars"), "SPEED", {{NAME, "n"}, {DATATYPE, "INT8"}});
     t->RemoveItem(t->Elem("FILE", "FileInfo", "Language"), DATA);
-    t->Section("DEVICE")->parts.removeLast();  // the DEVICE_IF part
+    delete t->Section("DEVICE")->parts.takeLast();  // the DEVICE_IF part
     QList<_ST_PEL_CHECK_MESSAGE> m = RunCheck(CheckFormat::Format30(), t->Root());
     // Without a DEVICE_IF part the DeviceInterface references resolve nowhere.
     const std::vector<Finding> expected = {

@@ -129,7 +129,7 @@ std::vector<ItemSpec> Text(const char* value) {
 INSTANTIATE_TEST_SUITE_P(
     Connections, InfoChecks,
     testing::Values(
-        CheckCase{"DeviceWithoutConnection", F20, [](TestProfile& t) { t.Section("DEVICE")->parts.removeLast(); },
+        CheckCase{"DeviceWithoutConnection", F20, [](TestProfile& t) { delete t.Section("DEVICE")->parts.takeLast(); },
                   {F(40001, "COMM1", "CommInfo", 0, DATA, {"パート"}),
                    F(40001, "BLOCK1", "BlockInfo", 0, DATA, {"パート"}), F(40114, "DEVICE", "", 0, 0, {"DEVICE_IF"})}},
         CheckCase{"MissingLabel", F30,

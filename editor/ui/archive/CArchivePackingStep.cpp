@@ -1,0 +1,6 @@
+#include "CArchivePackingStep.h"
+
+bool CArchivePackingStep::RunPacking(QWidget* parent, const ArchivePackInput& input) {
+    CDialogSelectArchiveFile dialog(m_services, input, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

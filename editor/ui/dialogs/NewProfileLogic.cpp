@@ -1,0 +1,116 @@
+#include "NewProfileLogic.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+#include <stdexcept>
+
+#include "CCommonUtility.h"
+#include "CPELFM_ProfileInfo.h"
+#include "INewProfileHost.h"
+#include "InvalidArgumentError.h"
+#include "MessageBoxStyle.h"
+#include "NewProfileFile.h"
+#include "NodeTextRules.h"
+#include "PELFMExceptions.h"
+
+bool NewProfileLogic::CreateEnabled(const NewProfileTexts& t) {
+    return !t.fileSectionName.isEmpty() && !t.fileInfoName.isEmpty() && !t.deviceSectionName.isEmpty() &&
+           !t.deviceInfoName.isEmpty();
+}
+
+QStringList NewProfileLogic::Record(const NewProfileTexts& t) {
+    QStringList record(NEW_PROFILE_RECORD_SIZE);
+    record[NEW_FILE_SECTION_LABEL] = t.fileSectionName;
+    record[NEW_FILE_SECTION_COMMENT] = t.fileSectionComment;
+    record[NEW_FILE_INFO_LABEL] = t.fileInfoName;
+    record[NEW_FILE_INFO_COMMENT] = t.fileInfoComment;
+    record[NEW_FILE_INFO_LABEL2] = t.fileInfoLabel2;
+    record[NEW_DEVICE_SECTION_LABEL] = t.deviceSectionName;
+    record[NEW_DEVICE_SECTION_COMMENT] = t.deviceSectionComment;
+    record[NEW_DEVICE_INFO_LABEL] = t.deviceInfoName;
+    record[NEW_DEVICE_INFO_COMMENT] = t.deviceInfoComment;
+    record[NEW_DEVICE_INFO_LABEL2] = t.deviceInfoLabel2;
+    return record;
+}
+
+bool NewProfileLogic::Refused(const NewProfileTexts& t, NewProfileOutcome& outcome) const {
+    const struct {
+        const QString& text;
+        NewProfileField field;
+    } names[] = {{t.fileSectionName, NewProfileField::FileSectionName},
+                 {t.fileInfoName, NewProfileField::FileInfoName},
+                 {t.deviceSectionName, NewProfileField::DeviceSectionName},
+                 {t.deviceInfoName, NewProfileField::DeviceInfoName}};
+    for (const auto& n : names) {
+        if (NodeTextRules::HasNonAsciiChar(n.text)) {
+            m_utility.ShowMessage({}, 10047, MB_OK);
+            outcome.focus = n.field;
+            return true;
+        }
+    }
+    // The new profile replaces the open one, so only the label rules count, not its names.
+    QString insert;
+    for (const QString* text : {&t.fileSectionName, &t.fileInfoName, &t.fileInfoLabel2, &t.deviceSectionName,
+                                &t.deviceInfoName, &t.deviceInfoLabel2}) {
+        // A label2 is optional; only one that is given must follow the label rules.
+        if ((text == &t.fileInfoLabel2 || text == &t.deviceInfoLabel2) && text->isEmpty()) continue;
+        insert +=
+            NodeTextRules::InvalidTextEntry(m_utility, m_utility.ValidateNodeName(*text, nullptr), *text);
+    }
+    if (!insert.isEmpty()) {
+        m_utility.ShowMessage({insert}, 10015, MB_ICONERROR);
+        return true;
+    }
+    if (t.fileSectionName.compare(t.deviceSectionName, Qt::CaseInsensitive) == 0) {
+        m_utility.ShowMessage({t.deviceSectionName}, 10017, MB_ICONERROR);
+        outcome.focus = NewProfileField::DeviceSectionName;
+        return true;
+    }
+    return false;
+}
+
+NewProfileOutcome NewProfileLogic::Create(const NewProfileTexts& texts) {
+    NewProfileOutcome outcome;
+    try {
+        if (Refused(texts, outcome)) return outcome;
+    } catch (const InvalidArgumentError&) {
+        return outcome;  // no profile plug-in: the label rules cannot be asked
+    }
+
+    m_host.CloseCurrentFile();
+    if (m_utility.openProfile != nullptr) m_utility.CloseProfile();
+    outcome.close = true;
+
+    NewProfileSources sources;
+    if (!m_utility.profilePlugins.isEmpty())
+        sources.profilePlugin = m_utility.profilePlugins.first().instance;
+    for (const _ST_DLL_DEVICE_MODEL& model : m_utility.deviceModelPlugins)
+        if (model.instance != nullptr) sources.deviceModelPlugins.append(model.instance);
+    sources.texts = &m_texts;
+    sources.programFolder = m_utility.executableFolder;
+
+    QString path;
+    try {
+        if (CreateNewProfileFile(sources, Record(texts), &path) != 0) return outcome;
+    } catch (const std::exception&) {
+        // A failed write leaves no profile open; the old one is closed already.
+        return outcome;
+    }
+
+    // Without a device-model plug-in the profile has type 0.
+    try {
+        m_utility.openProfile = new CPELFM_ProfileInfo(path, m_utility.FirstDeviceModelKind());
+        outcome.loaded = true;
+    } catch (const CPELFM_ExceptionBase&) {
+    } catch (const std::exception&) {
+    }
+
+    // The file was only a vehicle for the templates; the folder goes only when nothing else is in it.
+    QFile::remove(path);
+    QDir().rmdir(QFileInfo(path).absolutePath());
+
+    if (outcome.loaded) m_host.ShowNewProfile();
+    return outcome;
+}

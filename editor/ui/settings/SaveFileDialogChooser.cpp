@@ -1,0 +1,12 @@
+#include "SaveFileDialogChooser.h"
+
+#include "CDialogSelectFilePath.h"
+
+bool SaveFileDialogChooser::ChooseSaveFile(const QString& defaultExtension, const QString& initialName,
+                                           const QString& title, const QString& filter, int fixedName,
+                                           QString& path) {
+    CDialogSelectFilePath dialog(defaultExtension, initialName, title, filter, fixedName, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    path = dialog.SelectedPath();
+    return true;
+}
