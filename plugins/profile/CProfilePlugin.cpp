@@ -171,9 +171,10 @@ QString CProfilePlugin::GetDataTypeList() {
     return QString::fromLatin1(m_settings.dataTypeList);
 }
 
-int CProfilePlugin::EditConnectionInfo(QWidget* /*parent*/, CPELFM_ProfileInfo* /*root*/,
-                                       QList<CPELFM_PartInfo*>* /*removedParts*/,
-                                       QList<CPELFM_PartInfo*>* /*changedParts*/) {
-    // Nothing is edited here, so nothing is applied; 0 would make the editor drop its undo history.
-    return CONNECTION_EDIT_NOTHING_APPLIED;
+int CProfilePlugin::EditConnectionInfo(QWidget* parent, CPELFM_ProfileInfo* root,
+                                       QList<CPELFM_PartInfo*>* removedParts,
+                                       QList<CPELFM_PartInfo*>* changedParts) {
+    // Without an editor nothing is applied; 0 would make the editor drop its undo history.
+    if (!m_connectionEditor) return CONNECTION_EDIT_NOTHING_APPLIED;
+    return m_connectionEditor(*this, parent, root, removedParts, changedParts);
 }

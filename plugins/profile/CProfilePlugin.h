@@ -6,7 +6,14 @@
 // the format's settings, and every answer that differs between formats comes from them.
 class CProfilePlugin final : public IProfilePlugin {
 public:
-    explicit CProfilePlugin(const PeloraFormat::FormatSettings& settings) : m_settings(settings) {}
+    // The connection editor of the builds that have one (slot 22).
+    using ConnectionEditor = int (*)(CProfilePlugin& plugin, QWidget* parent, CPELFM_ProfileInfo* root,
+                                     QList<CPELFM_PartInfo*>* removedParts,
+                                     QList<CPELFM_PartInfo*>* changedParts);
+
+    explicit CProfilePlugin(const PeloraFormat::FormatSettings& settings,
+                            ConnectionEditor connectionEditor = nullptr)
+        : m_settings(settings), m_connectionEditor(connectionEditor) {}
     ~CProfilePlugin() = default;
 
     const PeloraFormat::FormatSettings& Settings() const { return m_settings; }
@@ -39,4 +46,5 @@ public:
 
 private:
     const PeloraFormat::FormatSettings& m_settings;
+    ConnectionEditor m_connectionEditor;
 };

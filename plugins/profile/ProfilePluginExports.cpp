@@ -3,9 +3,18 @@
 #include "BoundFormat.h"
 #include "CProfilePlugin.h"
 #include "PluginExports.h"
+#ifdef PEL_CONNECTION_EDITOR
+#include "ConnectionInfoEntry.h"
+#endif
 
 namespace {
 CProfilePlugin* g_instance = nullptr;
+
+#ifdef PEL_CONNECTION_EDITOR
+constexpr CProfilePlugin::ConnectionEditor kConnectionEditor = &ConnInfo::RunConnectionInfoEditor;
+#else
+constexpr CProfilePlugin::ConnectionEditor kConnectionEditor = nullptr;
+#endif
 }  // namespace
 
 PEL_PLUGIN_EXPORT QString GetProfilePluginCategory() {
@@ -14,7 +23,7 @@ PEL_PLUGIN_EXPORT QString GetProfilePluginCategory() {
 
 PEL_PLUGIN_EXPORT IProfilePlugin* GetInstance() {
     // A failed allocation leaves the variable null, so a later call tries again.
-    if (!g_instance) g_instance = new (std::nothrow) CProfilePlugin(BoundFormatSettings());
+    if (!g_instance) g_instance = new (std::nothrow) CProfilePlugin(BoundFormatSettings(), kConnectionEditor);
     return g_instance;
 }
 

@@ -532,7 +532,8 @@ TEST_P(ProfilePluginTest, CheckReplacesTheFindingsAndConnectionEditAppliesNothin
     plugin->CheckProfile(nullptr, nullptr, messages);
     EXPECT_TRUE(messages.isEmpty());
     QList<CPELFM_PartInfo*> removed, changed;
-    EXPECT_EQ(plugin->EditConnectionInfo(nullptr, &root, &removed, &changed), 2);
+    // 3.0 has an editor, which refuses a call without a window; the others apply nothing.
+    EXPECT_EQ(plugin->EditConnectionInfo(nullptr, &root, &removed, &changed), f().hasRdb ? 1 : 2);
     EXPECT_TRUE(removed.isEmpty());
     EXPECT_TRUE(changed.isEmpty());
     plugin->SetDeviceModelPluginKind(9);
