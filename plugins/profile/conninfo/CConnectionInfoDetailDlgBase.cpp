@@ -158,7 +158,7 @@ void CConnectionInfoDetailDlgBase::AddToForm(const char* caption, QWidget* contr
     if (extra) m_form->addWidget(extra, row, 2);
 }
 
-QLineEdit* CConnectionInfoDetailDlgBase::AddEditRow(const DetailParameterSpec& spec, QString* field,
+QLineEdit* CConnectionInfoDetailDlgBase::AddEditRow(const DetailParameterLayout& spec, QString* field,
                                                     const QString& note) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::number(spec.controlId));
@@ -168,7 +168,7 @@ QLineEdit* CConnectionInfoDetailDlgBase::AddEditRow(const DetailParameterSpec& s
     return edit;
 }
 
-QComboBox* CConnectionInfoDetailDlgBase::AddListRow(const DetailParameterSpec& spec) {
+QComboBox* CConnectionInfoDetailDlgBase::AddListRow(const DetailParameterLayout& spec) {
     auto* list = new QComboBox(this);
     list->setObjectName(QString::number(spec.controlId));
     AddToForm(spec.caption, list);

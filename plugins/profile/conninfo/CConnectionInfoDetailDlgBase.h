@@ -5,7 +5,7 @@
 
 #include "ConnectionComboBoxMap.h"
 #include "ConnectionParameterRow.h"
-#include "DetailParameterSpec.h"
+#include "DetailParameterLayout.h"
 #include "IConenctionInfoPeloraData.h"
 
 class CConnectionInfoCheckDlgData;
@@ -84,8 +84,8 @@ protected:
     // ---- Helpers for the dialogs --------------------------------------------------------------
     // Builds the label and comment rows and the buttons; parameters go between them.
     void BuildCommonControls(int labelId, int commentId);
-    QLineEdit* AddEditRow(const DetailParameterSpec& spec, QString* field, const QString& note = QString());
-    QComboBox* AddListRow(const DetailParameterSpec& spec);
+    QLineEdit* AddEditRow(const DetailParameterLayout& spec, QString* field, const QString& note = QString());
+    QComboBox* AddListRow(const DetailParameterLayout& spec);
     void AddToForm(const char* caption, QWidget* control, QWidget* extra = nullptr);
     // The header rows and the two protocol rows, in that order.
     void RegisterCommonRows(IConenctionInfoPeloraData& collector);

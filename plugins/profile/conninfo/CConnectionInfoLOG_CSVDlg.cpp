@@ -20,7 +20,7 @@ constexpr int TimeStamp = 0, FirstRow = 1, Sampling = 2, FirstList = 3;
 constexpr int Folder = FirstList + CConnectionInfoLOG_CSVDlg::kListCount;
 constexpr int kFolderLimit = 255;
 
-const DetailParameterSpec kRows[CConnectionInfoLOG_CSVDlg::kRowCount] = {
+const DetailParameterLayout kRows[CConnectionInfoLOG_CSVDlg::kRowCount] = {
     {IDC_CSV_TIMESTAMP, "タイムスタンプ列(&T)", 5, Kind::Number, "P_LOG_CSV_TimeStampColumn", 8122, 8133,
      IDS_TYPE_UINT16, 8235},
     {IDC_CSV_FIRST_ROW, "先頭行(&R)", 5, Kind::Number, "P_LOG_CSV_FirstRow", 8123, 8134, IDS_TYPE_UINT16,

@@ -13,7 +13,7 @@ using namespace ConnInfo;
 constexpr int kProcessor = 7;
 
 struct QdtxParameter {
-    DetailParameterSpec spec;
+    DetailParameterLayout spec;
     int rangeId;  // the line of the range message; 0 for the addresses
 };
 
@@ -84,7 +84,7 @@ int CConnectionInfoQDTXDlg::SetDefaults() {
 void CConnectionInfoQDTXDlg::RegisterParameters(IConenctionInfoPeloraData& collector) {
     RegisterCommonRows(collector);
     for (int i = 0; i < kParameterCount; ++i) {
-        const DetailParameterSpec& spec = kParameters[i].spec;
+        const DetailParameterLayout& spec = kParameters[i].spec;
         collector.AddRow(QString::fromLatin1(spec.itemLabel), spec.label2Id, IDS_CATEGORY_QDTX, spec.nameId,
                          spec.dataTypeId, &m_rows[i]);
     }
@@ -94,7 +94,7 @@ int CConnectionInfoQDTXDlg::RepairLoadedValues() {
     m_live = 0;
     QString lines;
     for (int i = 0; i < kParameterCount; ++i) {
-        const DetailParameterSpec& spec = kParameters[i].spec;
+        const DetailParameterLayout& spec = kParameters[i].spec;
         QString& row = m_rows[i];
         QString line;
         switch (spec.kind) {

@@ -11,7 +11,7 @@ using namespace ConnInfo;
 
 constexpr int kPort = 2;
 
-const DetailParameterSpec kParameters[CConnectionInfoRDBDlg::kParameterCount] = {
+const DetailParameterLayout kParameters[CConnectionInfoRDBDlg::kParameterCount] = {
     {IDC_RDB_IP, "IPアドレス(&I)", 39, Kind::Text, "P_RDB_IPAddress", 8144, 8152, IDS_TYPE_STRING39, 41077},
     {IDC_RDB_SERVER, "サーバ名(&S)", 256, Kind::Text, "P_RDB_ServerName", 8145, 8153, IDS_TYPE_STRING_U256,
      41078},
@@ -60,7 +60,7 @@ int CConnectionInfoRDBDlg::RepairLoadedValues() {
     m_live = 0;
     QString lines;
     for (int i = 0; i < kParameterCount; ++i) {
-        const DetailParameterSpec& spec = kParameters[i];
+        const DetailParameterLayout& spec = kParameters[i];
         QString line;
         if (spec.kind == Kind::Number)
             CheckDecimalField(m_rows[i], *m_context.strings, spec.lineId, line);

@@ -11,7 +11,7 @@ enum class DetailFieldKind {
 };
 
 // One parameter of a detail dialog: its control, caption, field and the row it is stored in.
-struct DetailParameterSpec {
+struct DetailParameterLayout {
     int controlId;
     const char* caption;  // UTF-8, with the accelerator
     int maxLength;        // characters; 0 for a list
