@@ -158,20 +158,20 @@ void CConnectionInfoDetailDlgBase::AddToForm(const char* caption, QWidget* contr
     if (extra) m_form->addWidget(extra, row, 2);
 }
 
-QLineEdit* CConnectionInfoDetailDlgBase::AddEditRow(const DetailParameterLayout& spec, QString* field,
+QLineEdit* CConnectionInfoDetailDlgBase::AddEditRow(const DetailParameterLayout& layout, QString* field,
                                                     const QString& note) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::number(spec.controlId));
-    edit->setMaxLength(spec.maxLength);
-    AddToForm(spec.caption, edit, note.isEmpty() ? nullptr : new QLabel(note, this));
-    Bind(edit, field, spec.kind, spec.maxLength);
+    edit->setObjectName(QString::number(layout.controlId));
+    edit->setMaxLength(layout.maxLength);
+    AddToForm(layout.caption, edit, note.isEmpty() ? nullptr : new QLabel(note, this));
+    Bind(edit, field, layout.kind, layout.maxLength);
     return edit;
 }
 
-QComboBox* CConnectionInfoDetailDlgBase::AddListRow(const DetailParameterLayout& spec) {
+QComboBox* CConnectionInfoDetailDlgBase::AddListRow(const DetailParameterLayout& layout) {
     auto* list = new QComboBox(this);
-    list->setObjectName(QString::number(spec.controlId));
-    AddToForm(spec.caption, list);
+    list->setObjectName(QString::number(layout.controlId));
+    AddToForm(layout.caption, list);
     return list;
 }
 

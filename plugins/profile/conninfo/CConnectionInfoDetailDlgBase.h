@@ -84,8 +84,8 @@ protected:
     // ---- Helpers for the dialogs --------------------------------------------------------------
     // Builds the label and comment rows and the buttons; parameters go between them.
     void BuildCommonControls(int labelId, int commentId);
-    QLineEdit* AddEditRow(const DetailParameterLayout& spec, QString* field, const QString& note = QString());
-    QComboBox* AddListRow(const DetailParameterLayout& spec);
+    QLineEdit* AddEditRow(const DetailParameterLayout& layout, QString* field, const QString& note = QString());
+    QComboBox* AddListRow(const DetailParameterLayout& layout);
     void AddToForm(const char* caption, QWidget* control, QWidget* extra = nullptr);
     // The header rows and the two protocol rows, in that order.
     void RegisterCommonRows(IConenctionInfoPeloraData& collector);

@@ -13,7 +13,7 @@ using namespace ConnInfo;
 constexpr int kProcessor = 7;
 
 struct QdtxParameter {
-    DetailParameterLayout spec;
+    DetailParameterLayout layout;
     int rangeId;  // the line of the range message; 0 for the addresses
 };
 
@@ -67,7 +67,7 @@ CConnectionInfoQDTXDlg::CConnectionInfoQDTXDlg(QWidget* parent, const Context& c
     setWindowTitle(QString::fromUtf8("接続情報詳細設定(QDTX)"));
     BuildCommonControls(IDC_QDTX_LABEL, IDC_QDTX_COMMENT);
     for (int i = 0; i < kParameterCount; ++i) {
-        AddEditRow(kParameters[i].spec, &m_fields[i],
+        AddEditRow(kParameters[i].layout, &m_fields[i],
                    i == kProcessor ? QString::fromUtf8("(16進数)") : QString());
     }
 }
@@ -84,9 +84,9 @@ int CConnectionInfoQDTXDlg::SetDefaults() {
 void CConnectionInfoQDTXDlg::RegisterParameters(IConenctionInfoPeloraData& collector) {
     RegisterCommonRows(collector);
     for (int i = 0; i < kParameterCount; ++i) {
-        const DetailParameterLayout& spec = kParameters[i].spec;
-        collector.AddRow(QString::fromLatin1(spec.itemLabel), spec.label2Id, IDS_CATEGORY_QDTX, spec.nameId,
-                         spec.dataTypeId, &m_rows[i]);
+        const DetailParameterLayout& layout = kParameters[i].layout;
+        collector.AddRow(QString::fromLatin1(layout.itemLabel), layout.label2Id, IDS_CATEGORY_QDTX, layout.nameId,
+                         layout.dataTypeId, &m_rows[i]);
     }
 }
 
@@ -94,19 +94,19 @@ int CConnectionInfoQDTXDlg::RepairLoadedValues() {
     m_live = 0;
     QString lines;
     for (int i = 0; i < kParameterCount; ++i) {
-        const DetailParameterLayout& spec = kParameters[i].spec;
+        const DetailParameterLayout& layout = kParameters[i].layout;
         QString& row = m_rows[i];
         QString line;
-        switch (spec.kind) {
+        switch (layout.kind) {
             case Kind::Text:
-                CheckTextField(row, spec.maxLength, *m_context.strings, spec.lineId, line);
+                CheckTextField(row, layout.maxLength, *m_context.strings, layout.lineId, line);
                 break;
             case Kind::Hex:
                 if (row.size() > 1 && row.startsWith(kHexPrefix)) row.remove(0, kHexPrefix.size());
                 CheckHexField(row, *m_context.strings, line);
                 break;
             default:
-                CheckDecimalField(row, *m_context.strings, spec.lineId, line);
+                CheckDecimalField(row, *m_context.strings, layout.lineId, line);
                 break;
         }
         lines += line;
@@ -139,7 +139,7 @@ void CConnectionInfoQDTXDlg::OnOK() {
         const QdtxParameter& p = kParameters[i];
         if (p.rangeId == 0) continue;
         const bool inRange =
-            p.spec.kind == Kind::Hex ? IsUInt16Hex(m_fields[i]) : IsUInt16Decimal(m_fields[i]);
+            p.layout.kind == Kind::Hex ? IsUInt16Hex(m_fields[i]) : IsUInt16Decimal(m_fields[i]);
         inserts.append(inRange ? QString() : Text(p.rangeId));
         allInRange = allInRange && inRange;
     }

@@ -60,12 +60,12 @@ int CConnectionInfoRDBDlg::RepairLoadedValues() {
     m_live = 0;
     QString lines;
     for (int i = 0; i < kParameterCount; ++i) {
-        const DetailParameterLayout& spec = kParameters[i];
+        const DetailParameterLayout& layout = kParameters[i];
         QString line;
-        if (spec.kind == Kind::Number)
-            CheckDecimalField(m_rows[i], *m_context.strings, spec.lineId, line);
+        if (layout.kind == Kind::Number)
+            CheckDecimalField(m_rows[i], *m_context.strings, layout.lineId, line);
         else
-            CheckTextField(m_rows[i], spec.maxLength, *m_context.strings, spec.lineId, line);
+            CheckTextField(m_rows[i], layout.maxLength, *m_context.strings, layout.lineId, line);
         lines += line;
     }
     m_live = 1;

@@ -442,14 +442,14 @@ TEST_P(ProfilePluginTest, InfoTemplates) {
 TEST_P(ProfilePluginTest, InfoTemplateTextsComeFromTheFormatsTable) {
     QList<_ST_CT_ELEM_INFO> file, device;
     plugin->GetInfoElementTemplates(&file, &device);
-    const _ST_CT_ELEM_INFO* spec = Find(file, "ProfileSpecVersion");
+    const _ST_CT_ELEM_INFO* layout = Find(file, "ProfileSpecVersion");
     if (QLatin1String(f().language) == QLatin1String("ja")) {
-        EXPECT_EQ(spec->label2, QString::fromUtf8("装置プロファイル仕様バージョン"));
-        EXPECT_EQ(spec->name, spec->label2);
+        EXPECT_EQ(layout->label2, QString::fromUtf8("装置プロファイル仕様バージョン"));
+        EXPECT_EQ(layout->name, layout->label2);
         EXPECT_EQ(Find(device, "GraphicsFileName")->name, QString::fromUtf8("画像ファイル名"));
     } else {
-        EXPECT_EQ(spec->label2, "ProfileSpecVersion");
-        EXPECT_EQ(spec->name, "Pelora for Dazeziv Specification Version");
+        EXPECT_EQ(layout->label2, "ProfileSpecVersion");
+        EXPECT_EQ(layout->name, "Pelora for Dazeziv Specification Version");
         EXPECT_EQ(Find(device, "GraphicsFileName")->name, "Graphics File Name");
     }
 }

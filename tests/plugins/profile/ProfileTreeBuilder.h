@@ -41,11 +41,11 @@ inline CPELFM_PartInfo* AddPart(CPELFM_SectionInfo* section, int kind, const QSt
     return p;
 }
 
-inline CPELFM_ItemInfo* AddItem(CPELFM_ElemInfo* elem, const ItemSpec& spec) {
+inline CPELFM_ItemInfo* AddItem(CPELFM_ElemInfo* elem, const ItemSpec& layout) {
     auto* item = new CPELFM_ItemInfo;
-    item->itemType = spec.itemType;
+    item->itemType = layout.itemType;
     item->ownerElem = elem;
-    for (const QString& v : spec.values) item->values.append({spec.dataKind, v});
+    for (const QString& v : layout.values) item->values.append({layout.dataKind, v});
     elem->items.append(item);
     return item;
 }
@@ -55,7 +55,7 @@ inline CPELFM_ElemInfo* AddElem(CPELFM_PartInfo* part, const QString& label,
     auto* e = new CPELFM_ElemInfo;
     e->label = label;
     e->ownerPart = part;
-    for (const ItemSpec& spec : items) AddItem(e, spec);
+    for (const ItemSpec& layout : items) AddItem(e, layout);
     part->AddElem(e);
     return e;
 }
