@@ -14,6 +14,8 @@
 #include "CommandEnvironment.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
+#include "CommandRegistry.h"
+#include "CProfileView.h"
 #include "CommonUtilityCommandServices.h"
 #include "FileAssociation.h"
 #include "IDeviceModelPlugin.h"
@@ -23,6 +25,8 @@
 #include "InvalidArgumentError.h"
 #include "MessageBoxStyle.h"
 #include "PluginNames.h"
+#include "ProfileFileCommands.h"
+#include "ProfileFileNames.h"
 #include "ProfileCheckRun.h"
 #include "ResourceMessage.h"
 
@@ -44,10 +48,30 @@ CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messa
     m_utility.clipboardKind = 2;
     m_utility.SetStringSource(&m_strings);
     m_utility.SetMessagePresenter(&m_messages);
+    FileCommandHooks hooks;
+    hooks.isModified = [this] { return IsModified(); };
+    hooks.clearHistory = [this] {
+        GetCommandManager()->Clear();
+        connectionInfoModified = 0;
+    };
+    hooks.chooseSavePath = [this](const QString& extension, const QString& defaultName, const QString& title,
+                                  const QString& filter, int target, QString& path) {
+        return ChooseSavePath(extension, defaultName, title, filter, target, path);
+    };
+    hooks.closeViews = [this] { CloseFileViews(); };
+    hooks.showOpenedFile = [this](const QString& path) {
+        if (m_treeView) m_treeView->RebuildProfileTree();
+        if (!m_frame) return;
+        m_frame->RecentFiles().Add(path);
+        m_frame->RefreshRecentFileMenu();
+    };
+    hooks.updateTitle = [this] { UpdateMainTitle(); };
+    m_files = std::make_unique<ProfileFileCommands>(m_utility, std::move(hooks));
 }
 
 CTessalyApp::~CTessalyApp() {
     SetCommandEnvironment({});
+    m_treeView = nullptr;
     m_frame.reset();
     ReleaseAtClose();
 }
@@ -77,8 +101,11 @@ bool CTessalyApp::InitInstance() {
         return Fail(1);
     }
     m_frame->SetDialogPresenter(&m_dialogs);
+    CreateProfileTree();
     m_commandServices = std::make_unique<CommonUtilityCommandServices>(m_utility);
     SetCommandEnvironment({m_commandServices.get(), m_frame.get()});
+    // The tree and the dialogs create their edits by name.
+    RegisterAllCommands();
     RegisterCommands();
     m_frame->show();
 
@@ -94,6 +121,7 @@ bool CTessalyApp::InitInstance() {
         m_utility.profileExtension = extensions[1];
     }
     CheckFileAssociation(m_utility);
+    OpenCommandLineFile();
     m_frame->UpdateCommandUi();
     return true;
 }
@@ -158,6 +186,7 @@ void CTessalyApp::RegisterCommands() {
     m_frame->SetCommandHandler(ID_SETTING_VERSION, [this] { OnVersionSetting(); });
     m_frame->SetCommandHandler(ID_APP_ABOUT, [this] { OnAbout(); });
     m_frame->SetCommandHandler(ID_APP_EXIT, [this] { OnAppExit(); });
+    RegisterFileCommands();
 }
 
 int CTessalyApp::CheckProfile(int forExport) {
@@ -231,24 +260,15 @@ QStringList CTessalyApp::AcceptedFileExtensions() const {
 }
 
 int CTessalyApp::AskSaveModified() {
-    return askSaveModified ? askSaveModified() : 0;
+    return m_files->AskSaveModified();
 }
 
 void CTessalyApp::OpenProfileFile(const QString& path) {
-    if (openProfileFile) openProfileFile(path);
+    m_files->OpenProfileFile(path);
 }
 
 int CTessalyApp::CloseCurrentFile() {
-    if (closeCurrentFile) return closeCurrentFile();
-    if (!m_utility.fileOpen) return 0;
-    if (m_frame) {
-        for (CChildFrame* window : m_frame->WorkViewManager().OpenFrames()) window->close();
-        m_frame->OutputPane().List().clear();
-    }
-    m_utility.CloseProfile();
-    GetCommandManager()->Clear();
-    connectionInfoModified = 0;
-    return 0;
+    return m_files->CloseCurrentFile();
 }
 
 void CTessalyApp::ReleaseAtClose() {
