@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QTest>
 
 #include "CCommonUtility.h"
@@ -202,6 +205,17 @@ TEST_F(ProfileViewTest, EnterOpensAPartAndDoubleClickTogglesASection) {
     QTest::mouseDClick(view.Tree().viewport(), Qt::LeftButton, {}, view.Tree().visualItemRect(item).center());
     EXPECT_FALSE(item->isExpanded());
     EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(ProfileViewTest, ToolTipsShowMarkupAsText) {
+    blockA->name = "A<b>x</b>";
+    view.RebuildProfileTree();
+    QTreeWidgetItem* item = Item(blockA);
+    EXPECT_EQ(item->text(0), "A<b>x</b> () [BLOCK]");
+    const QPoint pos = view.Tree().visualItemRect(item).center();
+    QHelpEvent help(QEvent::ToolTip, pos, view.Tree().viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(view.Tree().viewport(), &help);
+    EXPECT_TRUE(QToolTip::text().contains("A&lt;b&gt;x&lt;/b&gt;")) << QToolTip::text().toStdString();
 }
 
 TEST_F(ProfileViewTest, ClosingTheFileForgetsTheCopy) {
