@@ -21,7 +21,7 @@ constexpr int kHoverExpandMs = 1000;
 constexpr int kScrollMargin = 5;
 constexpr int kTickHeight = 6;
 
-QIcon ImageIcon(const QStyle* style, int image) {
+QIcon StyleIcon(const QStyle* style, int image) {
     switch (image) {
         case IMAGE_ROOT:
             return style->standardIcon(QStyle::SP_DriveHDIcon);
@@ -36,6 +36,18 @@ QIcon ImageIcon(const QStyle* style, int image) {
         default:
             return {};
     }
+}
+
+// Looking an icon up in the style for every item would dominate a rebuild.
+const QIcon& ImageIcon(const QStyle* style, int image) {
+    static QIcon icons[IMAGE_FOREIGN_PART + 1];
+    static const QStyle* cachedFor = nullptr;
+    if (cachedFor != style) {
+        for (int i = 0; i <= IMAGE_FOREIGN_PART; ++i) icons[i] = StyleIcon(style, i);
+        cachedFor = style;
+    }
+    static const QIcon none;
+    return image >= 0 && image <= IMAGE_FOREIGN_PART ? icons[image] : none;
 }
 
 QTreeWidgetItem* PreviousSibling(QTreeWidgetItem* item) {
@@ -80,11 +92,13 @@ DropTarget CProfileTree::DropTargetOf(const QTreeWidgetItem* item) {
 
 QTreeWidgetItem* CProfileTree::NewItem(QTreeWidgetItem* parent, const QString& text, int image,
                                        CPELFM_NodeBase* node) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    // Filled before it joins its parent: an item inside the view reports every change to it.
+    auto* item = new QTreeWidgetItem;
     item->setText(0, text);
     item->setIcon(0, ImageIcon(style(), image));
     item->setData(0, ImageRole, image);
     item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(node)));
+    if (parent) parent->addChild(item);
     return item;
 }
 

@@ -21,6 +21,7 @@ public:
     static int ImageOf(const QTreeWidgetItem* item);
     // The item as a drop target: its node, or the group text of a group item.
     static ProfileTreeRules::DropTarget DropTargetOf(const QTreeWidgetItem* item);
+    // A new item under the parent; without a parent it stays outside the tree until added.
     QTreeWidgetItem* NewItem(QTreeWidgetItem* parent, const QString& text, int image, CPELFM_NodeBase* node);
 
     // The drag as the mouse drives it; public so the pane's tests can drive it by position.

@@ -296,12 +296,14 @@ void CProfileView::RebuildProfileTree() {
         m_tree->setUpdatesEnabled(true);
         return;
     }
+    // The items are built outside the view and join it at once; expansion is set afterwards.
     QTreeWidgetItem* rootItem = m_tree->NewItem(nullptr, FormatRootNodeText(m_utility, root), IMAGE_ROOT, nullptr);
     QFont bold = rootItem->font(0);
     bold.setBold(true);
     rootItem->setFont(0, bold);
     QTreeWidgetItem* toSelect = nullptr;
     Remember(rootItem, toSelect);
+    QList<QPair<QTreeWidgetItem*, bool>> expansion;
     for (int type : GroupSectionTypes()) {
         QTreeWidgetItem* group = m_tree->NewItem(rootItem, SectionKey(type), IMAGE_GROUP, nullptr);
         Remember(group, toSelect);
@@ -310,11 +312,13 @@ void CProfileView::RebuildProfileTree() {
             QTreeWidgetItem* item = AddSectionItem(group, section);
             Remember(item, toSelect);
             for (int i = 0; i < item->childCount(); ++i) Remember(item->child(i), toSelect);
-            item->setExpanded(section->expanded != 0);
+            expansion.append({item, section->expanded != 0});
         }
-        group->setExpanded(root->expanded[type] != 0);
+        expansion.append({group, root->expanded[type] != 0});
     }
-    rootItem->setExpanded(root->expanded[0] != 0);
+    expansion.append({rootItem, root->expanded[0] != 0});
+    m_tree->addTopLevelItem(rootItem);
+    for (const auto& [item, expanded] : expansion) item->setExpanded(expanded);
     m_tree->setCurrentItem(toSelect ? toSelect : rootItem);
     m_tree->setUpdatesEnabled(true);
     FocusTree();

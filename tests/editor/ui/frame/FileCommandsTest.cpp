@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QPushButton>
@@ -414,6 +415,48 @@ TEST_F(FileCommandsTest, NewProfileReplacesTheOpenFile) {
     EXPECT_TRUE(app->Utility().openFilePath.isEmpty());
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62050));
     EXPECT_EQ(TreeTexts(RootItem()->child(0)), QStringList{"NewFile () [FILE]"});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, DroppedAndRecentFilesOpenThroughTheFileCommands) {
+    const QString path = Write("Gen.pelp", ProfileText());
+    Start();
+    Frame().OnDropFiles({path, work.filePath("second.pelp")});
+    ASSERT_EQ(app->Utility().openFilePath, path);
+    Trigger(ID_FILE_CLOSE);
+    QAction* recent = nullptr;
+    for (QAction* action : Frame().findChildren<QAction*>())
+        if (action->data().toInt() == ID_FILE_MRU_FILE1) recent = action;
+    ASSERT_NE(recent, nullptr);
+    recent->trigger();
+    EXPECT_EQ(app->Utility().openFilePath, path);
+    EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 1);
+}
+
+TEST_F(FileCommandsTest, TheTreeMenuReachesItsDialogsAndEditsThroughTheRegisteredCommands) {
+    Start(Write("Gen.pelp", ProfileText()));
+    CProfileView& tree = *app->ProfileView();
+    QTreeWidgetItem* block = RootItem()->child(3)->child(0);
+    tree.Tree().setCurrentItem(block);
+    onDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    for (int id : {CProfileView::ID_NEW_SECTION, CProfileView::ID_NEW_PART, CProfileView::ID_PROPERTIES}) {
+        ASSERT_TRUE(tree.Action(id)->isEnabled()) << id;
+        tree.Action(id)->trigger();
+    }
+    EXPECT_EQ(shown, (QStringList{"CDialogNewSection", "CDialogNewPart", "CDialogEditProperty"}));
+    EXPECT_EQ(tree.ContextMenu().actions().size(), 9);  // seven commands, two separators
+
+    tree.Tree().setCurrentItem(block->child(1));  // Memory0
+    messages.QueueAnswer(IDYES);
+    ASSERT_TRUE(tree.Action(CProfileView::ID_DELETE_NODE)->isEnabled());
+    tree.Action(CProfileView::ID_DELETE_NODE)->trigger();
+    EXPECT_EQ(TreeTexts(RootItem()->child(3)->child(0)),
+              (QStringList{"BLOCK_INFO () [BLOCK_INFO]", "Param0 () [BLOCK_PARAM]", "Enum0 () [ENUM]"}));
+    EXPECT_TRUE(app->IsModified());
+    EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + work.filePath("Gen.pelp"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // version settings dialog into the folder named by the first argument. Run under a display
 // (take_screenshots.sh uses Xvfb).
 #include <QApplication>
+#include <QDockWidget>
 #include <QDir>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
     versions.reject();  // keeps the plug-in chosen at start-up
 
     if (CProfileView* tree = editor.ProfileView()) tree->Tree().expandAll();
+    frame.resizeDocks({&frame.ProfileTreeDock()}, {320}, Qt::Horizontal);
     editor.CheckProfile(0);
     Settle(500);
     saved = Save(frame, output + QStringLiteral("/main-window.png")) && saved;
