@@ -1,6 +1,7 @@
 #include "EditCommandRouting.h"
 
 #include "BaseCommandManager.h"
+#include "CPELFM_PartInfo.h"
 #include "CommandIds.h"
 #include "ProfileInnerConst.h"
 
@@ -12,8 +13,11 @@ bool CanPasteCells(const EditRoute& route) {
     return route.view && route.clipboardText && route.view->AcceptsClipboardText(*route.clipboardText);
 }
 
-bool IsReferencedPartType(int partType) {
-    return partType == PART_BLOCK_MEMORY || partType == PART_BLOCK_PARAM || partType == PART_ENUM;
+// Only these parts can be the target of a reference.
+bool IsReferencedPart(CPELFM_NodeBase* node) {
+    const auto* part = NodeCast<CPELFM_PartInfo>(node);
+    return part && (part->partType == PART_BLOCK_MEMORY || part->partType == PART_BLOCK_PARAM ||
+                    part->partType == PART_ENUM);
 }
 
 bool CanUndoOrRedo(const EditRoute& route, bool historyHasEntry) {
@@ -60,7 +64,7 @@ bool IsEditCommandEnabled(int id, const EditRoute& route) {
     case ID_EDIT_FOLLOW_REFERENCE:
         return view && view->CanSelectReference();
     case ID_EDIT_COPY_REFERENCE:
-        if (TreeRoutes(route)) return IsReferencedPartType(route.tree->SelectedPartType());
+        if (TreeRoutes(route)) return IsReferencedPart(route.tree->SelectedNode());
         return view && view->CanCopyReference();
     case ID_EDIT_PASTE_REFERENCE:
         return view && route.copiedReferences && !route.copiedReferences->isEmpty() &&

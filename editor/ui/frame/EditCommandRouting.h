@@ -4,6 +4,7 @@
 #include <optional>
 
 class BaseCommandManager;
+struct CPELFM_NodeBase;
 
 // What the edit menu asks of the profile tree pane while it has the keyboard focus.
 class IRoutedTreePane {
@@ -15,8 +16,8 @@ public:
     // The tree's own delete rule.
     virtual bool CanDeleteSelectedNode() = 0;
     virtual void DeleteSelectedNode() = 0;
-    // The part type of the selected node, -1 when the selection is not a part.
-    virtual int SelectedPartType() = 0;
+    // The node of the selected item, null for none or a group item.
+    virtual CPELFM_NodeBase* SelectedNode() = 0;
     // Puts the selected part's reference on the copied-reference list.
     virtual void CopyPartReference() = 0;
 

@@ -15,7 +15,7 @@ namespace {
 
 struct Tree final : IRoutedTreePane {
     bool canCopy = false, canPaste = false, canDelete = false;
-    int partType = -1;
+    CPELFM_NodeBase* selected = nullptr;
     QStringList calls;
     bool CanCopySelectedNode() override { return canCopy; }
     void CopySelectedNode() override { calls << "copyNode"; }
@@ -23,7 +23,7 @@ struct Tree final : IRoutedTreePane {
     void PasteNode() override { calls << "pasteNode"; }
     bool CanDeleteSelectedNode() override { return canDelete; }
     void DeleteSelectedNode() override { calls << "deleteNode"; }
-    int SelectedPartType() override { return partType; }
+    CPELFM_NodeBase* SelectedNode() override { return selected; }
     void CopyPartReference() override { calls << "copyPartRef"; }
 };
 
@@ -65,6 +65,9 @@ struct Case {
 };
 
 TEST(EditCommandRouting, EachCommandGoesWhereTheFocusAndTheRulesSendIt) {
+    CPELFM_PartInfo enumPart, infoPart;
+    enumPart.partType = PART_ENUM;
+    infoPart.partType = PART_BLOCK_INFO;
     const auto treeFocus = [](EditRoute& r) { r.treeFocus = true; };
     const auto noView = [](EditRoute& r) { r.view = nullptr; };
     const QList<Case> cases = {
@@ -108,10 +111,10 @@ TEST(EditCommandRouting, EachCommandGoesWhereTheFocusAndTheRulesSendIt) {
         {"select reference", ID_EDIT_FOLLOW_REFERENCE,
          [](EditRoute&, Tree&, View& v, History&) { v.selectRef = true; }, true, {}, {"selectRef"}, {}},
         {"copy reference of an enum part", ID_EDIT_COPY_REFERENCE,
-         [&](EditRoute& r, Tree& t, View&, History&) { treeFocus(r); t.partType = PART_ENUM; }, true,
+         [&](EditRoute& r, Tree& t, View&, History&) { treeFocus(r); t.selected = &enumPart; }, true,
          {"copyPartRef"}, {}, {}},
         {"copy reference of an info part", ID_EDIT_COPY_REFERENCE,
-         [&](EditRoute& r, Tree& t, View& v, History&) { treeFocus(r); t.partType = PART_BLOCK_INFO; v.copyRef = true; },
+         [&](EditRoute& r, Tree& t, View& v, History&) { treeFocus(r); t.selected = &infoPart; v.copyRef = true; },
          false, {}, {}, {}},
         {"copy reference in the grid", ID_EDIT_COPY_REFERENCE,
          [](EditRoute&, Tree&, View& v, History&) { v.copyRef = true; }, true, {}, {"copyRef"}, {}},
