@@ -16,6 +16,7 @@
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "CProfileView.h"
+#include "EditCommandWiring.h"
 #include "CommonUtilityCommandServices.h"
 #include "FileAssociation.h"
 #include "IDeviceModelPlugin.h"
@@ -186,6 +187,7 @@ void CTessalyApp::RegisterCommands() {
     m_frame->SetCommandHandler(ID_SETTING_VERSION, [this] { OnVersionSetting(); });
     m_frame->SetCommandHandler(ID_APP_ABOUT, [this] { OnAbout(); });
     m_frame->SetCommandHandler(ID_APP_EXIT, [this] { OnAppExit(); });
+    RegisterEditCommandHandlers(*m_frame, m_utility, connectionInfoModified);
     RegisterFileCommands();
 }
 

@@ -122,8 +122,16 @@ QAction* CProfileView::AddAction(int id, void (CProfileView::*handler)()) {
     return action;
 }
 
-CPELFM_NodeBase* CProfileView::SelectedNode() const {
+CPELFM_NodeBase* CProfileView::SelectedNode() {
     return CProfileTree::NodeOf(m_tree->currentItem());
+}
+
+bool CProfileView::CanCopySelectedNode() {
+    return CanCopyNode(SelectedNode());
+}
+
+bool CProfileView::CanDeleteSelectedNode() {
+    return CanDeleteNode(m_utility, SelectedNode());
 }
 
 Selection CProfileView::CurrentSelection() const {
@@ -142,9 +150,9 @@ void CProfileView::UpdateCommands() {
     m_actions[ID_NEW_SECTION]->setEnabled(m_utility.fileOpen != 0);
     m_actions[ID_NEW_PART]->setEnabled(newPart != NewPart::Disabled);
     m_actions[ID_PROPERTIES]->setEnabled(node != nullptr);
-    m_actions[ID_COPY_NODE]->setEnabled(CanCopyNode(node));
+    m_actions[ID_COPY_NODE]->setEnabled(CanCopySelectedNode());
     m_actions[ID_PASTE_NODE]->setEnabled(CanPasteNode());
-    m_actions[ID_DELETE_NODE]->setEnabled(CanDeleteNode(m_utility, node));
+    m_actions[ID_DELETE_NODE]->setEnabled(CanDeleteSelectedNode());
     m_actions[ID_COPY_REFERENCE]->setEnabled(CanCopyReference(node));
 }
 
@@ -183,7 +191,7 @@ void CProfileView::ClearClipboard() {
 
 void CProfileView::CopySelectedNode() {
     CPELFM_NodeBase* node = SelectedNode();
-    if (!CanCopyNode(node)) return;
+    if (!CanCopySelectedNode()) return;
     try {
         if (auto* section = NodeCast<CPELFM_SectionInfo>(node)) {
             if (QTreeWidgetItem* item = m_tree->currentItem()) section->expanded = item->isExpanded() ? 1 : 0;
@@ -209,7 +217,7 @@ void CProfileView::CopySelectedNode() {
     m_utility.clipboardKind = 1;
 }
 
-bool CProfileView::CanPasteNode() const {
+bool CProfileView::CanPasteNode() {
     return m_utility.clipboardKind == 1 && ProfileTreeRules::CanPasteNode(m_copy.get(), CurrentSelection());
 }
 

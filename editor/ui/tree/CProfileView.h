@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "EditCommandRouting.h"
 #include "IProfileTreeNavigation.h"
 #include "IProfileTreePane.h"
 #include "ProfileTreeRules.h"
@@ -19,7 +20,10 @@ class QTreeWidgetItem;
 // The profile tree pane: the open profile as root, kind groups, sections and parts, rebuilt from the
 // model after every structural change. Sections and parts are added, copied, pasted, deleted and
 // moved here, each change through a command of the registry.
-class CProfileView : public QWidget, public IProfileTreePane, public IProfileTreeNavigation {
+class CProfileView : public QWidget,
+                     public IProfileTreePane,
+                     public IProfileTreeNavigation,
+                     public IRoutedTreePane {
     Q_OBJECT
 public:
     // Command ids of the pane's context menu.
@@ -58,13 +62,17 @@ public:
     // Deletes every item and forgets the copied node; the file is closing.
     void ClearTree();
 
-    CPELFM_NodeBase* SelectedNode() const;
     ProfileTreeRules::Selection CurrentSelection() const;
-    bool CanPasteNode() const;
-    void CopySelectedNode();
-    void PasteNode();
-    void CopyPartReference();
-    void DeleteSelectedNode();
+
+    // IRoutedTreePane: the edit menu's commands while the tree has the focus, and the context menu's.
+    bool CanCopySelectedNode() override;
+    void CopySelectedNode() override;
+    bool CanPasteNode() override;
+    void PasteNode() override;
+    bool CanDeleteSelectedNode() override;
+    void DeleteSelectedNode() override;
+    CPELFM_NodeBase* SelectedNode() override;
+    void CopyPartReference() override;
     // The copy kept for pasting; null when nothing is copied.
     CPELFM_NodeBase* CopiedNode() const { return m_copy.get(); }
     // The flag the new-part dialog gets: set when the selection is a DEVICE section and the device
