@@ -60,12 +60,17 @@ void BM_RebuildProfileTree(benchmark::State& state) {
     for (auto _ : state) view.RebuildProfileTree();
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_RebuildProfileTree)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_RebuildProfileTree)
+    ->Arg(200)
+    ->Arg(2000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

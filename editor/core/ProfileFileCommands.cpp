@@ -107,7 +107,8 @@ int ProfileFileCommands::SaveFileAs(int target) {
     }
     const QString filter = Filter(m_utility.LoadString(IDS_PATTERN_PREFIX) + extension);
     QString path;
-    if (!m_hooks.chooseSavePath || !m_hooks.chooseSavePath(extension, defaultName, title, filter, target, path))
+    if (!m_hooks.chooseSavePath ||
+        !m_hooks.chooseSavePath(extension, defaultName, title, filter, target, path))
         return 1;
 
     StampProfileDates(m_utility.openProfile, 1, m_hooks.now());
@@ -194,7 +195,8 @@ void ProfileFileCommands::OpenProfileFile(const QString& path) {
     }
     m_utility.openFilePath = path;
 
-    const bool validated = SameText(extension, m_utility.profileExtension) || SameText(extension, kAlternateProfile);
+    const bool validated =
+        SameText(extension, m_utility.profileExtension) || SameText(extension, kAlternateProfile);
     const int kind = m_utility.FirstDeviceModelKind();
     try {
         std::unique_ptr<CPELFM_ProfileInfo> root;
@@ -258,7 +260,8 @@ QString ProfileFileCommands::Filter(const QString& patterns) const {
 
 void ProfileFileCommands::WriteProject(const QString& path) {
     if (!m_utility.Strings()) throw CPELFM_NULL_Exception();
-    IProfilePlugin* plugin = m_utility.profilePlugins.isEmpty() ? nullptr : m_utility.profilePlugins.first().instance;
+    IProfilePlugin* plugin =
+        m_utility.profilePlugins.isEmpty() ? nullptr : m_utility.profilePlugins.first().instance;
     if (SaveProfileDocument(m_utility.openProfile, plugin, *m_utility.Strings(), path) != 0)
         throw CPELFM_WriteFileException();
 }

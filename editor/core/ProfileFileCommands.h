@@ -58,7 +58,8 @@ public:
     bool IsAcceptedExtension(const QString& extension) const;
 
 private:
-    SaveOutcome RunSave(int insertId, bool confirmVersion, bool clearsHistory, const std::function<int()>& save);
+    SaveOutcome RunSave(int insertId, bool confirmVersion, bool clearsHistory,
+                        const std::function<int()>& save);
     void RefuseOpen(const QStringList& inserts, int id);
     QString Filter(const QString& patterns) const;
     QString Format(const QStringList& inserts, int id) const;

@@ -88,7 +88,8 @@ QString RemoveFileNameUnsafeChars(const QString& text) {
     return result;
 }
 
-int BuildDefaultProfileFileName(const CCommonUtility& utility, const CPELFM_ProfileInfo* root, QString& name) {
+int BuildDefaultProfileFileName(const CCommonUtility& utility, const CPELFM_ProfileInfo* root,
+                                QString& name) {
     CPELFM_PartInfo* device = FirstDeviceInfoPart(utility, root);
     const auto label = [&](int id) { return utility.LoadString(id); };
     const auto has = [](CPELFM_PartInfo* part, const QString& element) {

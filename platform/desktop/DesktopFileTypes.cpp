@@ -135,7 +135,8 @@ void RunCacheTool(const QString& name, const QString& folder) {
 }  // namespace
 
 void DesktopFileTypes::UpdateMimeDatabase() {
-    RunCacheTool(QStringLiteral("update-mime-database"), XdgBaseDirectories::DataHome() + QStringLiteral("/mime"));
+    RunCacheTool(QStringLiteral("update-mime-database"),
+                 XdgBaseDirectories::DataHome() + QStringLiteral("/mime"));
 }
 
 void DesktopFileTypes::UpdateDesktopDatabase() {

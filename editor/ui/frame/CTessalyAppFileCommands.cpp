@@ -48,7 +48,8 @@ private:
 class RelatedFilesReader : public IProfileRelatedFiles {
 public:
     explicit RelatedFilesReader(const CCommonUtility& utility) : m_utility(utility) {}
-    bool CollectProfileRelatedFiles(const QString& profilePath, ProfileRelatedFiles& out, QString& reason) override {
+    bool CollectProfileRelatedFiles(const QString& profilePath, ProfileRelatedFiles& out,
+                                    QString& reason) override {
         ProfileRelatedFileValues values;
         if (::CollectProfileRelatedFiles(m_utility, profilePath, values, reason) != 1) return false;
         out = {values.iconFile, values.graphicsFile, values.defaultFileName, values.vendorName};
@@ -106,10 +107,14 @@ void CTessalyApp::RegisterFileCommands() {
     const auto fileOpen = [this] { return m_utility.fileOpen != 0; };
     m_frame->SetCommandHandler(ID_FILE_NEW, [this] { OnFileNew(); });
     m_frame->SetCommandHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
-    m_frame->SetCommandHandler(ID_FILE_CLOSE, [this] { OnFileClose(); }, fileOpen);
-    m_frame->SetCommandHandler(ID_FILE_SAVE, [this] { OnFileSave(); }, fileOpen);
-    m_frame->SetCommandHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); }, fileOpen);
-    m_frame->SetCommandHandler(ID_FILE_CREATE_PROFILE, [this] { OnCreateProfile(); }, fileOpen);
+    m_frame->SetCommandHandler(
+        ID_FILE_CLOSE, [this] { OnFileClose(); }, fileOpen);
+    m_frame->SetCommandHandler(
+        ID_FILE_SAVE, [this] { OnFileSave(); }, fileOpen);
+    m_frame->SetCommandHandler(
+        ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); }, fileOpen);
+    m_frame->SetCommandHandler(
+        ID_FILE_CREATE_PROFILE, [this] { OnCreateProfile(); }, fileOpen);
     m_frame->SetCommandHandler(ID_SETTING_CREATE_ARCHIVE, [this] { OnCreateArchive(); });
 }
 
@@ -123,7 +128,8 @@ void CTessalyApp::CloseFileViews() {
 
 bool CTessalyApp::ChooseSavePath(const QString& extension, const QString& defaultName, const QString& title,
                                  const QString& filter, int target, QString& path) {
-    if (saveFileChooser) return saveFileChooser->ChooseSaveFile(extension, defaultName, title, filter, target, path);
+    if (saveFileChooser)
+        return saveFileChooser->ChooseSaveFile(extension, defaultName, title, filter, target, path);
     SaveFileDialogChooser chooser(m_frame.get());
     return chooser.ChooseSaveFile(extension, defaultName, title, filter, target, path);
 }
@@ -169,8 +175,9 @@ void CTessalyApp::OnFileOpen() {
     if (chooseOpenFile)
         path = chooseOpenFile(title, filter);
     else
-        path = QFileDialog::getOpenFileName(m_frame.get(), title, QString(),
-                                            FileDialogFilter::ToNameFilters(filter).join(QStringLiteral(";;")));
+        path =
+            QFileDialog::getOpenFileName(m_frame.get(), title, QString(),
+                                         FileDialogFilter::ToNameFilters(filter).join(QStringLiteral(";;")));
     if (!path.isEmpty()) OpenProfileFile(path);
 }
 

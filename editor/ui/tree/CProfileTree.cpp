@@ -143,7 +143,8 @@ void CProfileTree::TrackDrag(const QPoint& viewportPos) {
 }
 
 bool CProfileTree::DropMarkerAllowed() const {
-    return m_dragItem && m_dropItem && IsDropAllowed(NodeOf(m_dragItem), DropTargetOf(m_dropItem), m_dropAbove);
+    return m_dragItem && m_dropItem &&
+           IsDropAllowed(NodeOf(m_dragItem), DropTargetOf(m_dropItem), m_dropAbove);
 }
 
 bool CProfileTree::EndDrag(const QPoint& viewportPos) {
@@ -194,7 +195,8 @@ void CProfileTree::AutoScroll() {
         horizontal->setValue(horizontal->value() - horizontal->singleStep());
     else if (pos.x() > area.right() && horizontal->value() < horizontal->maximum())
         horizontal->setValue(horizontal->value() + horizontal->singleStep());
-    const QPoint clamped(qBound(area.left(), pos.x(), area.right()), qBound(area.top(), pos.y(), area.bottom()));
+    const QPoint clamped(qBound(area.left(), pos.x(), area.right()),
+                         qBound(area.top(), pos.y(), area.bottom()));
     if (QTreeWidgetItem* item = itemAt(clamped)) ComputeDropPosition(item, clamped);
 }
 

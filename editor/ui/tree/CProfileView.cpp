@@ -1,6 +1,7 @@
 #include "CProfileView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -99,11 +100,27 @@ CProfileView::CProfileView(CCommonUtility& utility, QWidget* parent)
     AddAction(ID_DELETE_NODE, &CProfileView::DeleteSelectedNode);
     m_menu->addSeparator();
     AddAction(ID_COPY_REFERENCE, &CProfileView::CopyPartReference);
+    AddSortChoices();
     connect(m_menu, &QMenu::aboutToShow, this, &CProfileView::UpdateCommands);
     UpdateCommands();
 }
 
 CProfileView::~CProfileView() = default;
+
+// The sort choice is remembered and shown; the tree keeps the profile's order whatever it is.
+void CProfileView::AddSortChoices() {
+    QMenu* sort = m_menu->addMenu(tr("Sort"));
+    auto* group = new QActionGroup(this);
+    for (int id = ID_SORT_FIRST; id <= ID_SORT_LAST; ++id) {
+        auto* action = sort->addAction(m_utility.LoadString(id).section(QLatin1Char('\n'), 0, 0));
+        action->setObjectName(QStringLiteral("Command%1").arg(id));
+        action->setCheckable(true);
+        action->setChecked(id == m_sortChoice);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, id] { m_sortChoice = id; });
+        m_actions.insert(id, action);
+    }
+}
 
 QAction* CProfileView::AddAction(int id, void (CProfileView::*handler)()) {
     const QString text = m_utility.LoadString(id);
@@ -139,7 +156,8 @@ Selection CProfileView::CurrentSelection() const {
     QTreeWidgetItem* item = m_tree->currentItem();
     selection.itemSelected = item != nullptr;
     selection.node = CProfileTree::NodeOf(item);
-    if (item && !selection.node && CProfileTree::ImageOf(item) == IMAGE_GROUP) selection.groupText = item->text(0);
+    if (item && !selection.node && CProfileTree::ImageOf(item) == IMAGE_GROUP)
+        selection.groupText = item->text(0);
     return selection;
 }
 
@@ -162,7 +180,8 @@ void CProfileView::OnNewSection() {
 }
 
 void CProfileView::OnNewPart() {
-    if (NewPartRule(m_utility, SelectedNode()) != NewPart::Disabled && newPart) newPart(m_newPartInDeviceSection);
+    if (NewPartRule(m_utility, SelectedNode()) != NewPart::Disabled && newPart)
+        newPart(m_newPartInDeviceSection);
     FocusTree();
 }
 
@@ -242,10 +261,10 @@ void CProfileView::DeleteSelectedNode() {
     if (!section && !part) return;
     IMessagePresenter* presenter = m_utility.MessagePresenter();
     if (!presenter || !m_utility.Strings()) return;
-    const QString text =
-        FormatResourceMessage(*m_utility.Strings(),
-                              {m_utility.LoadString(section ? IDS_SECTION : IDS_PART), section ? section->name : part->name},
-                              IDS_CONFIRM_DELETE);
+    const QString text = FormatResourceMessage(
+        *m_utility.Strings(),
+        {m_utility.LoadString(section ? IDS_SECTION : IDS_PART), section ? section->name : part->name},
+        IDS_CONFIRM_DELETE);
     if (ShowMessageBox(*presenter, text, QString(), MB_YESNO | MB_ICONINFORMATION) != IDYES) {
         FocusTree();
         return;
@@ -305,7 +324,8 @@ void CProfileView::RebuildProfileTree() {
         return;
     }
     // The items are built outside the view and join it at once; expansion is set afterwards.
-    QTreeWidgetItem* rootItem = m_tree->NewItem(nullptr, FormatRootNodeText(m_utility, root), IMAGE_ROOT, nullptr);
+    QTreeWidgetItem* rootItem =
+        m_tree->NewItem(nullptr, FormatRootNodeText(m_utility, root), IMAGE_ROOT, nullptr);
     QFont bold = rootItem->font(0);
     bold.setBold(true);
     rootItem->setFont(0, bold);

@@ -35,6 +35,8 @@ public:
         ID_PASTE_NODE = 32795,
         ID_DELETE_NODE = 32796,
         ID_COPY_REFERENCE = 32806,
+        ID_SORT_FIRST = 145,
+        ID_SORT_LAST = 148,
     };
 
     explicit CProfileView(CCommonUtility& utility, QWidget* parent = nullptr);
@@ -78,6 +80,7 @@ public:
     // The flag the new-part dialog gets: set when the selection is a DEVICE section and the device
     // model takes parts there.
     int NewPartInDeviceSection() const { return m_newPartInDeviceSection; }
+    int SortChoice() const { return m_sortChoice; }
 
     // The frame opens part windows and shows the node dialogs.
     std::function<void(CPELFM_PartInfo*)> openPart;
@@ -95,6 +98,7 @@ private:
     };
 
     QAction* AddAction(int id, void (CProfileView::*handler)());
+    void AddSortChoices();
     void OnNewSection();
     void OnNewPart();
     void OnProperties();
@@ -117,4 +121,5 @@ private:
     QString m_selectText;
     QString m_selectParentText;
     int m_newPartInDeviceSection = 0;
+    int m_sortChoice = ID_SORT_FIRST;
 };

@@ -66,9 +66,18 @@ QString SectionKey(int sectionType) {
 }
 
 QString PartKey(int partType) {
-    static const QStringList keys = {"UNKOWN",      "FILE_INFO",    "DEVICE_INFO",     "DEVICE_IF",
-                                     "COMMIF_INFO", "COMMIF_VARIABLE", "COMMIF_CONFIGURATION", "BLOCK_INFO",
-                                     "BLOCK_MEMORY", "BLOCK_PARAM", "ENUM",            "MAX"};
+    static const QStringList keys = {"UNKOWN",
+                                     "FILE_INFO",
+                                     "DEVICE_INFO",
+                                     "DEVICE_IF",
+                                     "COMMIF_INFO",
+                                     "COMMIF_VARIABLE",
+                                     "COMMIF_CONFIGURATION",
+                                     "BLOCK_INFO",
+                                     "BLOCK_MEMORY",
+                                     "BLOCK_PARAM",
+                                     "ENUM",
+                                     "MAX"};
     return keys.value(partType);
 }
 
@@ -96,7 +105,8 @@ QString FormatRootNodeText(const CCommonUtility& utility, const CPELFM_ProfileIn
         if (version.isEmpty()) version = ElementDataValue(info, utility.LoadString(IDS_VERSION_ELEMENT));
         device = ElementDataValue(info, utility.LoadString(IDS_MODEL_ELEMENT)) + open + version + close;
     }
-    const QString language = ElementDataValue(FirstFileInfoPart(root), utility.LoadString(IDS_LANGUAGE_ELEMENT));
+    const QString language =
+        ElementDataValue(FirstFileInfoPart(root), utility.LoadString(IDS_LANGUAGE_ELEMENT));
     return device + utility.LoadString(IDS_OPEN_BRACKET) + language + utility.LoadString(IDS_CLOSE_BRACKET);
 }
 
@@ -151,7 +161,8 @@ bool CanPasteNode(CPELFM_NodeBase* copied, const Selection& selection) {
     if (auto* section = NodeCast<CPELFM_SectionInfo>(copied)) {
         if (selection.node) return false;
         const int type = section->sectionType;
-        return type != SECTION_FILE && GroupSectionTypes().contains(type) && selection.groupText == SectionKey(type);
+        return type != SECTION_FILE && GroupSectionTypes().contains(type) &&
+               selection.groupText == SectionKey(type);
     }
     return false;
 }
@@ -189,7 +200,8 @@ QString PartReference(const CPELFM_PartInfo& part) {
 NewPart NewPartRule(const CCommonUtility& utility, CPELFM_NodeBase* selected) {
     const CPELFM_SectionInfo* section = SectionOf(selected);
     if (!section) return NewPart::Disabled;
-    if (section->sectionType == SECTION_COMM_IF || section->sectionType == SECTION_BLOCK) return NewPart::Enabled;
+    if (section->sectionType == SECTION_COMM_IF || section->sectionType == SECTION_BLOCK)
+        return NewPart::Enabled;
     if (section->sectionType == SECTION_DEVICE && !utility.deviceModelPlugins.isEmpty() &&
         utility.deviceModelPlugins.first().kind == DEVICE_MODEL_KIND_DEVICE_PARTS)
         return NewPart::EnabledInDeviceSection;
@@ -198,11 +210,13 @@ NewPart NewPartRule(const CCommonUtility& utility, CPELFM_NodeBase* selected) {
 
 bool IsDropAllowed(CPELFM_NodeBase* dragged, const DropTarget& target, bool above) {
     if (auto* section = NodeCast<CPELFM_SectionInfo>(dragged)) {
-        if (auto* onto = NodeCast<CPELFM_SectionInfo>(target.node)) return onto->sectionType == section->sectionType;
+        if (auto* onto = NodeCast<CPELFM_SectionInfo>(target.node))
+            return onto->sectionType == section->sectionType;
         return !target.node && !above && target.groupText == SectionKey(section->sectionType);
     }
     if (auto* part = NodeCast<CPELFM_PartInfo>(dragged)) {
-        if (auto* onto = NodeCast<CPELFM_PartInfo>(target.node)) return onto->ownerSection == part->ownerSection;
+        if (auto* onto = NodeCast<CPELFM_PartInfo>(target.node))
+            return onto->ownerSection == part->ownerSection;
         return target.node && target.node == part->ownerSection && !above;
     }
     return false;

@@ -11,7 +11,14 @@ class CPELFM_SectionInfo;
 // What the profile tree shows and allows, decided without a window.
 namespace ProfileTreeRules {
 
-enum Image { IMAGE_NONE = -1, IMAGE_ROOT = 0, IMAGE_SECTION = 1, IMAGE_GROUP = 2, IMAGE_PART = 3, IMAGE_FOREIGN_PART = 5 };
+enum Image {
+    IMAGE_NONE = -1,
+    IMAGE_ROOT = 0,
+    IMAGE_SECTION = 1,
+    IMAGE_GROUP = 2,
+    IMAGE_PART = 3,
+    IMAGE_FOREIGN_PART = 5
+};
 
 // The group keys by section kind; also the texts of the group items.
 QString SectionKey(int sectionType);

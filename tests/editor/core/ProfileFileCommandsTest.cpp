@@ -15,10 +15,13 @@ using namespace UiTest;
 namespace {
 
 const MapStringSource& CommandStrings() {
-    static const MapStringSource strings{
-        {183, "VendorName"}, {62029, "DeviceModel"}, {62031, "_"}, {62035, "Version"}, {62036, "Language"},
-        {403, "no default name"}, {10007, "save %1!s!?"}, {10008, "%1!s! failed %2!s!"}, {10031, "%1!s! done"},
-        {62043, "Save"}, {62085, "Export"}, {62026, "%1!s!|%2!s!||"}, {62039, "*."}};
+    static const MapStringSource strings{{183, "VendorName"},    {62029, "DeviceModel"},
+                                         {62031, "_"},           {62035, "Version"},
+                                         {62036, "Language"},    {403, "no default name"},
+                                         {10007, "save %1!s!?"}, {10008, "%1!s! failed %2!s!"},
+                                         {10031, "%1!s! done"},  {62043, "Save"},
+                                         {62085, "Export"},      {62026, "%1!s!|%2!s!||"},
+                                         {62039, "*."}};
     return strings;
 }
 
@@ -34,8 +37,9 @@ protected:
         record.instance = &plugin;
         utility.profilePlugins.append(record);
         auto* root = new CPELFM_ProfileInfo;
-        AddItem(*AddElem(*AddPart(*AddSection(*root, "File", SECTION_FILE), "FI", PART_FILE_INFO), "Language"),
-                DATA, {"ja"});
+        AddItem(
+            *AddElem(*AddPart(*AddSection(*root, "File", SECTION_FILE), "FI", PART_FILE_INFO), "Language"),
+            DATA, {"ja"});
         CPELFM_PartInfo* device = AddPart(*AddSection(*root, "Dev", SECTION_DEVICE), "DI", PART_DEVICE_INFO);
         AddItem(*AddElem(*device, "VendorName"), DATA, {"V"});
         AddItem(*AddElem(*device, "DeviceModel"), DATA, {"M"});
@@ -49,17 +53,21 @@ protected:
             modified = false;
             log << "clear";
         };
-        hooks.chooseSavePath = [this](const QString&, const QString& name, const QString&, const QString&, int,
-                                      QString& path) {
+        hooks.chooseSavePath = [this](const QString&, const QString& name, const QString&, const QString&,
+                                      int, QString& path) {
             log << "choose " + name;
             path = "/out/" + name;
             return true;
         };
-        hooks.closeViews = [this] { log << (utility.openProfile ? "views with model" : "views without model"); };
+        hooks.closeViews = [this] {
+            log << (utility.openProfile ? "views with model" : "views without model");
+        };
         hooks.updateTitle = [this] { log << "title"; };
     }
     void TearDown() override { utility.profilePlugins.clear(); }
-    QString LastMessage() const { return messages.Calls().isEmpty() ? QString() : messages.Calls().last().text; }
+    QString LastMessage() const {
+        return messages.Calls().isEmpty() ? QString() : messages.Calls().last().text;
+    }
 
     ScriptedMessagePresenter messages;
     FakeProfilePlugin plugin;
@@ -80,8 +88,8 @@ TEST_F(FileCommandsLogic, TheExportReportsWhatTheWriterDid) {
         {"refused by result", [] { return 0; }, ProfileFileCommands::SAVE_FAILED, "Export failed 0xa"},
         {"model exception", []() -> int { throw CPELFM_NULL_Exception(); }, ProfileFileCommands::SAVE_FAILED,
          "Export failed 0x8"},
-        {"other exception", []() -> int { throw std::runtime_error("xml"); }, ProfileFileCommands::SAVE_FAILED,
-         "Export failed 0xa"},
+        {"other exception", []() -> int { throw std::runtime_error("xml"); },
+         ProfileFileCommands::SAVE_FAILED, "Export failed 0xa"},
     };
     ProfileFileCommands files(utility, hooks);
     for (const auto& c : cases) {

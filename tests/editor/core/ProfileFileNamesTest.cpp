@@ -11,10 +11,16 @@ using namespace UiTest;
 namespace {
 
 const MapStringSource& NameStrings() {
-    static const MapStringSource strings{{183, "VendorName"},         {62029, "DeviceModel"}, {62030, "ProductID"},
-                                         {62031, "_"},                {62032, "DisplayVersionValue"},
-                                         {62033, "("},                {62034, ")"},           {62035, "Version"},
-                                         {62036, "Language"},         {62068, "ExtDeviceInfo"}};
+    static const MapStringSource strings{{183, "VendorName"},
+                                         {62029, "DeviceModel"},
+                                         {62030, "ProductID"},
+                                         {62031, "_"},
+                                         {62032, "DisplayVersionValue"},
+                                         {62033, "("},
+                                         {62034, ")"},
+                                         {62035, "Version"},
+                                         {62036, "Language"},
+                                         {62068, "ExtDeviceInfo"}};
     return strings;
 }
 
@@ -30,9 +36,14 @@ TEST(StampProfileDates, WritesFixedFormatsAndStopsAtTheFirstGap) {
         int creating;
         QStringList expected;  // CreateDate, CreateTime, ModDate, ModTime
     } cases[] = {
-        {"creating", {"CreateDate", "CreateTime", "ModDate", "ModTime"}, 1,
+        {"creating",
+         {"CreateDate", "CreateTime", "ModDate", "ModTime"},
+         1,
          {"2026/03/04", "07:08:09", "2026/03/04", "07:08:09"}},
-        {"saving", {"CreateDate", "CreateTime", "ModDate", "ModTime"}, 0, {"old", "old", "2026/03/04", "07:08:09"}},
+        {"saving",
+         {"CreateDate", "CreateTime", "ModDate", "ModTime"},
+         0,
+         {"old", "old", "2026/03/04", "07:08:09"}},
         {"gap stops", {"CreateDate", "ModDate", "ModTime"}, 1, {"2026/03/04", "", "old", "old"}},
         {"saving without ModTime", {"ModDate"}, 0, {"", "", "2026/03/04", ""}},
     };
@@ -58,11 +69,19 @@ TEST(DefaultProfileName, JoinsTheHeaderValuesAndCleansTheModelNames) {
         int result;
         QString expected;
     } cases[] = {
-        {"full", {{"VendorName", "Ven"}, {"DeviceModel", "M/1"}, {"ProductID", "P1"}, {"DisplayVersionValue", "1:0?"}},
-         "ja", 1, "Ven_M/1(P1)_10_ja"},
+        {"full",
+         {{"VendorName", "Ven"},
+          {"DeviceModel", "M/1"},
+          {"ProductID", "P1"},
+          {"DisplayVersionValue", "1:0?"}},
+         "ja",
+         1,
+         "Ven_M/1(P1)_10_ja"},
         {"version when no display version",
          {{"VendorName", "Ven"}, {"DeviceModel", "M"}, {"DisplayVersionValue", ""}, {"Version", "<2>|"}},
-         "en", 1, "Ven_M_2_en"},
+         "en",
+         1,
+         "Ven_M_2_en"},
         {"no vendor", {{"DeviceModel", "M"}, {"Version", "1"}}, "ja", 0, ""},
         {"no version at all", {{"VendorName", "Ven"}, {"DeviceModel", "M"}}, "ja", 0, ""},
         {"no language", {{"VendorName", "Ven"}, {"DeviceModel", "M"}, {"Version", "1"}}, nullptr, 0, ""},
@@ -71,7 +90,8 @@ TEST(DefaultProfileName, JoinsTheHeaderValuesAndCleansTheModelNames) {
         CPELFM_ProfileInfo root;
         CPELFM_PartInfo* file = AddPart(*AddSection(root, "File", SECTION_FILE), "FileInfo", PART_FILE_INFO);
         if (c.language) AddItem(*AddElem(*file, "Language"), DATA, {c.language});
-        CPELFM_PartInfo* device = AddPart(*AddSection(root, "Dev", SECTION_DEVICE), "DevInfo", PART_DEVICE_INFO);
+        CPELFM_PartInfo* device =
+            AddPart(*AddSection(root, "Dev", SECTION_DEVICE), "DevInfo", PART_DEVICE_INFO);
         for (const auto& [label, value] : c.device) AddItem(*AddElem(*device, label), DATA, {value});
         QString name = "unchanged";
         EXPECT_EQ(BuildDefaultProfileFileName(utility, &root, name), c.result) << c.name;

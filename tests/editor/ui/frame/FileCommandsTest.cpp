@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -52,9 +52,11 @@ QByteArray ProfileText(bool vendor = true) {
     if (!file.open(QIODevice::ReadOnly)) return {};
     QByteArray text = file.readAll();
     QByteArray dates;
-    for (const char* label : {"CreateDate", "CreateTime", "ModDate", "ModTime"}) dates += InfoMember("fileInfo", label, "-");
+    for (const char* label : {"CreateDate", "CreateTime", "ModDate", "ModTime"})
+        dates += InfoMember("fileInfo", label, "-");
     text.replace("</p:fileInfo>", dates + "</p:fileInfo>");
-    if (vendor) text.replace("</p:deviceInfo>", InfoMember("deviceInfo", "VendorName", "Acme") + "</p:deviceInfo>");
+    if (vendor)
+        text.replace("</p:deviceInfo>", InfoMember("deviceInfo", "VendorName", "Acme") + "</p:deviceInfo>");
     QByteArray deviceIf;
     for (const auto& [label, value] : {std::pair{"VendorName", "Acme"}, std::pair{"DeviceModel", "Bench-1"},
                                        std::pair{"ProtocolType", "QDTX"}, std::pair{"ProtocolVersion", "1"}})
@@ -72,8 +74,8 @@ QByteArray HeaderOnly(QByteArray text) {
 
 class Saver : public ISaveFileChooser {
 public:
-    bool ChooseSaveFile(const QString& extension, const QString& initialName, const QString& title, const QString&,
-                        int fixedName, QString& path) override {
+    bool ChooseSaveFile(const QString& extension, const QString& initialName, const QString& title,
+                        const QString&, int fixedName, QString& path) override {
         asked.append({extension, initialName, title, QString::number(fixedName)});
         if (answer.isEmpty()) return false;
         path = answer;
@@ -205,14 +207,15 @@ TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
 
     // Every file command has its handler: with a file open all are offered.
     Frame().UpdateCommandUi();
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CREATE_PROFILE,
-                   ID_FILE_CHECK, ID_SETTING_CREATE_ARCHIVE, ID_APP_EXIT})
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+                   ID_FILE_CREATE_PROFILE, ID_FILE_CHECK, ID_SETTING_CREATE_ARCHIVE, ID_APP_EXIT})
         EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
     Trigger(ID_FILE_CLOSE);
     Frame().UpdateCommandUi();
     for (int id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CREATE_PROFILE, ID_FILE_CHECK})
         EXPECT_FALSE(Frame().Action(id)->isEnabled()) << id;
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_SETTING_CREATE_ARCHIVE}) EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_SETTING_CREATE_ARCHIVE})
+        EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
     EXPECT_EQ(Frame().windowTitle(), Text(2203));
     EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 0);
 }
@@ -232,7 +235,8 @@ TEST_F(FileCommandsTest, OpenAcceptsWhatTheFormatReadsAndRefusesTheRest) {
     QByteArray noFile = good;
     noFile.remove(noFile.indexOf("<p:file "), noFile.indexOf("</p:file>") + 9 - noFile.indexOf("<p:file "));
     QByteArray noDevice = good;
-    noDevice.remove(noDevice.indexOf("<p:device "), noDevice.indexOf("</p:device>") + 11 - noDevice.indexOf("<p:device "));
+    noDevice.remove(noDevice.indexOf("<p:device "),
+                    noDevice.indexOf("</p:device>") + 11 - noDevice.indexOf("<p:device "));
     QByteArray unclaimed = good;
     unclaimed.replace("<p:block ", "<p:commIf label=\"Comm\"><p:commIfInfo label=\"CI\">" +
                                        InfoMember("commIfInfo", "CommIFTypeID", "NoSuchDevice") +
@@ -362,7 +366,8 @@ TEST_F(FileCommandsTest, CreateProfileExportsAValidProfileUnderTheDefaultName) {
     const QString xmllint = QStandardPaths::findExecutable("xmllint");
     if (xmllint.isEmpty()) GTEST_SKIP() << "xmllint is not installed";
     QProcess lint;
-    lint.start(xmllint, {"--noout", "--schema", QString(PEL_SOURCE_DIR) + "/schema/3/PeloraSchema.xsd", saver.answer});
+    lint.start(xmllint,
+               {"--noout", "--schema", QString(PEL_SOURCE_DIR) + "/schema/3/PeloraSchema.xsd", saver.answer});
     ASSERT_TRUE(lint.waitForFinished(30000));
     EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
     QFile exported(saver.answer);
@@ -447,7 +452,7 @@ TEST_F(FileCommandsTest, TheTreeMenuReachesItsDialogsAndEditsThroughTheRegistere
         tree.Action(id)->trigger();
     }
     EXPECT_EQ(shown, (QStringList{"CDialogNewSection", "CDialogNewPart", "CDialogEditProperty"}));
-    EXPECT_EQ(tree.ContextMenu().actions().size(), 9);  // seven commands, two separators
+    EXPECT_EQ(tree.ContextMenu().actions().size(), 10);  // seven commands, two separators, the sort choices
 
     tree.Tree().setCurrentItem(block->child(1));  // Memory0
     messages.QueueAnswer(IDYES);

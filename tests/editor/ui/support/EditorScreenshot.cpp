@@ -3,8 +3,8 @@
 // version settings dialog into the folder named by the first argument. Run under a display
 // (take_screenshots.sh uses Xvfb).
 #include <QApplication>
-#include <QDockWidget>
 #include <QDir>
+#include <QDockWidget>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,9 +13,9 @@
 #include "CDialogVersionSetting.h"
 #include "CMainFrame.h"
 #include "CProfileProgressDlg.h"
-#include "CTessalyApp.h"
 #include "CProfileTree.h"
 #include "CProfileView.h"
+#include "CTessalyApp.h"
 #include "CWorkViewManager.h"
 #include "ExecDialogPresenter.h"
 #include "MessageBoxStyle.h"

@@ -72,7 +72,8 @@ TEST(TreeImages, ASectionShowsItsOwnPartsAndMarksForeignOnes) {
         {SECTION_BLOCK, PART_ENUM, IMAGE_FOREIGN_PART},
         {SECTION_UNKNOW, PART_ENUM, IMAGE_NONE},
     };
-    for (const auto& c : cases) EXPECT_EQ(PartImage(c.section, c.part), c.image) << c.section << "/" << c.part;
+    for (const auto& c : cases)
+        EXPECT_EQ(PartImage(c.section, c.part), c.image) << c.section << "/" << c.part;
 }
 
 TEST_F(TreeRules, CopyAndDeleteSpareTheHeaderNodes) {
@@ -125,21 +126,11 @@ TEST_F(TreeRules, PasteGoesOnlyWhereTheCopyBelongs) {
         Selection target;
         bool allowed;
     } cases[] = {
-        {memory, node(block), true},
-        {memory, node(enumPart), true},
-        {memory, node(comm), false},
-        {memory, Selection{}, false},
-        {enumPart, node(variable), true},
-        {enumPart, node(device), false},
-        {deviceIf, node(device), true},
-        {deviceIf, node(block), false},
-        {variable, node(comm), true},
-        {fileInfo, node(file), false},
-        {block, group("BLOCK"), true},
-        {block, group("COMM_IF"), false},
-        {block, node(block), false},
-        {comm, group("COMM_IF"), true},
-        {file, group("FILE"), false},
+        {memory, node(block), true},    {memory, node(enumPart), true},   {memory, node(comm), false},
+        {memory, Selection{}, false},   {enumPart, node(variable), true}, {enumPart, node(device), false},
+        {deviceIf, node(device), true}, {deviceIf, node(block), false},   {variable, node(comm), true},
+        {fileInfo, node(file), false},  {block, group("BLOCK"), true},    {block, group("COMM_IF"), false},
+        {block, node(block), false},    {comm, group("COMM_IF"), true},   {file, group("FILE"), false},
         {nullptr, node(block), false},
     };
     for (const auto& c : cases) EXPECT_EQ(CanPasteNode(c.copied, c.target), c.allowed);
@@ -177,15 +168,15 @@ TEST_F(TreeRules, DropsMoveWithinTheGroupOrSectionOnly) {
         DropTarget target;
         bool above, allowed;
     } cases[] = {
-        {blockA, on(blockB), false, true},   // (1)
-        {blockA, on(blockB), true, true},    // (1) above
-        {blockA, on(comm), false, false},    // another group
+        {blockA, on(blockB), false, true},        // (1)
+        {blockA, on(blockB), true, true},         // (1) above
+        {blockA, on(comm), false, false},         // another group
         {blockB, onGroup("BLOCK"), false, true},  // (2)
         {blockB, onGroup("BLOCK"), true, false},
         {blockB, onGroup("COMM_IF"), false, false},
-        {a2, on(a1), true, true},            // (3)
-        {a1, on(b1), false, false},          // part of another section
-        {a2, on(blockA), false, true},       // (4)
+        {a2, on(a1), true, true},       // (3)
+        {a1, on(b1), false, false},     // part of another section
+        {a2, on(blockA), false, true},  // (4)
         {a2, on(blockA), true, false},
         {a2, on(blockB), false, false},
         {blockA, on(a1), false, false},

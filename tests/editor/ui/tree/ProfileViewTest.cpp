@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QTest>
+#include <QToolTip>
 
 #include "CCommonUtility.h"
 #include "CProfileTree.h"
@@ -67,7 +67,9 @@ protected:
     IWorkViewManager& WorkViews() override { return windows; }
     IProfileTreePane& ProfileTree() override { return view; }
 
-    QTreeWidgetItem* Item(CPELFM_NodeBase* node) { return reinterpret_cast<QTreeWidgetItem*>(view.FindTreeItemOfNode(node)); }
+    QTreeWidgetItem* Item(CPELFM_NodeBase* node) {
+        return reinterpret_cast<QTreeWidgetItem*>(view.FindTreeItemOfNode(node));
+    }
     QStringList Children(QTreeWidgetItem* item) {
         QStringList texts;
         for (int i = 0; item && i < item->childCount(); ++i) texts << item->child(i)->text(0);
@@ -216,6 +218,15 @@ TEST_F(ProfileViewTest, ToolTipsShowMarkupAsText) {
     QHelpEvent help(QEvent::ToolTip, pos, view.Tree().viewport()->mapToGlobal(pos));
     QApplication::sendEvent(view.Tree().viewport(), &help);
     EXPECT_TRUE(QToolTip::text().contains("A&lt;b&gt;x&lt;/b&gt;")) << QToolTip::text().toStdString();
+}
+
+TEST_F(ProfileViewTest, TheSortChoiceIsMarkedAndLeavesTheOrder) {
+    EXPECT_TRUE(view.Action(CProfileView::ID_SORT_FIRST)->isChecked());
+    view.Action(147)->trigger();
+    EXPECT_EQ(view.SortChoice(), 147);
+    EXPECT_FALSE(view.Action(CProfileView::ID_SORT_FIRST)->isChecked());
+    view.RebuildProfileTree();
+    EXPECT_EQ(Children(Item(blockA)), (QStringList{"a1 (m) [BLOCK_MEMORY]", "a2 () [BLOCK_PARAM]"}));
 }
 
 TEST_F(ProfileViewTest, ClosingTheFileForgetsTheCopy) {
