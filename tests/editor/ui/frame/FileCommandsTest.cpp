@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -462,6 +463,25 @@ TEST_F(FileCommandsTest, TheTreeMenuReachesItsDialogsAndEditsThroughTheRegistere
               (QStringList{"BLOCK_INFO () [BLOCK_INFO]", "Param0 () [BLOCK_PARAM]", "Enum0 () [ENUM]"}));
     EXPECT_TRUE(app->IsModified());
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + work.filePath("Gen.pelp"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, TheEditMenuCopiesAndPastesInTheFocusedTree) {
+    Start(Write("Gen.pelp", ProfileText()));
+    CProfileView& tree = *app->ProfileView();
+    QApplication::setActiveWindow(&Frame());
+    tree.Tree().setFocus();
+    if (QApplication::focusWidget() != &tree.Tree()) GTEST_SKIP() << "no keyboard focus on this platform";
+    tree.Tree().setCurrentItem(RootItem()->child(3)->child(0));  // Block0
+    Trigger(ID_EDIT_COPY);
+    EXPECT_NE(tree.CopiedNode(), nullptr);
+    tree.Tree().setCurrentItem(RootItem()->child(3));  // the BLOCK group
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(RootItem()->child(3)->childCount(), 2);
+    EXPECT_TRUE(app->IsModified());
 }
 
 }  // namespace
