@@ -324,6 +324,34 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
     saver.answer.clear();
     Trigger(ID_FILE_SAVE_AS);
     EXPECT_TRUE(NothingSaid());
+    // Written: the work counts as saved under the new name.
+    saver.answer = work.filePath("Kept.pelproj");
+    Trigger(ID_FILE_SAVE_AS);
+    EXPECT_EQ(MessageIds(), QList<int>{10031});
+    EXPECT_TRUE(messages.Calls().last().text.contains(Text(62044)));
+    EXPECT_FALSE(app->IsModified());
+    EXPECT_EQ(app->Utility().openFilePath, saver.answer);
+}
+
+TEST_F(FileCommandsTest, AnOlderFormatIsSavedOnlyAfterAYes) {
+    QByteArray older = ProfileText();
+    older.replace("<p:data><p:item>3.0</p:item>", "<p:data><p:item>2.0</p:item>");
+    Start(Write("Old.pelp", older));
+    saver.answer = work.filePath("Old.pelproj");
+    const struct {
+        int answer;
+        bool saved;
+    } cases[] = {{IDNO, false}, {IDYES, true}};
+    for (const auto& c : cases) {
+        app->connectionInfoModified = 1;
+        Mark();
+        messages.QueueAnswer(c.answer);
+        Trigger(ID_FILE_SAVE);
+        ASSERT_FALSE(MessageIds().isEmpty());
+        EXPECT_EQ(MessageIds().first(), 62108);
+        EXPECT_EQ(messages.Calls()[mark].style, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+        EXPECT_EQ(QFileInfo::exists(saver.answer), c.saved) << c.answer;
+    }
 }
 
 TEST_F(FileCommandsTest, CloseAsksWhenChanged) {

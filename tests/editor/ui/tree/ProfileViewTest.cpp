@@ -229,6 +229,13 @@ TEST_F(ProfileViewTest, TheSortChoiceIsMarkedAndLeavesTheOrder) {
     EXPECT_EQ(Children(Item(blockA)), (QStringList{"a1 (m) [BLOCK_MEMORY]", "a2 () [BLOCK_PARAM]"}));
 }
 
+TEST_F(ProfileViewTest, TheRootTextFollowsTheHeaderValues) {
+    CPELFM_SectionInfo* device = utility.openProfile->sections[1];
+    AddItem(*AddElem(*device->parts.first(), "DeviceModel"), DATA, {"M-2"});
+    view.RefreshProfileRoot();
+    EXPECT_EQ(view.Tree().topLevelItem(0)->text(0), "M-2 []()");
+}
+
 TEST_F(ProfileViewTest, ClosingTheFileForgetsTheCopy) {
     Select(a1);
     view.CopySelectedNode();
