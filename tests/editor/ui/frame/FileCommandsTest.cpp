@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "ArchivePackInput.h"
+#include "BaseCommand.h"
 #include "CDialogCreateArchiveFile.h"
 #include "CMainFrame.h"
 #include "CProfileProgressDlg.h"
@@ -190,7 +191,8 @@ protected:
 TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
     const QString path = Write("Gen.pelp", ProfileText());
     Start(path);
-    EXPECT_NE(CreateCommandByName("CAddSecCommand"), nullptr);  // registered by the start-up alone
+    // Registered by the start-up alone.
+    EXPECT_NE(std::unique_ptr<BaseCommand>(CreateCommandByName("CAddSecCommand")), nullptr);
     ASSERT_EQ(app->Utility().fileOpen, 1);
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + path);
     ASSERT_NE(RootItem(), nullptr);
