@@ -8,7 +8,7 @@ class CPELFM_ElemInfo;
 class CPELFM_ItemInfo;
 class IProfilePlugin;
 class IStringSource;
-class XmlNode;
+class XmlStreamWriter;
 
 // Ids of the editor's texts that spell the project document; looked up at each save.
 enum EProjectXmlTextId {
@@ -40,7 +40,8 @@ struct ProjectXmlNames {
 int SaveProfileDocument(CPELFM_ProfileInfo* root, IProfilePlugin* profilePlugin, const IStringSource& texts,
                         const QString& filePath);
 
-void WriteSectionNodes(const ProjectXmlNames& names, XmlNode& parent, CPELFM_SectionInfo& section);
-void WritePartNodes(const ProjectXmlNames& names, XmlNode& sectionElement, CPELFM_PartInfo& part);
-void WriteElemNodes(const ProjectXmlNames& names, XmlNode& partElement, int partType, CPELFM_ElemInfo& elem);
-void WriteItemNodes(const ProjectXmlNames& names, XmlNode& memberElement, CPELFM_ItemInfo& item);
+// One level each, streamed into the open element of the writer.
+void WriteSectionNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_SectionInfo& section);
+void WritePartNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_PartInfo& part);
+void WriteElemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, int partType, CPELFM_ElemInfo& elem);
+void WriteItemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_ItemInfo& item);
