@@ -13,6 +13,7 @@
 #include "PluginApi.h"
 #include "ProfileGenerator.h"
 #include "ProfileTreeBuilder.h"
+#include "ProjectXmlTestData.h"
 #include "ProjectXmlWriter.h"
 #include "QtPrinters.h"
 
@@ -31,17 +32,7 @@ const Writer kWriters[] = {
     {"v1", "PublicPlugin/PeloraMachine.so", "1"},
 };
 
-const MapStringSource kTexts{
-    {IDS_PROJECT_XML_PREFIX, "p:"},
-    {IDS_PROJECT_XML_ROOT, "p:profile"},
-    {IDS_PROJECT_XML_ROOT_ATTR_NAME, "xmlns:xsi"},
-    {IDS_PROJECT_XML_ROOT_ATTR_VALUE, "http://www.w3.org/2001/XMLSchema-instance"},
-    {IDS_PROJECT_XML_SCHEMA_LOCATION, "xsi:schemaLocation"},
-    {IDS_PROJECT_XML_NAMESPACE, "xmlns:p"},
-    {IDS_PROJECT_XML_PI_TARGET, "xml"},
-    {IDS_PROJECT_XML_PI_DATA, "version='1.0' encoding='utf-8'"},
-    {IDS_PROJECT_XML_MEMBER_SUFFIX, "Member"},
-};
+const MapStringSource& kTexts = TestData::ProjectTexts();
 
 QByteArray ReadAll(const QString& path) {
     QFile f(path);
@@ -107,17 +98,8 @@ using ProfileInnerConst::DATA_ITEM;
 void BuildProfile(CPELFM_ProfileInfo& root) {
     const QString padded[] = {"  10 ",           "   ", "\t x\t", QString::fromUtf8("\u3000値 "),
                               " a & <b> \"c\" ", "x\ry"};
-    const struct {
-        int section;
-        QList<int> parts;
-    } layout[] = {
-        {SECTION_FILE, {PART_FILE_INFO}},
-        {SECTION_DEVICE, {PART_DEVICE_INFO, PART_DEVICE_IF}},
-        {SECTION_COMM_IF, {PART_COMM_IF_INFO, PART_COMM_IF_VARIABLE, PART_COMM_IF_CONFIGURATION, PART_ENUM}},
-        {SECTION_BLOCK, {PART_BLOCK_INFO, PART_BLOCK_MEMORY, PART_BLOCK_PARAM, PART_ENUM}},
-    };
     int n = 0;
-    for (const auto& l : layout) {
+    for (const auto& l : TestData::EveryPartKind()) {
         CPELFM_SectionInfo* s = AddSection(root, l.section, QStringLiteral(" S%1 ").arg(l.section),
                                            QString::fromUtf8(" セクション\n注釈 \n"));
         for (int kind : l.parts) {
