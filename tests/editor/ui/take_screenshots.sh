@@ -8,4 +8,4 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target pel_editor_screenshot PeloraMachineTool
 out=${1:-build/screenshots}
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 1400x900x24" build/tests/editor/ui/pel_editor_screenshot "$out"
+xvfb-run -a -s "-screen 0 1400x900x24" build/tests/editor/ui/support/pel_editor_screenshot "$out"
