@@ -1,7 +1,5 @@
 #include "ProjectXmlWriter.h"
 
-#include <optional>
-
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
@@ -10,7 +8,7 @@
 #include "IProfilePlugin.h"
 #include "IStringSource.h"
 #include "PELFMExceptions.h"
-#include "XmlError.h"
+#include "ProfileXmlStream.h"
 #include "XmlStreamWriter.h"
 
 namespace {
@@ -122,12 +120,7 @@ int SaveProfileDocument(CPELFM_ProfileInfo* root, IProfilePlugin* profilePlugin,
     }
 
     // Written straight to the file: the tree is never copied into a second document.
-    std::optional<XmlStreamWriter> out;
-    try {
-        out.emplace(filePath);
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
-    }
+    const std::unique_ptr<XmlStreamWriter> out = OpenProfileXmlStream(filePath);
     out->AddProcessingInstruction(texts.LoadString(IDS_PROJECT_XML_PI_TARGET),
                                   texts.LoadString(IDS_PROJECT_XML_PI_DATA));
     out->StartElement(texts.LoadString(IDS_PROJECT_XML_ROOT));
@@ -143,11 +136,6 @@ int SaveProfileDocument(CPELFM_ProfileInfo* root, IProfilePlugin* profilePlugin,
             if (section && section->sectionType == type) WriteSectionNodes(names, *out, *section);
     }
     out->EndElement();
-
-    try {
-        out->Commit();
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
-    }
+    CommitProfileXmlStream(*out);
     return 0;
 }

@@ -280,12 +280,7 @@ void XmlNode::SetAttribute(const QString& qualifiedName, const QString& value) {
 
 void XmlNode::DeclareNamespace(const QString& prefix, const QString& uri) {
     if (!IsElement()) throw XmlError(QStringLiteral("namespaces can only be declared on an element"));
-    if (!prefix.isEmpty()) {
-        RequireQName(prefix);
-        if (prefix.contains(QLatin1Char(':')) || uri.isEmpty())
-            throw XmlError(QStringLiteral("invalid namespace declaration for \"%1\"").arg(prefix));
-    }
-    RequireXmlText(uri);
+    RequireNamespaceDeclaration(prefix, uri);
     const QByteArray p = prefix.toUtf8(), u = uri.toUtf8();
     for (xmlNsPtr ns = node_->nsDef; ns; ns = ns->next) {
         if (xmlStrEqual(ns->prefix, prefix.isEmpty() ? nullptr : Xc(p))) {

@@ -102,12 +102,7 @@ struct XmlStreamWriter::Impl {
     }
 
     void Declare(const QString& prefix, const QString& uri) {
-        if (!prefix.isEmpty()) {
-            RequireQName(prefix);
-            if (prefix.contains(QLatin1Char(':')) || uri.isEmpty())
-                throw XmlError(QStringLiteral("invalid namespace declaration for \"%1\"").arg(prefix));
-        }
-        RequireXmlText(uri);
+        RequireNamespaceDeclaration(prefix, uri);
         const QByteArray p = prefix.toUtf8(), u = uri.toUtf8();
         OpenElement& e = open.back();
         for (const auto& d : std::as_const(e.declared)) {

@@ -1,8 +1,5 @@
 #include "ProfileXmlWriter.h"
 
-#include <new>
-#include <optional>
-
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
@@ -11,7 +8,7 @@
 #include "CProfilePlugin.h"
 #include "PELFMExceptions.h"
 #include "ProfileInnerConst.h"
-#include "XmlError.h"
+#include "ProfileXmlStream.h"
 #include "XmlStreamWriter.h"
 
 namespace PeloraPlugin::Internal {
@@ -79,14 +76,7 @@ int ProfileXmlWriter::WriteProfileXml(CProfilePlugin& plugin, const QString& pat
     const QString schemaLocation = namespaceUri + QLatin1Char(' ') + plugin.GetSchemaFileName(extensions[1]);
 
     // Written straight to the file, so a large profile is never held twice.
-    std::optional<XmlStreamWriter> out;
-    try {
-        out.emplace(path);
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
-    } catch (const std::bad_alloc&) {
-        throw CPELFM_InvalidXMLDocumentInstanceException();
-    }
+    const std::unique_ptr<XmlStreamWriter> out = OpenProfileXmlStream(path);
     // The writer puts the declaration (version 1.0, UTF-8) first by itself.
     out->StartElement(kPrefix + QStringLiteral("profile"));
     out->WriteAttribute(QStringLiteral("xsi:schemaLocation"), schemaLocation);
@@ -98,11 +88,7 @@ int ProfileXmlWriter::WriteProfileXml(CProfilePlugin& plugin, const QString& pat
         for (CPELFM_SectionInfo* section : sections) WriteSectionXml(plugin, *out, *section);
     }
     out->EndElement();
-    try {
-        out->Commit();
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
-    }
+    CommitProfileXmlStream(*out);
     return 0;
 }
 
