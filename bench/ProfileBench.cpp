@@ -26,6 +26,7 @@
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "MapStringSource.h"
+#include "ProjectXmlTestData.h"
 #include "ProfileGenerator.h"
 #include "ProjectXmlWriter.h"
 
@@ -36,19 +37,9 @@ namespace {
 const QString kSchemaPattern = QStringLiteral(PEL_OUT_DIR "/Schema/%s/PeloraSchema.xsd");
 const QString kSchema3 = QStringLiteral(PEL_OUT_DIR "/Schema/3/PeloraSchema.xsd");
 
+// The project writer's tests spell the editor's texts the same way.
 const MapStringSource& Texts() {
-    static const MapStringSource texts{
-        {IDS_PROJECT_XML_PREFIX, "p:"},
-        {IDS_PROJECT_XML_ROOT, "p:profile"},
-        {IDS_PROJECT_XML_ROOT_ATTR_NAME, "xmlns:xsi"},
-        {IDS_PROJECT_XML_ROOT_ATTR_VALUE, "http://www.w3.org/2001/XMLSchema-instance"},
-        {IDS_PROJECT_XML_SCHEMA_LOCATION, "xsi:schemaLocation"},
-        {IDS_PROJECT_XML_NAMESPACE, "xmlns:p"},
-        {IDS_PROJECT_XML_PI_TARGET, "xml"},
-        {IDS_PROJECT_XML_PI_DATA, "version='1.0' encoding='utf-8'"},
-        {IDS_PROJECT_XML_MEMBER_SUFFIX, "Member"},
-    };
-    return texts;
+    return TestData::ProjectTexts();
 }
 
 qint64 LoadAllParts(CPELFM_ProfileInfo& root) {

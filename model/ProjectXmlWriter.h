@@ -34,7 +34,7 @@ struct ProjectXmlNames {
 // from the profile plug-in (none: both empty). Returns 0 when saved. Throws CPELFM_NULL_Exception
 // without a root, CPELFM_InvalidDescException for an item without values, XmlError for text or names
 // XML cannot carry and CPELFM_WriteFileException when the file could not be written; in every case
-// the previous file is left as it was.
+// the previous file is left as it was. The document is streamed to the file as the tree is walked.
 // Saving trims section comments, part label2 texts and part comments in the model, loads every part,
 // sets each element's row index and reclassifies every written item.
 int SaveProfileDocument(CPELFM_ProfileInfo* root, IProfilePlugin* profilePlugin, const IStringSource& texts,
