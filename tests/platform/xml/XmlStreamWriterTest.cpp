@@ -121,32 +121,16 @@ TEST(XmlStreamWriterTest, RefusalsLeaveThePreviousFileAlone) {
              w.WriteAttribute(QStringLiteral("xmlns:p"), kNs);
              w.WriteAttribute(QStringLiteral("xmlns:p"), kXsi);
          }},
-        {"empty namespace for a prefix",
-         [](XmlStreamWriter& w) {
-             w.StartElement(QStringLiteral("p:root"));
-             w.WriteAttribute(QStringLiteral("xmlns:p"), QString());
-         }},
         {"attribute written twice",
          [](XmlStreamWriter& w) {
              w.StartElement(QStringLiteral("root"));
              w.WriteAttribute(QStringLiteral("label"), QStringLiteral("a"));
              w.WriteAttribute(QStringLiteral("label"), QStringLiteral("b"));
          }},
-        {"attribute after content",
-         [](XmlStreamWriter& w) {
-             w.StartElement(QStringLiteral("root"));
-             w.WriteText(QStringLiteral("t"));
-             w.WriteAttribute(QStringLiteral("label"), QStringLiteral("a"));
-         }},
         {"control character in text",
          [](XmlStreamWriter& w) {
              w.StartElement(QStringLiteral("root"));
              w.WriteText(QStringLiteral("a") + QChar(0x07));
-         }},
-        {"lone surrogate in an attribute",
-         [](XmlStreamWriter& w) {
-             w.StartElement(QStringLiteral("root"));
-             w.WriteAttribute(QStringLiteral("label"), QString(QChar(0xD800)));
          }},
         {"text outside the root", [](XmlStreamWriter& w) { w.WriteText(QStringLiteral("t")); }},
         {"second root",
@@ -160,16 +144,11 @@ TEST(XmlStreamWriterTest, RefusalsLeaveThePreviousFileAlone) {
              w.StartElement(QStringLiteral("root"));
              w.AddProcessingInstruction(QStringLiteral("pi"), QStringLiteral("d"));
          }},
-        {"instruction ending early",
-         [](XmlStreamWriter& w) {
-             w.AddProcessingInstruction(QStringLiteral("pi"), QStringLiteral("a?>b"));
-         }},
         {"unfinished document",
          [](XmlStreamWriter& w) {
              w.StartElement(QStringLiteral("root"));
              w.Commit();
          }},
-        {"no root", [](XmlStreamWriter& w) { w.Commit(); }},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
