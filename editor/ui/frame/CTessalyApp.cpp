@@ -22,6 +22,7 @@
 #include "IProfilePlugin.h"
 #include "InvalidArgumentError.h"
 #include "MessageBoxStyle.h"
+#include "PartWindowSetup.h"
 #include "PluginNames.h"
 #include "ProfileCheckRun.h"
 #include "ResourceMessage.h"
@@ -49,6 +50,7 @@ CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messa
 CTessalyApp::~CTessalyApp() {
     SetCommandEnvironment({});
     m_frame.reset();
+    m_partWindows.reset();
     ReleaseAtClose();
 }
 
@@ -77,6 +79,7 @@ bool CTessalyApp::InitInstance() {
         return Fail(1);
     }
     m_frame->SetDialogPresenter(&m_dialogs);
+    m_partWindows = std::make_unique<PartWindowSetup>(*m_frame, m_utility, m_dialogs);
     m_commandServices = std::make_unique<CommonUtilityCommandServices>(m_utility);
     SetCommandEnvironment({m_commandServices.get(), m_frame.get()});
     RegisterCommands();

@@ -13,6 +13,7 @@ class CMainFrame;
 class CommonUtilityCommandServices;
 class IDialogPresenter;
 class IMessagePresenter;
+class PartWindowSetup;
 
 // The application object: brings the editor up in a fixed order, owns the service object and
 // the check findings, and handles the application's own commands. Created by main() once the
@@ -86,6 +87,7 @@ private:
     CCommonUtility m_utility;
     std::unique_ptr<CommonUtilityCommandServices> m_commandServices;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<PartWindowSetup> m_partWindows;  // outlives the frame's windows
     bool m_released = false;
     int m_exitCode = 0;
 };

@@ -1,0 +1,55 @@
+#include "CellText.h"
+
+#include <algorithm>
+
+#include "CPELFM_ElemInfo.h"
+#include "CPELFM_ItemInfo.h"
+#include "PELFMExceptions.h"
+
+namespace CellText {
+
+namespace {
+
+const QString kEnumPrefix = QStringLiteral("ENUM ");
+
+QString ValueText(const ProfileInnerConst::_ST_PELFM_DATAINFO& value) {
+    return value.dataKind == ProfileInnerConst::DATA_ENUM_REF_ITEM ? kEnumPrefix + value.text : value.text;
+}
+
+}  // namespace
+
+QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType) {
+    if (itemType == LABEL) return elem.label;
+    const int index = elem.FindItemIndex(itemType);
+    if (index < 0) return {};
+    CPELFM_ItemInfo& item = *elem.items[index];
+    if (item.values.isEmpty()) return {};
+    int kind = item.valueKind;
+    if (kind == VALUE_UNCLASSIFIED) {
+        try {
+            kind = item.AnalyzeValue();
+        } catch (const CPELFM_ExceptionBase&) {
+            return item.values.first().text;
+        }
+    }
+    if (kind == VALUE_ENUM_REF) return kEnumPrefix + item.values.first().text;
+    if (kind != VALUE_LIST || item.values.size() == 1) return item.values.first().text;
+    // Every value is shown, empty ones too, so the text reads back as the same values.
+    QString text;
+    for (qsizetype i = 0; i < item.values.size(); ++i) {
+        if (i > 0) text += QStringView(kListSeparator);
+        text += ValueText(item.values[i]);
+    }
+    return text;
+}
+
+int CellLineCount(const QString& text) {
+    return static_cast<int>(text.count(QStringView(kListSeparator))) + 1;
+}
+
+int RowHeightTwips(double fontPoints, int lines) {
+    const int perLine = static_cast<int>(fontPoints * 22);
+    return perLine <= 0 ? 0 : perLine * std::max(1, lines);
+}
+
+}  // namespace CellText
