@@ -74,6 +74,8 @@ bool CArchivePacker::CreateShortWorkFolder(const QString& base, const QString& p
                                            WorkFolder& out) {
     // The profile folder name comes from the profiles; it must not lead out of the work folder.
     if (!IsPlainName(profileFolderName)) return false;
+    // Other commands may clear the base away: it is made again, with any parents it lacks.
+    if (!QDir().mkpath(base)) return false;
     static const QString kCandidates = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789@$!&#");
     QString root;
     for (const QChar c : kCandidates) {

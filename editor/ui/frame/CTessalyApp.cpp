@@ -14,6 +14,7 @@
 #include "CommandEnvironment.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
+#include "EditCommandWiring.h"
 #include "CommonUtilityCommandServices.h"
 #include "FileAssociation.h"
 #include "IDeviceModelPlugin.h"
@@ -161,6 +162,7 @@ void CTessalyApp::RegisterCommands() {
     m_frame->SetCommandHandler(ID_SETTING_VERSION, [this] { OnVersionSetting(); });
     m_frame->SetCommandHandler(ID_APP_ABOUT, [this] { OnAbout(); });
     m_frame->SetCommandHandler(ID_APP_EXIT, [this] { OnAppExit(); });
+    RegisterEditCommandHandlers(*m_frame, m_utility, connectionInfoModified);
 }
 
 int CTessalyApp::CheckProfile(int forExport) {

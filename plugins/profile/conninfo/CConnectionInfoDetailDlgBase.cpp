@@ -78,12 +78,16 @@ void SetCaret(QWidget* control, int position) {
     }
 }
 
-void SetControlText(QWidget* control, const QString& value) {
-    if (ControlText(control) == value) return;
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(value);
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(control))
-        text->setPlainText(value);
+// The limit is for typing: a longer value (a stored one) is shown whole until the user shortens it.
+void SetControlText(QWidget* control, const QString& value, int maxLength) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        const int limit = qMax(maxLength, static_cast<int>(value.size()));
+        if (limit > edit->maxLength()) edit->setMaxLength(limit);
+        if (edit->text() != value) edit->setText(value);
+        if (limit != edit->maxLength()) edit->setMaxLength(limit);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(control)) {
+        if (text->toPlainText() != value) text->setPlainText(value);
+    }
 }
 
 }  // namespace
@@ -191,7 +195,7 @@ void CConnectionInfoDetailDlgBase::ReadFields() {
 }
 
 void CConnectionInfoDetailDlgBase::WriteFields() {
-    for (const EditBinding& b : m_bindings) SetControlText(b.control, *b.field);
+    for (const EditBinding& b : m_bindings) SetControlText(b.control, *b.field, b.maxLength);
 }
 
 void CConnectionInfoDetailDlgBase::OnEditChanged(int binding) {
@@ -199,10 +203,12 @@ void CConnectionInfoDetailDlgBase::OnEditChanged(int binding) {
     m_inFilter = true;
     const EditBinding& b = m_bindings[binding];
     const int caret = CaretOf(b.control);
+    // Only typing is limited: a value that was longer already may shrink but not grow.
+    const int allowed = qMax(b.maxLength, static_cast<int>(b.field->size()));
     ReadFields();
     int removed = Filter(b.kind, *b.field);
     // The plain-text editor has no length limit of its own: what goes beyond was just typed.
-    const int excess = static_cast<int>(b.field->size()) - b.maxLength;
+    const int excess = static_cast<int>(b.field->size()) - allowed;
     if (excess > 0) {
         const int from = qBound(0, caret - removed - excess, static_cast<int>(b.field->size()) - excess);
         b.field->remove(from, excess);

@@ -223,12 +223,14 @@ void CConnectionInfoListDlg::OpenSelected() {
 
 void CConnectionInfoListDlg::DeleteSelected() {
     if (!HasDataRows()) return;
+    int row, col, endRow, endCol;
+    m_grid->GetSelection(row, col, endRow, endCol);
+    // Without a selected row there is nothing the question could be about.
+    if (endRow < m_grid->FixedRows()) return;
     const int answer =
         ShowMessageBox(m_session.Presenter(), m_session.Strings().LoadString(IDS_CONFIRM_DELETE), QString(),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
     if (answer != IDYES) return;
-    int row, col, endRow, endCol;
-    m_grid->GetSelection(row, col, endRow, endCol);
     int deleted = kFailed;
     try {
         // The rows' own parts: two connections may carry the same label.

@@ -102,14 +102,10 @@ void CVsflexgridn2::Select(int row, int col, int endRow, int endCol) {
 
 void CVsflexgridn2::GetSelection(int& row, int& col, int& endRow, int& endCol) const {
     row = col = endRow = endCol = -1;
+    // The current cell alone is no selection: Qt moves it without highlighting, for instance when
+    // the rows under it are removed.
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
-        const QModelIndex current = currentIndex();
-        if (!current.isValid()) return;
-        row = endRow = current.row() + FixedRows();
-        col = endCol = current.column() + FixedCols();
-        return;
-    }
+    if (selected.isEmpty()) return;
     row = endRow = selected.first().row();
     col = endCol = selected.first().column();
     for (const QModelIndex& index : selected) {

@@ -60,7 +60,8 @@ CDialogEditDataEX::CDialogEditDataEX(const QStringList& texts, ICommandFrame* fr
     Refill(-1);
     FillPositions(false);
 
-    connect(m_list, &QListWidget::currentRowChanged, this, &CDialogEditDataEX::OnRowChanged);
+    // Only a selected entry is the user's: Qt makes a row current on focus without selecting it.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &CDialogEditDataEX::OnSelectionChanged);
     connect(m_positions, &QComboBox::currentIndexChanged, this, &CDialogEditDataEX::OnPositionChosen);
     connect(m_value, &QLineEdit::textChanged, this, &CDialogEditDataEX::UpdateButtons);
     connect(m_new, &QPushButton::clicked, this, &CDialogEditDataEX::OnNew);
@@ -83,19 +84,23 @@ void CDialogEditDataEX::FillPositions(bool forNewEntry) {
     m_updating = true;
     m_positions->clear();
     m_positions->addItems(DataListEditor::Positions(m_editor.Count(), forNewEntry));
-    m_positions->setCurrentIndex(forNewEntry ? m_positions->count() - 1 : m_list->currentRow());
+    m_positions->setCurrentIndex(forNewEntry ? m_positions->count() - 1 : SelectedRow());
     m_updating = was;
 }
 
-void CDialogEditDataEX::OnRowChanged(int row) {
+int CDialogEditDataEX::SelectedRow() const {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.first());
+}
+
+void CDialogEditDataEX::OnSelectionChanged() {
     if (m_updating) return;
     FillPositions(false);
-    if (row < 0) return;
-    m_value->setReadOnly(false);
-    m_value->setText(m_editor.Values().value(row));
-    m_updating = true;
-    m_positions->setCurrentIndex(row);
-    m_updating = false;
+    const int row = SelectedRow();
+    if (row >= 0) {
+        m_value->setReadOnly(false);
+        m_value->setText(m_editor.Values().value(row));
+    }
     UpdateButtons();
 }
 
@@ -133,7 +138,7 @@ void CDialogEditDataEX::OnReplace() {
 }
 
 void CDialogEditDataEX::OnDelete() {
-    if (!m_editor.Remove(m_list->currentRow())) return;
+    if (!m_editor.Remove(SelectedRow())) return;
     Refill(-1);
     FillPositions(false);
     m_value->clear();
@@ -152,7 +157,7 @@ void CDialogEditDataEX::UpdateButtons() {
     // Replacing needs an entry at the chosen position.
     m_replace->setEnabled(usable && m_positions->currentIndex() >= 0 &&
                           m_positions->currentIndex() < m_editor.Count());
-    m_delete->setEnabled(m_list->currentRow() >= 0);
+    m_delete->setEnabled(SelectedRow() >= 0);
 }
 
 void CDialogEditDataEX::accept() {

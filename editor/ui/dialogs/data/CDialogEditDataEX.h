@@ -37,7 +37,9 @@ public slots:
 private:
     void Refill(int select);
     void FillPositions(bool forNewEntry);
-    void OnRowChanged(int row);
+    // The selected entry's row, -1 while none is selected.
+    int SelectedRow() const;
+    void OnSelectionChanged();
     void OnPositionChosen(int index);
     void OnNew();
     void OnInsert();

@@ -8,22 +8,31 @@
 
 #include "CCommonUtility.h"
 
+namespace {
+
+// A field with the text the node holds: the limit is for typing and never cuts a stored text.
+QLineEdit* StoredTextField(const QString& text, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(qMax(maxLength, static_cast<int>(text.size())));
+    edit->setText(text);
+    return edit;
+}
+
+}  // namespace
+
 CDialogEditProperty::CDialogEditProperty(CCommonUtility& utility, CPELFM_NodeBase* node, QWidget* parent)
     : QDialog(parent), m_utility(utility), m_logic(utility, node) {
     setWindowTitle(m_utility.LoadString(316));
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(m_utility.LoadString(2802), this), 0, 0);
-    m_name = new QLineEdit(m_logic.OpeningName(), this);
-    m_name->setMaxLength(64);
+    m_name = StoredTextField(m_logic.OpeningName(), 64, this);
     layout->addWidget(m_name, 0, 1);
     layout->addWidget(new QLabel(m_utility.LoadString(2803), this), 1, 0);
-    m_comment = new QLineEdit(m_logic.OpeningComment(), this);
-    m_comment->setMaxLength(255);
+    m_comment = StoredTextField(m_logic.OpeningComment(), 255, this);
     layout->addWidget(m_comment, 1, 1);
     m_label2Caption = new QLabel(m_utility.LoadString(2801), this);
     layout->addWidget(m_label2Caption, 2, 0);
-    m_label2 = new QLineEdit(m_logic.OpeningLabel2(), this);
-    m_label2->setMaxLength(128);
+    m_label2 = StoredTextField(m_logic.OpeningLabel2(), 128, this);
     layout->addWidget(m_label2, 2, 1);
     if (!m_logic.IsPart()) {
         m_label2->clear();

@@ -80,7 +80,8 @@ CDialogNewPart::CDialogNewPart(CCommonUtility& utility, CPELFM_NodeBase* selecte
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CDialogNewPart::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDialogNewPart::reject);
-    connect(m_types, &QListWidget::currentRowChanged, this, &CDialogNewPart::OnTypeChosen);
+    // The list's current row is not a choice: Qt sets it on focus without selecting it.
+    connect(m_types, &QListWidget::itemSelectionChanged, this, &CDialogNewPart::OnTypeChosen);
     connect(m_name, &QLineEdit::textChanged, this, [this] {
         m_nameTyped = !m_name->text().isEmpty();
         UpdateOk();
@@ -89,8 +90,13 @@ CDialogNewPart::CDialogNewPart(CCommonUtility& utility, CPELFM_NodeBase* selecte
     connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
+QListWidgetItem* CDialogNewPart::ChosenType() const {
+    const QList<QListWidgetItem*> selected = m_types->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 void CDialogNewPart::OnTypeChosen() {
-    QListWidgetItem* item = m_types->currentItem();
+    QListWidgetItem* item = ChosenType();
     m_typeChosen = item != nullptr;
     const QString type = item != nullptr ? item->text() : QString();
     const bool enabled = m_logic.RelatedBoxEnabled(type);
@@ -110,7 +116,7 @@ void CDialogNewPart::Step(int delta) {
 void CDialogNewPart::accept() {
     if (!m_ok->isEnabled()) return;
     NewPartInput input;
-    if (QListWidgetItem* item = m_types->currentItem()) input.partTypeName = item->text();
+    if (QListWidgetItem* item = ChosenType()) input.partTypeName = item->text();
     input.name = m_name->text();
     input.label2 = m_label2->text();
     input.comment = m_comment->text();

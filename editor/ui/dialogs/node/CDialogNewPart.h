@@ -8,6 +8,7 @@ class IRelatedNodeDialogs;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // Adds a part to the section of the tree's selection.
@@ -23,6 +24,8 @@ public slots:
     void accept() override;
 
 private:
+    // The selected type; none while nothing is selected.
+    QListWidgetItem* ChosenType() const;
     void OnTypeChosen();
     void UpdateOk();
     void Step(int delta);

@@ -72,7 +72,8 @@ CDialogNewSection::CDialogNewSection(CCommonUtility& utility, CPELFM_NodeBase* s
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CDialogNewSection::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CDialogNewSection::reject);
-    connect(m_types, &QListWidget::currentRowChanged, this, &CDialogNewSection::OnTypeChanged);
+    // The type is the selected row; Qt's current row alone is not a choice.
+    connect(m_types, &QListWidget::itemSelectionChanged, this, &CDialogNewSection::OnTypeChanged);
     connect(m_sectionName, &QLineEdit::textChanged, this, &CDialogNewSection::UpdateOk);
     connect(m_partName, &QLineEdit::textChanged, this, &CDialogNewSection::UpdateOk);
 
@@ -81,19 +82,23 @@ CDialogNewSection::CDialogNewSection(CCommonUtility& utility, CPELFM_NodeBase* s
 }
 
 int CDialogNewSection::SelectedType() const {
-    QListWidgetItem* item = m_types->currentItem();
-    return item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
+    const QList<QListWidgetItem*> selected = m_types->selectedItems();
+    return selected.isEmpty() ? 0 : selected.first()->data(Qt::UserRole).toInt();
 }
 
 void CDialogNewSection::OnTypeChanged() {
-    const bool commIf = SelectedType() == SECTION_COMM_IF;
+    UpdateOk();
+    const int type = SelectedType();
+    if (type == 0) return;
+    const bool commIf = type == SECTION_COMM_IF;
     m_partNameLabel->setText(m_utility.LoadString(commIf ? 2507 : 2505));
     m_partLabel2Label->setText(m_utility.LoadString(commIf ? 2508 : 2506));
     m_partCommentLabel->setText(m_utility.LoadString(commIf ? 2511 : 2510));
 }
 
 void CDialogNewSection::UpdateOk() {
-    m_ok->setEnabled(NewSectionLogic::OkEnabled(m_sectionName->text(), m_partName->text()));
+    m_ok->setEnabled(SelectedType() != 0 &&
+                     NewSectionLogic::OkEnabled(m_sectionName->text(), m_partName->text()));
 }
 
 void CDialogNewSection::accept() {

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "CDialogSelectArchiveFile.h"
 #include "IArchiveFileChooser.h"
@@ -137,6 +138,24 @@ TEST_F(CDialogSelectArchiveFileTest, CreateAcceptsOnSuccessAndStaysOpenOnFailure
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_TRUE(QFileInfo(dir.filePath("out.zip")).isFile());
     EXPECT_EQ(presenter.Calls().last().text, "Create archive: done");
+}
+
+// The folder under which the work folder is made may be gone (another command cleared it): it is
+// made again, with whatever parents it lacks.
+TEST_F(CDialogSelectArchiveFileTest, CreateMakesAMissingWorkBase) {
+    services.workBase = dir.filePath("program/Temp");
+    ArchivePackInput in;
+    in.profileFolderName = "Acme";
+    in.profileFiles = {File("src/Foo.pelp")};
+    CDialogSelectArchiveFile d(services, in);
+    d.show();
+    QTest::keyClicks(d.PathEdit(), dir.filePath("out.zip"));
+    QTest::mouseClick(d.CreateButton(), Qt::LeftButton);
+    ASSERT_FALSE(presenter.Calls().isEmpty());
+    EXPECT_EQ(presenter.Calls().last().text, "Create archive: done");
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_TRUE(QFileInfo(dir.filePath("out.zip")).isFile());
+    EXPECT_TRUE(QDir(services.workBase).isEmpty()) << "the work folder is removed again";
 }
 
 }  // namespace

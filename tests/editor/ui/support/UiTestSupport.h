@@ -47,6 +47,8 @@ public:
     QStringList reservedWords;
     int checkCalls = 0;
     int progressCalls = 0;
+    // Called by EditConnectionInfo; none answers "nothing applied".
+    std::function<int(CPELFM_ProfileInfo*, QList<CPELFM_PartInfo*>*, QList<CPELFM_PartInfo*>*)> editConnections;
 
     void GetPluginInfo(_ST_CT_PLUGININFO& info) override { info.kind = PLUGIN_KIND_PROFILE; }
     int IsAvailable() override { return 1; }
@@ -75,9 +77,9 @@ public:
         return reservedWords.contains(label, Qt::CaseInsensitive) ? LABEL_RESERVED_WORD : LABEL_VALID;
     }
     QString GetDataTypeList() override { return {}; }
-    int EditConnectionInfo(QWidget*, CPELFM_ProfileInfo*, QList<CPELFM_PartInfo*>*,
-                           QList<CPELFM_PartInfo*>*) override {
-        return CONNECTION_EDIT_NOTHING_APPLIED;
+    int EditConnectionInfo(QWidget*, CPELFM_ProfileInfo* root, QList<CPELFM_PartInfo*>* removed,
+                           QList<CPELFM_PartInfo*>* changed) override {
+        return editConnections ? editConnections(root, removed, changed) : CONNECTION_EDIT_NOTHING_APPLIED;
     }
 };
 

@@ -188,6 +188,34 @@ TEST_F(DetailDlgTest, AnOverLongLabelIsReplacedWhenTheUserAgrees) {
     EXPECT_EQ(Copy(0)->name, "DefaultConnection00000");
 }
 
+// Declining the default label keeps the stored one whole: OK refuses it until the user shortens it,
+// and the field's limit takes away only what the user deletes.
+TEST_F(DetailDlgTest, AnOverLongLabelKeptByTheUserMustBeShortenedBeforeOk) {
+    const QString stored = QString(60, u'x') + "ABCDEFGH";
+    AddConnection(device, stored, "QDTX");
+    Load();
+    presenter.Answer(IDNO);
+    presenter.OnDialog([&](QDialog& d) {
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QLineEdit* label = Control<QLineEdit>(d, IDC_QDTX_LABEL);
+        QPushButton* ok = Control<QPushButton>(d, IDC_OK);
+        ASSERT_TRUE(label->hasFocus());
+        EXPECT_EQ(label->text(), stored);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_TRUE(d.isVisible());
+        label->end(false);
+        QTest::keyClick(label, Qt::Key_Z);
+        EXPECT_EQ(label->text(), stored);
+        for (int i = 0; i < 4; ++i) QTest::keyClick(label, Qt::Key_Backspace);
+        EXPECT_EQ(label->text(), stored.left(64));
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    EXPECT_EQ(Open(0), kDone);
+    EXPECT_THAT(presenter.BoxTexts(), ElementsAre(Str(IDS_LABEL_TOO_LONG_RESET), Str(IDS_LABEL_TOO_LONG)));
+    EXPECT_EQ(Copy(0)->name, stored.left(64));
+}
+
 TEST_F(DetailDlgTest, OkWithoutTypingWritesNothingButMarksTheConnection) {
     CPELFM_PartInfo* source = AddConnection(device, "Conn1", "QDTX", "1", {{"P_QDTX_Server_PortNo", "1"}});
     Load();

@@ -221,6 +221,23 @@ TEST_F(ListDlgTest, DeletingRemovesEverySelectedRowAfterConfirmation) {
     EXPECT_EQ(presenter.boxes[0].style, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
 }
 
+// Removing the last row leaves the grid a current row that nobody selected: Delete does not take it.
+TEST_F(ListDlgTest, DeleteTakesOnlySelectedRows) {
+    AddThree();
+    presenter.Answer(IDYES);
+    RunList([this](CConnectionInfoListDlg& d) {
+        CVsflexgridn2& g = *d.Grid();
+        PressCell(g, 3, 1);
+        QTest::keyClick(&g, Qt::Key_Delete);
+        EXPECT_EQ(g.Rows(), 3);
+        QTest::keyClick(&g, Qt::Key_Delete);
+        EXPECT_EQ(g.Rows(), 3);
+        EXPECT_EQ(presenter.boxes.size(), 1);
+        d.QDialog::reject();
+    });
+    EXPECT_EQ(WorkSet().ConnectionCount(), 2);
+}
+
 TEST_F(ListDlgTest, MouseAndKeysSelectDeleteAndOpen) {
     AddThree();
     presenter.Menu(ID_EDIT_SELECT_ALL);

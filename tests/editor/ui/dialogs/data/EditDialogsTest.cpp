@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "CDialogEditDataEX.h"
 #include "CDialogEditProperty.h"
@@ -19,6 +20,13 @@ using namespace CommandTest;
 using namespace ProfileInnerConst;
 
 namespace {
+
+// Shows the dialog as the user gets it: active, with the focus where the dialog puts it.
+void ShowActive(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
 
 class EditDialogsTest : public ::testing::Test {
 protected:
@@ -179,6 +187,59 @@ TEST_F(EditDialogsTest, PropertyDialogOfASectionHidesTheSecondName) {
     dialog.CommentField()->setText("c");
     dialog.accept();
     EXPECT_EQ(device->comment, "c");
+}
+
+// The list takes the focus when the dialog opens and Qt gives it a current row without selecting it:
+// that row is not the user's choice.
+TEST_F(EditDialogsTest, DataDialogEditsAndDeletesOnlyASelectedEntry) {
+    AddItem(*elem, DATA, QList<Data>{{DATA_ITEM, "A"}, {DATA_ITEM, "B"}, {DATA_ITEM, "C"}});
+    CDialogEditDataEX dialog(CDialogEditDataEX::Texts(s.utility), &w.frame, elem, DATA);
+    ShowActive(dialog);
+    QListWidget* list = dialog.ValueList();
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_TRUE(dialog.ValueField()->isReadOnly());
+    EXPECT_EQ(dialog.ValueField()->text(), "");
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    EXPECT_EQ(Entries(*list), QStringList({"[1]A", "[2]B", "[3]C"}));
+
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_FALSE(dialog.ValueField()->isReadOnly());
+    EXPECT_EQ(dialog.ValueField()->text(), "B");
+    EXPECT_EQ(dialog.PositionBox()->currentIndex(), 1);
+    EXPECT_TRUE(dialog.DeleteButton()->isEnabled());
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    EXPECT_EQ(dialog.ValueField()->text(), "C");
+    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    EXPECT_EQ(Entries(*list), QStringList({"[1]A", "[2]B"}));
+    EXPECT_TRUE(dialog.ValueField()->isReadOnly());
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+}
+
+// Texts stored longer than the fields let the user type are shown whole and stay as they are.
+TEST_F(EditDialogsTest, PropertyDialogKeepsOverLongStoredTexts) {
+    const QString name(70, u'N'), comment(300, u'c'), label2(130, u'L');
+    info->name = name;
+    info->comment = comment;
+    info->label2 = label2;
+    CDialogEditProperty dialog(s.utility, info);
+    ShowActive(dialog);
+    EXPECT_EQ(dialog.NameField()->text(), name);
+    EXPECT_EQ(dialog.CommentField()->text(), comment);
+    EXPECT_EQ(dialog.Label2Field()->text(), label2);
+    dialog.NameField()->setFocus();
+    dialog.NameField()->end(false);
+    QTest::keyClick(dialog.NameField(), Qt::Key_X);
+    EXPECT_EQ(dialog.NameField()->text(), name) << "nothing goes beyond the stored length";
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(info->name, name);
+    EXPECT_EQ(info->comment, comment);
+    EXPECT_EQ(info->label2, label2);
 }
 
 }  // namespace

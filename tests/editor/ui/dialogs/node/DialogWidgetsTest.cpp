@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <memory>
@@ -56,6 +57,76 @@ T* Child(QWidget& dialog, const char* id) {
     T* child = dialog.findChild<T*>(QString::fromLatin1(id));
     EXPECT_NE(child, nullptr) << id;
     return child;
+}
+
+// Shows the dialog as the user gets it: active, with the focus where the dialog puts it.
+void ShowActive(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
+
+void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+}
+
+// The type list takes the focus when the dialog opens and Qt gives it a current row without selecting
+// it: only a type the user selects counts as chosen.
+TEST(CDialogNewPart, OnlyASelectedTypeIsChosen) {
+    DialogWorld w;
+    CPELFM_SectionInfo* block = AddSection(w.root(), "Block", SECTION_BLOCK);
+    w.rules.partKinds = {PART_BLOCK_MEMORY, PART_BLOCK_PARAM};
+    RecordingRelated related;
+    CDialogNewPart dialog(w.utility, block, related);
+    ShowActive(dialog);
+    auto* types = Child<QListWidget>(dialog, "933");
+    auto* name = Child<QLineEdit>(dialog, "927");
+    auto* ok = Child<QPushButton>(dialog, "931");
+    ASSERT_TRUE(types && name && ok);
+    ASSERT_TRUE(types->hasFocus());
+    QTest::keyClick(types, Qt::Key_Tab);
+    ASSERT_TRUE(name->hasFocus());
+    QTest::keyClicks(name, "Mem");
+    EXPECT_FALSE(ok->isEnabled());
+    QTest::keyClick(name, Qt::Key_Return);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_TRUE(block->parts.isEmpty());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+    ClickRow(types, 1);
+    EXPECT_TRUE(ok->isEnabled());
+    ClickRow(types, 1, Qt::ControlModifier);
+    EXPECT_TRUE(types->selectedItems().isEmpty());
+    EXPECT_FALSE(ok->isEnabled());
+    ClickRow(types, 1);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(block->parts.size(), 1);
+    EXPECT_EQ(block->parts[0]->partType, PART_BLOCK_PARAM);
+}
+
+// The section type list holds its preselection; a type the user takes back is no longer chosen.
+TEST(CDialogNewSection, OnlyASelectedTypeIsChosen) {
+    DialogWorld w;
+    RecordingRelated related;
+    CDialogNewSection dialog(w.utility, nullptr, true, related);
+    ShowActive(dialog);
+    auto* types = Child<QListWidget>(dialog, "900");
+    auto* ok = Child<QPushButton>(dialog, "901");
+    ASSERT_TRUE(types && ok);
+    QTest::keyClicks(Child<QLineEdit>(dialog, "918"), "Axis");
+    QTest::keyClicks(Child<QLineEdit>(dialog, "913"), "AxisInfo");
+    EXPECT_TRUE(ok->isEnabled());
+    ClickRow(types, 1, Qt::ControlModifier);
+    EXPECT_TRUE(types->selectedItems().isEmpty());
+    EXPECT_FALSE(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_TRUE(SectionNames(w.root()).isEmpty());
+    ClickRow(types, 0);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(SectionNames(w.root()), QStringList({"Axis"}));
+    EXPECT_EQ(w.root().sections[0]->sectionType, SECTION_BLOCK);
 }
 
 TEST(CDialogNewPart, OkFollowsTypeAndNameAndCreatesThePart) {
