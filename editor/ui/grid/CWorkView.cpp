@@ -425,7 +425,7 @@ void CWorkView::ShowContextMenu(const QPoint& globalPosition) {
     in.hasCellSelection = HasCellSelection();
     in.canSelectReference = CanSelectReference();
     in.canCopyReference = CanCopyReference();
-    in.canPasteReference = CanPasteReference();
+    in.canPasteReference = CanPasteReference() == 1;
     in.currentRow = m_grid->GetRow();
     in.currentCol = m_grid->GetCol();
     in.selectionMode = m_modes.CurrentMode();
@@ -481,12 +481,16 @@ bool CWorkView::HasClipboardText() {
     return clipboard && !clipboard->text().isEmpty();
 }
 
-bool CWorkView::HasCellSelection() const {
+bool CWorkView::IsEditingCell() {
+    return m_grid->IsEditing();
+}
+
+bool CWorkView::HasCellSelection() {
     if (m_grid->hasFocus()) return m_grid->GetRow() >= 0 && m_grid->GetCol() >= 0;
     return m_editing;
 }
 
-bool CWorkView::CanSelectReference() const {
+bool CWorkView::CanSelectReference() {
     if (!m_grid->hasFocus()) return false;
     const GridRange sel = m_grid->GetSelection();
     if (!sel.IsValid() || sel.Rows() != 1 || sel.Columns() != 1 || sel.row1 < 1 || sel.col1 < 1) return false;
@@ -494,7 +498,7 @@ bool CWorkView::CanSelectReference() const {
     return item && ReferenceRules::IsFollowableKind(item->itemType);
 }
 
-bool CWorkView::CanCopyReference() const {
+bool CWorkView::CanCopyReference() {
     const GridRange sel = m_grid->GetSelection();
     if (!sel.IsValid()) return false;
     QList<int> kinds;
@@ -502,7 +506,7 @@ bool CWorkView::CanCopyReference() const {
     return ReferenceRules::CanCopyReference(sel.row1, sel.col1, m_modes.CurrentMode(), kinds);
 }
 
-bool CWorkView::CanPasteReference() const {
+int CWorkView::CanPasteReference() {
     if (!m_context.utility || m_context.utility->copiedReferences.isEmpty() || !m_grid->hasFocus())
         return false;
     const GridRange sel = m_grid->GetSelection();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "EditCommandRouting.h"
 #include "GridRange.h"
 #include "IGridEventSink.h"
 #include "IWorkView.h"
@@ -23,7 +24,7 @@ class QMenu;
 // One part of the open profile in the grid: a row per element, a column per item kind the plug-in
 // lists for the part's kind. Every change reaches the model through a named command; the commands
 // refresh the view again through the work-view manager.
-class CWorkView : public QWidget, public IWorkView, private IGridEventSink {
+class CWorkView : public QWidget, public IWorkView, public IRoutedPartView, private IGridEventSink {
     Q_OBJECT
 public:
     // Menu commands of the view.
@@ -85,14 +86,21 @@ public:
     void OnCut();
     void OnAddElements();
     void OnDeleteElements();
-    void OnSelectReference();
-    void OnCopyReference();
-    void OnPasteReference();
-    bool HasCellSelection() const;
-    bool CanSelectReference() const;
-    bool CanCopyReference() const;
-    bool CanPasteReference() const;
     static bool HasClipboardText();
+
+    // IRoutedPartView: the edit menu's commands while this view is active.
+    bool IsEditingCell() override;
+    void CopySelectedCells() override { OnCopy(); }
+    void DeleteSelectedCells() override { OnClear(); }
+    bool HasCellSelection() override;
+    bool AcceptsClipboardText(const QString& text) override { return !text.isEmpty(); }
+    void PasteCells() override { OnPaste(); }
+    bool CanSelectReference() override;
+    void OnSelectReference() override;
+    bool CanCopyReference() override;
+    void OnCopyReference() override;
+    int CanPasteReference() override;
+    void OnPasteReference() override;
 
 private:
     // IGridEventSink

@@ -24,16 +24,21 @@ QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType) {
     if (index < 0) return {};
     CPELFM_ItemInfo& item = *elem.items[index];
     if (item.values.isEmpty()) return {};
-    int kind = item.valueKind;
-    if (kind == VALUE_UNCLASSIFIED) {
-        try {
-            kind = item.AnalyzeValue();
-        } catch (const CPELFM_ExceptionBase&) {
-            return item.values.first().text;
+    // Several values always make a list. A single value shows as stored, unless it is an enumeration
+    // reference, which only a value of the enumRefItem kind can be: only that one needs the analysis.
+    if (item.values.size() == 1) {
+        const ProfileInnerConst::_ST_PELFM_DATAINFO& value = item.values.first();
+        if (value.dataKind != ProfileInnerConst::DATA_ENUM_REF_ITEM) return value.text;
+        int kind = item.valueKind;
+        if (kind == VALUE_UNCLASSIFIED) {
+            try {
+                kind = item.AnalyzeValue();
+            } catch (const CPELFM_ExceptionBase&) {
+                return value.text;
+            }
         }
+        return kind == VALUE_ENUM_REF ? kEnumPrefix + value.text : value.text;
     }
-    if (kind == VALUE_ENUM_REF) return kEnumPrefix + item.values.first().text;
-    if (kind != VALUE_LIST || item.values.size() == 1) return item.values.first().text;
     // Every value is shown, empty ones too, so the text reads back as the same values.
     QString text;
     for (qsizetype i = 0; i < item.values.size(); ++i) {

@@ -65,6 +65,7 @@ TEST(CellTextTest, ShowsEachValueKind) {
          "a,\r\nENUM b,\r\nc"},
         {"empty value kept", DATA, {{DATA_ITEM, "a"}, {DATA_ITEM, ""}, {DATA_ITEM, "c"}}, "a,\r\n,\r\nc"},
         {"range as stored", RANGE, {{DATA_ITEM, "[0,10]"}}, "[0,10]"},
+        {"enumeration kind on a name stays plain", NAME, {{DATA_ENUM_REF_ITEM, "X"}}, "X"},
         {"reference as stored", REF_MEMORY, {{DATA_ITEM, "S.P.E"}}, "S.P.E"},
     };
     for (const Case& c : cases) {
