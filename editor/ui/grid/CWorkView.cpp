@@ -519,15 +519,17 @@ int CWorkView::CanPasteReference() {
 
 // ---- clipboard commands
 
+bool CWorkView::ForwardToEditor(const char* slot) {
+    if (!m_grid->IsEditing()) return false;
+    QWidget* editor = m_grid->ActiveEditor();
+    if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->lineEdit())
+        editor = combo->lineEdit();
+    if (editor) QMetaObject::invokeMethod(editor, slot);
+    return true;
+}
+
 void CWorkView::OnCopy() {
-    if (m_grid->IsEditing()) {
-        if (QWidget* editor = m_grid->ActiveEditor()) {
-            if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->lineEdit())
-                editor = combo->lineEdit();
-            QMetaObject::invokeMethod(editor, "copy");
-        }
-        return;
-    }
+    if (ForwardToEditor("copy")) return;
     const GridRange range = CellSelection();
     if (!range.IsValid()) return;
     ClipBlock::Block block;
@@ -546,14 +548,7 @@ void CWorkView::OnCopy() {
 }
 
 void CWorkView::OnPaste() {
-    if (m_grid->IsEditing()) {
-        if (QWidget* editor = m_grid->ActiveEditor()) {
-            if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->lineEdit())
-                editor = combo->lineEdit();
-            QMetaObject::invokeMethod(editor, "paste");
-        }
-        return;
-    }
+    if (ForwardToEditor("paste")) return;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QString text = clipboard ? clipboard->text() : QString();
     if (text.isEmpty()) return;

@@ -127,6 +127,8 @@ private:
     void ShowElemMissing();
     bool ExecuteCommand(BaseCommand* command);
     void ShowContextMenu(const QPoint& globalPosition);
+    // While a cell is being edited the clipboard commands act on the editor's text: true then.
+    bool ForwardToEditor(const char* slot);
 
     WorkViewContext m_context;
     CVsflexgridn* m_grid;

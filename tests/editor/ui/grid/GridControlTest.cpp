@@ -58,8 +58,8 @@ protected:
             QTest::keyClick(editor, end);
         }
     }
+    RecordingSink sink;  // outlives the grid
     CVsflexgridn grid;
-    RecordingSink sink;
 };
 
 TEST_F(GridControlTest, HeadersAreRowZeroAndColumnZero) {
