@@ -113,9 +113,10 @@ void CWorkView::SetupPartGrid() {
     m_grid->SetRows(1);
     m_grid->SetCols(static_cast<int>(m_kinds.size()) + 1);
     m_grid->SetColWidthTwips(0, kFirstColumnTwips);
-    const int lineTwips = CellText::RowHeightTwips(m_grid->FontSize(), 1);
-    if (lineTwips > 0)
-        m_grid->verticalHeader()->setDefaultSectionSize(qRound(lineTwips * logicalDpiY() / 1440.0));
+    // A line is never lower than the font's own line spacing, so that no text is cut off.
+    const int spacingTwips = qRound((m_grid->fontMetrics().lineSpacing() + 2) * 1440.0 / logicalDpiY());
+    m_lineTwips = std::max(CellText::RowHeightTwips(m_grid->FontSize(), 1), spacingTwips);
+    m_grid->verticalHeader()->setDefaultSectionSize(qRound(m_lineTwips * logicalDpiY() / 1440.0));
     for (int c = 1; c < m_grid->GetCols(); ++c) m_grid->SetTextMatrix(0, c, GetItemTypeName(m_kinds[c - 1]));
 }
 
@@ -139,7 +140,6 @@ void CWorkView::FillRows() {
     const int cols = m_grid->GetCols();
     if (rows <= 1) return;
     const QList<CPELFM_ElemInfo*>& elems = m_part->Elems();
-    const double font = m_grid->FontSize();
     for (int r = 1; r < rows; ++r) {
         CPELFM_ElemInfo* elem = elems[r - 1];
         if (!elem) continue;
@@ -149,7 +149,7 @@ void CWorkView::FillRows() {
             if (!text.isEmpty()) lines = std::max(lines, CellText::CellLineCount(text));
             m_grid->SetTextMatrix(r, c, text);
         }
-        if (lines > 1) m_grid->SetRowHeightTwips(r, CellText::RowHeightTwips(font, lines));
+        if (lines > 1) m_grid->SetRowHeightTwips(r, m_lineTwips * lines);
     }
 }
 
@@ -170,7 +170,7 @@ void CWorkView::FitRowHeight(int row) {
     int lines = 1;
     for (int c = 1; c < m_grid->GetCols(); ++c)
         lines = std::max(lines, CellText::CellLineCount(m_grid->GetTextMatrix(row, c)));
-    m_grid->SetRowHeightTwips(row, CellText::RowHeightTwips(m_grid->FontSize(), lines));
+    m_grid->SetRowHeightTwips(row, m_lineTwips * lines);
 }
 
 // ---- grid coordinates and the model

@@ -135,6 +135,7 @@ private:
     std::unique_ptr<CProfileAttributeToolTip> m_toolTip;
     CPELFM_PartInfo* m_part = nullptr;
     QList<int> m_kinds;
+    int m_lineTwips = 0;  // the height of one line of a row
     QString m_editStartText;
     SelectionModeMachine m_modes;
     bool m_editing = false;
