@@ -1,6 +1,7 @@
 #include "ProfileGenerator.h"
 
 #include <QFile>
+#include <random>
 
 namespace {
 
@@ -103,4 +104,134 @@ qint64 GenerateProfile(const QString& path, qint64 targetBytes) {
     out += "</p:profile>\n";
     written += file.write(out);
     return file.error() == QFileDevice::NoError ? members : -1;
+}
+
+namespace {
+
+// Pieces of XML character data, already escaped.
+const char* const kTextPieces[] = {
+    "",
+    " ",
+    "  ",
+    "\t",
+    "\n",
+    "\r\n",
+    "&#13;",
+    "&#9;",
+    "&#32;",
+    "a",
+    "Blk1",
+    "M_2",
+    "値",
+    "名前",
+    "\xe3\x80\x80",
+    "ü",
+    "\xf0\x9f\x98\x80",
+    "&amp;",
+    "&lt;",
+    "&gt;",
+    "&quot;",
+    "'",
+    "[0,",
+    "10]",
+    "(1,",
+    "2)",
+    "&lt;a&gt;&lt;b&gt;",
+    ".",
+    "#",
+    "*",
+    "$(",
+    ")",
+    "==",
+    "!=",
+    "&gt;=",
+    "&amp;&amp;",
+    "||",
+    "\\&lt;",
+    ",",
+};
+
+class RandomText {
+public:
+    explicit RandomText(quint32 seed) : rng_(seed) {}
+
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    QByteArray Text(int maxPieces = 6) {
+        QByteArray out;
+        const int n = Below(maxPieces + 1);
+        for (int i = 0; i < n; ++i) out += kTextPieces[Below(int(std::size(kTextPieces)))];
+        return out;
+    }
+    // Labels are attribute values: no markup pieces, but padding and tabs.
+    QByteArray Label(const QByteArray& stem) {
+        static const char* const pads[] = {"", "", " ", "&#9;", "  "};
+        return pads[Below(5)] + stem + QByteArray::number(Below(1000)) + pads[Below(5)];
+    }
+
+private:
+    std::mt19937 rng_;
+};
+
+const char* const kItemTags[] = {"label2",   "category", "name",          "datatype", "data", "range",
+                                 "minInc",   "engUnit",  "access",        "assign",   "code", "refMemory",
+                                 "refParam", "comment",  "readCondition", "relation"};
+
+void RandomValues(RandomText& r, QByteArray& out) {
+    const int values = 1 + r.Below(3);
+    for (int v = 0; v < values; ++v) {
+        const char* tag = r.Below(4) == 0 ? "enumRefItem" : "item";
+        QByteArray text = r.Text();
+        // The exporter leaves out a list with an empty entry whole (line feeds are dropped when read);
+        // single values may be empty.
+        if (values > 1 && QByteArray(text).replace("\r\n", "").replace("\n", "").isEmpty()) text += "v";
+        out += QByteArray("<p:") + tag + ">" + text + "</p:" + tag + ">";
+    }
+}
+
+void RandomMembers(RandomText& r, QByteArray& out, const char* part, int count) {
+    for (int m = 0; m < count; ++m) {
+        out += QByteArray("<p:") + part + "Member label=\"" + r.Label("E") + "\">";
+        for (const char* tag : kItemTags) {
+            // Information parts keep their DATA, so that their members are exported.
+            if (r.Below(3) == 0 && QByteArray(tag) != "data") continue;
+            out += QByteArray("<p:") + tag + ">";
+            RandomValues(r, out);
+            out += QByteArray("</p:") + tag + ">";
+        }
+        out += QByteArray("</p:") + part + "Member>";
+    }
+}
+
+void RandomPart(RandomText& r, QByteArray& out, const char* part) {
+    out += QByteArray("<p:") + part + " label=\"" + r.Label("P") + "\">";
+    if (r.Below(2)) out += "<p:label2><p:item>" + r.Text() + "</p:item></p:label2>";
+    if (r.Below(2)) out += "<p:comment><p:item>" + r.Text() + "</p:item></p:comment>";
+    RandomMembers(r, out, part, 1 + r.Below(4));
+    out += QByteArray("</p:") + part + ">";
+}
+
+void RandomSection(RandomText& r, QByteArray& out, const char* section,
+                   std::initializer_list<const char*> parts) {
+    out += QByteArray("<p:") + section + " label=\"" + r.Label("S") + "\">";
+    if (r.Below(2)) out += "<p:comment><p:item>" + r.Text() + "</p:item></p:comment>";
+    for (const char* part : parts) RandomPart(r, out, part);
+    out += QByteArray("</p:") + section + ">";
+}
+
+}  // namespace
+
+QByteArray GenerateRandomProfile(quint32 seed, int blocks) {
+    RandomText r(seed);
+    QByteArray out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<p:profile xmlns:p=\"" + kNs + "\">";
+    out += "<p:file label=\"FILE\"><p:fileInfo label=\"FILE_INFO\">";
+    InfoMember(out, "fileInfo", "ProfileSpecVersion", "3.0");
+    InfoMember(out, "fileInfo", "Language", " " + r.Text(2) + "ja");
+    RandomMembers(r, out, "fileInfo", 2);
+    out += "</p:fileInfo></p:file>";
+    RandomSection(r, out, "device", {"deviceInfo", "deviceIf", "deviceIf"});
+    RandomSection(r, out, "commIf", {"commIfInfo", "commIfVariable", "commIfConfiguration", "enum"});
+    for (int b = 0; b < blocks; ++b)
+        RandomSection(r, out, "block", {"blockInfo", "blockMemory", "blockParam", "enum"});
+    out += "</p:profile>\n";
+    return out;
 }

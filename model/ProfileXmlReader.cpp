@@ -16,7 +16,7 @@ namespace {
 
 QString FirstItemText(const XmlNode& node, const XmlNamespaces& namespaces, const QString& path) {
     const XmlNode hit = node.SelectFirst(path, namespaces);
-    return hit ? hit.Text() : QString();
+    return hit ? hit.TextContent() : QString();
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include "IProfilePlugin.h"
 #include "IStringSource.h"
 #include "PELFMExceptions.h"
-#include "XmlDocument.h"
-#include "XmlError.h"
+#include "ProfileXmlStream.h"
+#include "XmlStreamWriter.h"
 
 namespace {
 
@@ -25,32 +25,33 @@ void TrimInPlace(QString& text) {
     if (b > 0 || e < text.size()) text = text.mid(b, e - b);
 }
 
-void AppendValue(const ProjectXmlNames& names, XmlNode& parent, const QString& tag, const QString& text) {
-    parent.AppendElement(names.prefix + tag).AppendText(text);
+void WriteValue(const ProjectXmlNames& names, XmlStreamWriter& out, const QString& tag, const QString& text) {
+    out.StartElement(names.prefix + tag);
+    out.WriteText(text);
+    out.EndElement();
 }
 
-void AppendTextChild(const ProjectXmlNames& names, XmlNode& parent, const QString& tag, const QString& text) {
-    XmlNode holder = parent.AppendElement(names.prefix + tag);
-    AppendValue(names, holder, QStringLiteral("item"), text);
+void WriteTextChild(const ProjectXmlNames& names, XmlStreamWriter& out, const QString& tag,
+                    const QString& text) {
+    out.StartElement(names.prefix + tag);
+    WriteValue(names, out, QStringLiteral("item"), text);
+    out.EndElement();
 }
 
 QString ValueTag(int kind) {
     return kind == VALUE_ENUM_REF ? QStringLiteral("enumRefItem") : QStringLiteral("item");
 }
 
-bool IsNamespaceDeclaration(const QString& name) {
-    return name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:"));
-}
-
 }  // namespace
 
-void WriteItemNodes(const ProjectXmlNames& names, XmlNode& memberElement, CPELFM_ItemInfo& item) {
+void WriteItemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_ItemInfo& item) {
     const QStringList& tags = ProfileInnerConst::ItemTagNames();
     if (item.itemType <= 0 || item.itemType >= tags.size()) return;
-    XmlNode itemElement = memberElement.AppendElement(names.prefix + tags[item.itemType]);
+    out.StartElement(names.prefix + tags[item.itemType]);
     const int kind = item.AnalyzeValue();
     if (kind != VALUE_LIST) {
-        AppendValue(names, itemElement, ValueTag(kind), item.GetFirstValue());
+        WriteValue(names, out, ValueTag(kind), item.GetFirstValue());
+        out.EndElement();
         return;
     }
     QList<CPELFM_ItemInfo*> entries;
@@ -60,59 +61,55 @@ void WriteItemNodes(const ProjectXmlNames& names, XmlNode& memberElement, CPELFM
         ~Cleanup() { DeleteItemArray(items); }
     } cleanup{entries};
     if (entries.isEmpty() || item.values.size() == 1) {
-        AppendValue(names, itemElement, ValueTag(kind), item.GetFirstValue());
-        return;
+        WriteValue(names, out, ValueTag(kind), item.GetFirstValue());
+    } else {
+        for (CPELFM_ItemInfo* entry : entries)
+            WriteValue(names, out, ValueTag(entry->AnalyzeValue()), entry->GetFirstValue());
     }
-    for (CPELFM_ItemInfo* entry : entries)
-        AppendValue(names, itemElement, ValueTag(entry->AnalyzeValue()), entry->GetFirstValue());
+    out.EndElement();
 }
 
-void WriteElemNodes(const ProjectXmlNames& names, XmlNode& partElement, int partType, CPELFM_ElemInfo& elem) {
-    XmlNode member = partElement.AppendElement(names.prefix + ProfileInnerConst::PartTagNames()[partType] +
-                                               names.memberSuffix);
-    member.SetAttribute(QStringLiteral("label"), elem.label);
+void WriteElemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, int partType, CPELFM_ElemInfo& elem) {
+    out.StartElement(names.prefix + ProfileInnerConst::PartTagNames()[partType] + names.memberSuffix);
+    out.WriteAttribute(QStringLiteral("label"), elem.label);
     for (CPELFM_ItemInfo* item : elem.items)
-        if (item) WriteItemNodes(names, member, *item);
+        if (item) WriteItemNodes(names, out, *item);
+    out.EndElement();
 }
 
-void WritePartNodes(const ProjectXmlNames& names, XmlNode& sectionElement, CPELFM_PartInfo& part) {
+void WritePartNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_PartInfo& part) {
     const QStringList& tags = ProfileInnerConst::PartTagNames();
     if (part.partType <= 0 || part.partType >= tags.size()) return;
-    XmlNode partElement = sectionElement.AppendElement(names.prefix + tags[part.partType]);
-    partElement.SetAttribute(QStringLiteral("label"), part.name);
+    out.StartElement(names.prefix + tags[part.partType]);
+    out.WriteAttribute(QStringLiteral("label"), part.name);
     TrimInPlace(part.label2);
-    if (!part.label2.isEmpty()) AppendTextChild(names, partElement, QStringLiteral("label2"), part.label2);
+    if (!part.label2.isEmpty()) WriteTextChild(names, out, QStringLiteral("label2"), part.label2);
     TrimInPlace(part.comment);
-    if (!part.comment.isEmpty()) AppendTextChild(names, partElement, QStringLiteral("comment"), part.comment);
+    if (!part.comment.isEmpty()) WriteTextChild(names, out, QStringLiteral("comment"), part.comment);
     QList<CPELFM_ElemInfo*>& elems = part.Elems();
     for (int i = 0; i < elems.size(); ++i) {
         if (!elems[i]) continue;
         elems[i]->rowIndex = i;
-        WriteElemNodes(names, partElement, part.partType, *elems[i]);
+        WriteElemNodes(names, out, part.partType, *elems[i]);
     }
+    out.EndElement();
 }
 
-void WriteSectionNodes(const ProjectXmlNames& names, XmlNode& parent, CPELFM_SectionInfo& section) {
+void WriteSectionNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_SectionInfo& section) {
     const QStringList& tags = ProfileInnerConst::SectionTagNames();
     if (section.sectionType <= 0 || section.sectionType >= tags.size()) return;
-    XmlNode sectionElement = parent.AppendElement(names.prefix + tags[section.sectionType]);
-    sectionElement.SetAttribute(QStringLiteral("label"), section.name);
+    out.StartElement(names.prefix + tags[section.sectionType]);
+    out.WriteAttribute(QStringLiteral("label"), section.name);
     TrimInPlace(section.comment);
-    if (!section.comment.isEmpty())
-        AppendTextChild(names, sectionElement, QStringLiteral("comment"), section.comment);
+    if (!section.comment.isEmpty()) WriteTextChild(names, out, QStringLiteral("comment"), section.comment);
     for (CPELFM_PartInfo* part : section.parts)
-        if (part) WritePartNodes(names, sectionElement, *part);
+        if (part) WritePartNodes(names, out, *part);
+    out.EndElement();
 }
 
 int SaveProfileDocument(CPELFM_ProfileInfo* root, IProfilePlugin* profilePlugin, const IStringSource& texts,
                         const QString& filePath) {
     if (!root) throw CPELFM_NULL_Exception();
-    XmlDocument document;
-    try {
-        document = XmlDocument::Create();
-    } catch (const XmlError&) {
-        throw CPELFM_InvalidXMLDocumentInstanceException();
-    }
 
     QString namespaceUri, schemaLocation;
     if (profilePlugin) {
@@ -121,39 +118,24 @@ int SaveProfileDocument(CPELFM_ProfileInfo* root, IProfilePlugin* profilePlugin,
         profilePlugin->GetFileExtensions(extensions);
         schemaLocation = namespaceUri + QLatin1Char(' ') + profilePlugin->GetSchemaFileName(extensions[0]);
     }
-    const QString rootName = texts.LoadString(IDS_PROJECT_XML_ROOT);
-    const QList<QPair<QString, QString>> attributes{
-        {texts.LoadString(IDS_PROJECT_XML_SCHEMA_LOCATION), schemaLocation},
-        {texts.LoadString(IDS_PROJECT_XML_NAMESPACE), namespaceUri},
-        {texts.LoadString(IDS_PROJECT_XML_ROOT_ATTR_NAME), texts.LoadString(IDS_PROJECT_XML_ROOT_ATTR_VALUE)},
-    };
 
-    // Declarations first, so that prefixed attributes and elements find their namespaces.
-    const qsizetype colon = rootName.indexOf(QLatin1Char(':'));
-    const QString rootDeclaration =
-        colon < 0 ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + rootName.left(colon);
-    QString rootNamespace;
-    for (const auto& [name, value] : attributes)
-        if (name == rootDeclaration) rootNamespace = value;
-    XmlNode rootElement = document.CreateDocumentElement(rootName, rootNamespace);
-    for (const auto& [name, value] : attributes)
-        if (IsNamespaceDeclaration(name)) rootElement.SetAttribute(name, value);
-    for (const auto& [name, value] : attributes)
-        if (!IsNamespaceDeclaration(name)) rootElement.SetAttribute(name, value);
-    document.AddProcessingInstruction(texts.LoadString(IDS_PROJECT_XML_PI_TARGET),
-                                      texts.LoadString(IDS_PROJECT_XML_PI_DATA));
+    // Written straight to the file: the tree is never copied into a second document.
+    const std::unique_ptr<XmlStreamWriter> out = OpenProfileXmlStream(filePath);
+    out->AddProcessingInstruction(texts.LoadString(IDS_PROJECT_XML_PI_TARGET),
+                                  texts.LoadString(IDS_PROJECT_XML_PI_DATA));
+    out->StartElement(texts.LoadString(IDS_PROJECT_XML_ROOT));
+    out->WriteAttribute(texts.LoadString(IDS_PROJECT_XML_SCHEMA_LOCATION), schemaLocation);
+    out->WriteAttribute(texts.LoadString(IDS_PROJECT_XML_NAMESPACE), namespaceUri);
+    out->WriteAttribute(texts.LoadString(IDS_PROJECT_XML_ROOT_ATTR_NAME),
+                        texts.LoadString(IDS_PROJECT_XML_ROOT_ATTR_VALUE));
 
     const ProjectXmlNames names{texts.LoadString(IDS_PROJECT_XML_PREFIX),
                                 texts.LoadString(IDS_PROJECT_XML_MEMBER_SUFFIX)};
     for (int type : {SECTION_FILE, SECTION_DEVICE, SECTION_COMM_IF, SECTION_BLOCK}) {
         for (CPELFM_SectionInfo* section : root->sections)
-            if (section && section->sectionType == type) WriteSectionNodes(names, rootElement, *section);
+            if (section && section->sectionType == type) WriteSectionNodes(names, *out, *section);
     }
-
-    try {
-        document.SaveFile(filePath, XmlFormat::Compact);
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
-    }
+    out->EndElement();
+    CommitProfileXmlStream(*out);
     return 0;
 }

@@ -8,7 +8,7 @@ class CPELFM_ElemInfo;
 class CPELFM_ItemInfo;
 class IProfilePlugin;
 class IStringSource;
-class XmlNode;
+class XmlStreamWriter;
 
 // Ids of the editor's texts that spell the project document; looked up at each save.
 enum EProjectXmlTextId {
@@ -34,13 +34,14 @@ struct ProjectXmlNames {
 // from the profile plug-in (none: both empty). Returns 0 when saved. Throws CPELFM_NULL_Exception
 // without a root, CPELFM_InvalidDescException for an item without values, XmlError for text or names
 // XML cannot carry and CPELFM_WriteFileException when the file could not be written; in every case
-// the previous file is left as it was.
+// the previous file is left as it was. The document is streamed to the file as the tree is walked.
 // Saving trims section comments, part label2 texts and part comments in the model, loads every part,
 // sets each element's row index and reclassifies every written item.
 int SaveProfileDocument(CPELFM_ProfileInfo* root, IProfilePlugin* profilePlugin, const IStringSource& texts,
                         const QString& filePath);
 
-void WriteSectionNodes(const ProjectXmlNames& names, XmlNode& parent, CPELFM_SectionInfo& section);
-void WritePartNodes(const ProjectXmlNames& names, XmlNode& sectionElement, CPELFM_PartInfo& part);
-void WriteElemNodes(const ProjectXmlNames& names, XmlNode& partElement, int partType, CPELFM_ElemInfo& elem);
-void WriteItemNodes(const ProjectXmlNames& names, XmlNode& memberElement, CPELFM_ItemInfo& item);
+// One level each, streamed into the open element of the writer.
+void WriteSectionNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_SectionInfo& section);
+void WritePartNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_PartInfo& part);
+void WriteElemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, int partType, CPELFM_ElemInfo& elem);
+void WriteItemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_ItemInfo& item);

@@ -15,7 +15,7 @@ void LoadData(const XmlNode& itemNode, CPELFM_ItemInfo& item) {
     for (XmlNode v = itemNode.FirstChildElement(); v; v = v.NextSiblingElement()) {
         ProfileInnerConst::_ST_PELFM_DATAINFO data;
         data.dataKind = Internal::DataNames().IndexOf(v.LocalNameView());
-        data.text = v.Text();
+        data.text = v.TextContent();
         if (item.itemType != COMMENT) data.text.remove(QLatin1Char('\n'));
         item.values.append(std::move(data));
     }

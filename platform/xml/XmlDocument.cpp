@@ -5,14 +5,9 @@
 #include <libxml/tree.h>
 
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 #include <mutex>
 
-#include <unistd.h>
-#include <cerrno>
-#include <cstdio>
-
+#include "XmlAtomicFile.h"
 #include "XmlError.h"
 #include "XmlInternal.h"
 
@@ -169,25 +164,8 @@ QByteArray XmlDocument::ToBytes(XmlFormat format) const {
 
 void XmlDocument::SaveFile(const QString& path, XmlFormat format) const {
     const QByteArray bytes = ToBytes(format);
-    QFileInfo info(path);
-    // Replace the file a symbolic link points to, not the link.
-    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
-    const QFileInfo targetInfo(target);
-
-    QTemporaryFile temp(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
-                        QStringLiteral(".XXXXXX"));
-    if (!temp.open()) throw XmlError(QStringLiteral("%1: cannot write: %2").arg(path, temp.errorString()));
-    if (temp.write(bytes) != bytes.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
-        throw XmlError(QStringLiteral("%1: cannot write: %2").arg(path, temp.errorString()));
-    // The new file is writable whatever the old one was, as a save clears a read-only flag.
-    QFileDevice::Permissions perms =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    if (targetInfo.exists())
-        perms = targetInfo.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser;
-    temp.setPermissions(perms);
-    temp.close();
-    const QByteArray from = QFile::encodeName(temp.fileName()), to = QFile::encodeName(target);
-    if (std::rename(from.constData(), to.constData()) != 0)
-        throw XmlError(QStringLiteral("%1: cannot replace the file: %2").arg(path, qt_error_string(errno)));
-    temp.setAutoRemove(false);
+    XmlAtomicFile file(path);
+    if (!file.Write(bytes.constData(), bytes.size()))
+        throw XmlError(QStringLiteral("%1: cannot write").arg(path));
+    file.Commit();
 }

@@ -51,4 +51,13 @@ void RequireQName(const QString& name) {
         throw XmlError(QStringLiteral("\"%1\" is not a valid XML name").arg(name));
 }
 
+void RequireNamespaceDeclaration(const QString& prefix, const QString& uri) {
+    if (!prefix.isEmpty()) {
+        RequireQName(prefix);
+        if (prefix.contains(QLatin1Char(':')) || uri.isEmpty())
+            throw XmlError(QStringLiteral("invalid namespace declaration for \"%1\"").arg(prefix));
+    }
+    RequireXmlText(uri);
+}
+
 }  // namespace Internal

@@ -41,5 +41,7 @@ QString FormatError(const xmlError* error);
 void RequireXmlText(const QString& text);
 // Throws XmlError unless the name is a valid qualified name.
 void RequireQName(const QString& name);
+// Throws XmlError unless the prefix (empty: the default namespace) may be bound to the URI.
+void RequireNamespaceDeclaration(const QString& prefix, const QString& uri);
 
 }  // namespace Internal

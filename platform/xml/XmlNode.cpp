@@ -178,23 +178,39 @@ QString XmlNode::Attribute(const QString& name) const {
     return QString::fromUtf8(value);
 }
 
-QString XmlNode::Text() const {
-    if (!node_) return {};
-    if (node_->type == XML_TEXT_NODE || node_->type == XML_CDATA_SECTION_NODE) {
-        const char* s = reinterpret_cast<const char*>(node_->content);
-        return s ? TrimmedUtf8(s, qsizetype(strlen(s))) : QString();
+namespace {
+
+QString Utf8Text(const char* s, qsizetype n, bool trim) {
+    return trim ? TrimmedUtf8(s, n) : QString::fromUtf8(s, n);
+}
+
+QString CharacterData(xmlNodePtr node, bool trim) {
+    if (!node) return {};
+    if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
+        const char* s = reinterpret_cast<const char*>(node->content);
+        return s ? Utf8Text(s, qsizetype(strlen(s)), trim) : QString();
     }
-    if (node_->type != XML_ELEMENT_NODE && node_->type != XML_ATTRIBUTE_NODE) return {};
+    if (node->type != XML_ELEMENT_NODE && node->type != XML_ATTRIBUTE_NODE) return {};
     // A value element holds one text node: read it in place.
-    xmlNodePtr only = node_->children;
+    xmlNodePtr only = node->children;
     if (!only) return {};
     if (!only->next && (only->type == XML_TEXT_NODE || only->type == XML_CDATA_SECTION_NODE)) {
         const char* s = reinterpret_cast<const char*>(only->content);
-        return s ? TrimmedUtf8(s, qsizetype(strlen(s))) : QString();
+        return s ? Utf8Text(s, qsizetype(strlen(s)), trim) : QString();
     }
     QByteArray all;
-    AppendCharacterData(node_, all);
-    return TrimmedUtf8(all.constData(), all.size());
+    AppendCharacterData(node, all);
+    return Utf8Text(all.constData(), all.size(), trim);
+}
+
+}  // namespace
+
+QString XmlNode::Text() const {
+    return CharacterData(node_, true);
+}
+
+QString XmlNode::TextContent() const {
+    return CharacterData(node_, false);
 }
 
 XmlNode XmlNode::SelectFirst(const QString& xpath, const XmlNamespaces& namespaces) const {
@@ -264,12 +280,7 @@ void XmlNode::SetAttribute(const QString& qualifiedName, const QString& value) {
 
 void XmlNode::DeclareNamespace(const QString& prefix, const QString& uri) {
     if (!IsElement()) throw XmlError(QStringLiteral("namespaces can only be declared on an element"));
-    if (!prefix.isEmpty()) {
-        RequireQName(prefix);
-        if (prefix.contains(QLatin1Char(':')) || uri.isEmpty())
-            throw XmlError(QStringLiteral("invalid namespace declaration for \"%1\"").arg(prefix));
-    }
-    RequireXmlText(uri);
+    RequireNamespaceDeclaration(prefix, uri);
     const QByteArray p = prefix.toUtf8(), u = uri.toUtf8();
     for (xmlNsPtr ns = node_->nsDef; ns; ns = ns->next) {
         if (xmlStrEqual(ns->prefix, prefix.isEmpty() ? nullptr : Xc(p))) {

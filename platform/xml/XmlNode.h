@@ -48,6 +48,9 @@ public:
     // The node's character data with leading and trailing XML white space removed. Entity references
     // are never expanded.
     QString Text() const;
+    // The node's character data as it stands, nothing removed (the text of all its descendants in
+    // document order). Entity references are never expanded.
+    QString TextContent() const;
 
     // XPath 1.0 relative to this node. Throws XmlError for an invalid expression or a result that is
     // not a node set.

@@ -1,7 +1,5 @@
 #include "ProfileXmlWriter.h"
 
-#include <new>
-
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
@@ -10,7 +8,8 @@
 #include "CProfilePlugin.h"
 #include "PELFMExceptions.h"
 #include "ProfileInnerConst.h"
-#include "XmlError.h"
+#include "ProfileXmlStream.h"
+#include "XmlStreamWriter.h"
 
 namespace PeloraPlugin::Internal {
 namespace {
@@ -52,83 +51,74 @@ CPELFM_ItemInfo* FirstItemOfKind(const CPELFM_ElemInfo& elem, int itemKind) {
     return nullptr;
 }
 
+void WriteValue(XmlStreamWriter& out, const QString& name, const QString& text) {
+    out.StartElement(kPrefix + name);
+    out.WriteText(text);
+    out.EndElement();
+}
+
 // An optional child holding one "item" with the text; the model keeps the trimmed text.
-void WriteTrimmedText(XmlNode& parent, const QString& name, QString& text) {
+void WriteTrimmedText(XmlStreamWriter& out, const QString& name, QString& text) {
     text = text.trimmed();
     if (text.isEmpty()) return;
-    XmlNode holder = parent.AppendElement(kPrefix + name);
-    holder.AppendElement(kPrefix + QStringLiteral("item")).AppendText(text);
+    out.StartElement(kPrefix + name);
+    WriteValue(out, QStringLiteral("item"), text);
+    out.EndElement();
 }
 
 }  // namespace
 
 int ProfileXmlWriter::WriteProfileXml(CProfilePlugin& plugin, const QString& path, CPELFM_ProfileInfo* root) {
     if (!root) throw CPELFM_NULL_Exception();
-    const XmlDocument doc = BuildDocument(plugin, *root);
-    try {
-        doc.SaveFile(path, XmlFormat::Compact);
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
+    QString extensions[2];
+    plugin.GetFileExtensions(extensions);
+    const QString namespaceUri = plugin.GetNamespaceUri();
+    const QString schemaLocation = namespaceUri + QLatin1Char(' ') + plugin.GetSchemaFileName(extensions[1]);
+
+    // Written straight to the file, so a large profile is never held twice.
+    const std::unique_ptr<XmlStreamWriter> out = OpenProfileXmlStream(path);
+    // The writer puts the declaration (version 1.0, UTF-8) first by itself.
+    out->StartElement(kPrefix + QStringLiteral("profile"));
+    out->WriteAttribute(QStringLiteral("xsi:schemaLocation"), schemaLocation);
+    out->WriteAttribute(QStringLiteral("xmlns:p"), namespaceUri);
+    out->WriteAttribute(QStringLiteral("xmlns:xsi"), kXsiUri);
+    for (int kind : {SECTION_FILE, SECTION_DEVICE, SECTION_COMM_IF, SECTION_BLOCK}) {
+        QList<CPELFM_SectionInfo*> sections;
+        root->GetSectionsByType(sections, kind);
+        for (CPELFM_SectionInfo* section : sections) WriteSectionXml(plugin, *out, *section);
     }
+    out->EndElement();
+    CommitProfileXmlStream(*out);
     return 0;
 }
 
-XmlDocument ProfileXmlWriter::BuildDocument(CProfilePlugin& plugin, CPELFM_ProfileInfo& root) {
-    XmlDocument doc;
-    try {
-        doc = XmlDocument::Create();
-    } catch (const XmlError&) {
-        throw CPELFM_InvalidXMLDocumentInstanceException();
-    } catch (const std::bad_alloc&) {
-        throw CPELFM_InvalidXMLDocumentInstanceException();
-    }
-    if (doc.IsNull()) throw CPELFM_InvalidXMLDocumentInstanceException();
-
-    QString extensions[2];
-    plugin.GetFileExtensions(extensions);
-    const QString schemaLocation =
-        plugin.GetNamespaceUri() + QLatin1Char(' ') + plugin.GetSchemaFileName(extensions[1]);
-
-    // The save writes the declaration (version 1.0, UTF-8) itself.
-    XmlNode profile =
-        doc.CreateDocumentElement(kPrefix + QStringLiteral("profile"), plugin.GetNamespaceUri());
-    profile.DeclareNamespace(QStringLiteral("xsi"), kXsiUri);
-    profile.SetAttribute(QStringLiteral("xsi:schemaLocation"), schemaLocation);
-
-    for (int kind : {SECTION_FILE, SECTION_DEVICE, SECTION_COMM_IF, SECTION_BLOCK}) {
-        QList<CPELFM_SectionInfo*> sections;
-        root.GetSectionsByType(sections, kind);
-        for (CPELFM_SectionInfo* section : sections) WriteSectionXml(plugin, profile, *section);
-    }
-    return doc;
-}
-
-void ProfileXmlWriter::WriteSectionXml(const CProfilePlugin& plugin, XmlNode& parent,
+void ProfileXmlWriter::WriteSectionXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
                                        CPELFM_SectionInfo& section) {
-    XmlNode elem =
-        parent.AppendElement(kPrefix + ProfileInnerConst::SectionTagNames().at(section.sectionType));
-    elem.SetAttribute(QStringLiteral("label"), section.name);
-    WriteTrimmedText(elem, QStringLiteral("comment"), section.comment);
-    for (int partKind : PartKindsWritten(section.sectionType)) WritePartsXml(plugin, elem, section, partKind);
+    out.StartElement(kPrefix + ProfileInnerConst::SectionTagNames().at(section.sectionType));
+    out.WriteAttribute(QStringLiteral("label"), section.name);
+    WriteTrimmedText(out, QStringLiteral("comment"), section.comment);
+    for (int partKind : PartKindsWritten(section.sectionType)) WritePartsXml(plugin, out, section, partKind);
+    out.EndElement();
 }
 
-void ProfileXmlWriter::WritePartsXml(const CProfilePlugin& plugin, XmlNode& sectionElem,
+void ProfileXmlWriter::WritePartsXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
                                      CPELFM_SectionInfo& section, int partKind) {
     QList<CPELFM_PartInfo*> parts;
     section.GetPartsByType(parts, partKind);
-    for (CPELFM_PartInfo* part : parts) WritePartXml(plugin, sectionElem, *part);
+    for (CPELFM_PartInfo* part : parts) WritePartXml(plugin, out, *part);
 }
 
-void ProfileXmlWriter::WritePartXml(const CProfilePlugin& plugin, XmlNode& sectionElem,
+void ProfileXmlWriter::WritePartXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
                                     CPELFM_PartInfo& part) {
-    XmlNode elem = sectionElem.AppendElement(kPrefix + ProfileInnerConst::PartTagNames().at(part.partType));
-    elem.SetAttribute(QStringLiteral("label"), part.name);
-    WriteTrimmedText(elem, QStringLiteral("label2"), part.label2);
-    WriteTrimmedText(elem, QStringLiteral("comment"), part.comment);
-    WriteElementsXml(plugin, elem, part);
+    out.StartElement(kPrefix + ProfileInnerConst::PartTagNames().at(part.partType));
+    out.WriteAttribute(QStringLiteral("label"), part.name);
+    WriteTrimmedText(out, QStringLiteral("label2"), part.label2);
+    WriteTrimmedText(out, QStringLiteral("comment"), part.comment);
+    WriteElementsXml(plugin, out, part);
+    out.EndElement();
 }
 
-void ProfileXmlWriter::WriteElementsXml(const CProfilePlugin& plugin, XmlNode& partElem,
+void ProfileXmlWriter::WriteElementsXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
                                         CPELFM_PartInfo& part) {
     const std::span<const int> order = plugin.Settings().ItemOrder(part.partType);
     const QString memberName = ProfileInnerConst::PartTagNames().at(part.partType) + QStringLiteral("Member");
@@ -141,21 +131,22 @@ void ProfileXmlWriter::WriteElementsXml(const CProfilePlugin& plugin, XmlNode& p
             const CPELFM_ItemInfo* data = FirstItemOfKind(*elem, DATA);
             if (!data || data->GetFirstValue().isEmpty()) continue;
         }
-        WriteElementXml(plugin, partElem, memberName, *elem, order);
+        WriteElementXml(plugin, out, memberName, *elem, order);
     }
 }
 
-void ProfileXmlWriter::WriteElementXml(const CProfilePlugin& plugin, XmlNode& partElem,
+void ProfileXmlWriter::WriteElementXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
                                        const QString& memberName, CPELFM_ElemInfo& elem,
                                        std::span<const int> order) {
-    XmlNode member = partElem.AppendElement(kPrefix + memberName);
-    member.SetAttribute(QStringLiteral("label"), elem.label);
+    out.StartElement(kPrefix + memberName);
+    out.WriteAttribute(QStringLiteral("label"), elem.label);
     for (int kind : order) {
-        if (CPELFM_ItemInfo* item = FirstItemOfKind(elem, kind)) WriteItemXml(plugin, member, *item);
+        if (CPELFM_ItemInfo* item = FirstItemOfKind(elem, kind)) WriteItemXml(plugin, out, *item);
     }
+    out.EndElement();
 }
 
-void ProfileXmlWriter::WriteItemXml(const CProfilePlugin& plugin, XmlNode& memberElem,
+void ProfileXmlWriter::WriteItemXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
                                     CPELFM_ItemInfo& item) {
     // Classified afresh: a cached kind may predate the last edit, and a stale "single value" would
     // export a list as its first value only.
@@ -164,19 +155,19 @@ void ProfileXmlWriter::WriteItemXml(const CProfilePlugin& plugin, XmlNode& membe
     if (kind != VALUE_LIST || item.values.size() <= 1) {
         const QString text = item.GetFirstValue();
         if (text.isEmpty()) return;
-        const QString valueName =
-            kind == VALUE_ENUM_REF ? QStringLiteral("enumRefItem") : QStringLiteral("item");
-        memberElem.AppendElement(itemName).AppendElement(kPrefix + valueName).AppendText(text);
+        out.StartElement(itemName);
+        WriteValue(out, kind == VALUE_ENUM_REF ? QStringLiteral("enumRefItem") : QStringLiteral("item"),
+                   text);
+        out.EndElement();
         return;
     }
     // A list with an empty entry would not read back as the same list: it is left out whole.
     for (const auto& value : item.values) {
         if (value.text.isEmpty()) return;
     }
-    XmlNode holder = memberElem.AppendElement(itemName);
-    for (const auto& value : item.values) {
-        holder.AppendElement(kPrefix + QStringLiteral("item")).AppendText(value.text);
-    }
+    out.StartElement(itemName);
+    for (const auto& value : item.values) WriteValue(out, QStringLiteral("item"), value.text);
+    out.EndElement();
 }
 
 }  // namespace PeloraPlugin::Internal

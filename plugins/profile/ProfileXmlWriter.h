@@ -2,14 +2,13 @@
 #include <QString>
 #include <span>
 
-#include "XmlDocument.h"
-
 class CProfilePlugin;
 class CPELFM_ProfileInfo;
 class CPELFM_SectionInfo;
 class CPELFM_PartInfo;
 class CPELFM_ElemInfo;
 class CPELFM_ItemInfo;
+class XmlStreamWriter;
 
 namespace PeloraPlugin::Internal {
 
@@ -17,25 +16,23 @@ namespace PeloraPlugin::Internal {
 // format's namespace, sections and parts in the fixed kind order, items in the part kind's order.
 class ProfileXmlWriter {
 public:
-    // Builds and saves the document; the previous file stays intact when the save fails.
-    // Throws CPELFM_NULL_Exception for a null root, CPELFM_InvalidXMLDocumentInstanceException when no
-    // document can be made, CPELFM_InvalidDescException for an item without values, XmlError for
+    // Streams the document into the file; the previous file stays intact when the save fails.
+    // Trims section comments, part label2 texts and part comments in the model, as the saved document
+    // holds them. Throws CPELFM_NULL_Exception for a null root, CPELFM_InvalidXMLDocumentInstanceException
+    // when no writer can be made, CPELFM_InvalidDescException for an item without values, XmlError for
     // text XML cannot carry and CPELFM_WriteFileException when the file cannot be written.
     static int WriteProfileXml(CProfilePlugin& plugin, const QString& path, CPELFM_ProfileInfo* root);
 
-    // The document WriteProfileXml saves. Trims section comments, part label2 texts and part comments
-    // in the model, as the saved document holds them.
-    static XmlDocument BuildDocument(CProfilePlugin& plugin, CPELFM_ProfileInfo& root);
-
 private:
-    static void WriteSectionXml(const CProfilePlugin& plugin, XmlNode& parent, CPELFM_SectionInfo& section);
-    static void WritePartsXml(const CProfilePlugin& plugin, XmlNode& sectionElem, CPELFM_SectionInfo& section,
+    static void WriteSectionXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
+                                CPELFM_SectionInfo& section);
+    static void WritePartsXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_SectionInfo& section,
                               int partKind);
-    static void WritePartXml(const CProfilePlugin& plugin, XmlNode& sectionElem, CPELFM_PartInfo& part);
-    static void WriteElementsXml(const CProfilePlugin& plugin, XmlNode& partElem, CPELFM_PartInfo& part);
-    static void WriteElementXml(const CProfilePlugin& plugin, XmlNode& partElem, const QString& memberName,
+    static void WritePartXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_PartInfo& part);
+    static void WriteElementsXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_PartInfo& part);
+    static void WriteElementXml(const CProfilePlugin& plugin, XmlStreamWriter& out, const QString& memberName,
                                 CPELFM_ElemInfo& elem, std::span<const int> order);
-    static void WriteItemXml(const CProfilePlugin& plugin, XmlNode& memberElem, CPELFM_ItemInfo& item);
+    static void WriteItemXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_ItemInfo& item);
 };
 
 }  // namespace PeloraPlugin::Internal

@@ -1,6 +1,8 @@
 #include "ZipArchiveWriter.h"
 
+#include <fcntl.h>
 #include <minizip/zip.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <QDateTime>
@@ -52,6 +54,13 @@ bool AddFile(zipFile zip, const QString& path, const QString& entryName) {
     }
     if (zipCloseFileInZip(zip) != ZIP_OK) ok = false;
     return ok;
+}
+
+bool SyncToDisk(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
 }
 
 }  // namespace
@@ -109,6 +118,9 @@ int ZipArchiveWriter::CreateArchive(const QString& archivePath, const QList<QStr
         }
         if (zipClose(zip.release(), nullptr) != ZIP_OK) return 0;
     }
+    // On disk before the rename: a power loss right after must not leave an empty archive in place of
+    // the old one.
+    if (!SyncToDisk(tempPath)) return 0;
 
     // The temporary file was created private; the archive gets the usual or the replaced one's mode.
     const QFile::Permissions mode = target.exists()

@@ -34,7 +34,7 @@ const QByteArray kHeaderBody =
 
 TEST(ProfileXmlReader, ReadsHeaderValuesSectionsAndPartsWithoutLoadingElements) {
     auto root = Load(Profile(kHeaderBody), 9);
-    EXPECT_EQ(root->profileSpecVersion, QStringLiteral("3.0"));
+    EXPECT_EQ(root->profileSpecVersion, QStringLiteral(" 3.0 "));  // read as it stands
     EXPECT_EQ(root->fileVersion, QStringLiteral("7"));
     EXPECT_EQ(root->language, QStringLiteral("ja"));
     EXPECT_EQ(root->deviceModel, QStringLiteral("Model-X"));
@@ -160,9 +160,47 @@ TEST(ProfileXmlReader, LineFeedsAreRemovedExceptInComments) {
     const QList<CPELFM_ItemInfo*>& items = root->sections[0]->parts[0]->Elems()[0]->items;
     ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[0]->values[0].text, QStringLiteral("ab"));
-    EXPECT_EQ(items[1]->values[0].text, QStringLiteral("firstsecond"));
+    EXPECT_EQ(items[1]->values[0].text, QStringLiteral("  firstsecond  "));
     EXPECT_EQ(items[2]->values[0].text, QStringLiteral("line1\nline2\r\nline3"));
     EXPECT_EQ(items[3]->values[0].text, QStringLiteral("x\ry"));  // carriage returns stay
+}
+
+// Texts are taken as they stand: only line feeds of values outside COMMENT items go.
+TEST(ProfileXmlReader, WhiteSpaceAroundTextsIsKept) {
+    const struct {
+        const char* name;
+        QByteArray xml;  // the text as written in the file
+        QString value;   // a NAME value
+        QString comment;  // a COMMENT value
+    } cases[] = {
+        {"padded", "  10 ", "  10 ", "  10 "},
+        {"blanks only", "   ", "   ", "   "},
+        {"tabs and line feeds", "\t\n x \n", "\t x ", "\t\n x \n"},
+        {"trailing line feed", "c\n", "c", "c\n"},
+        {"character references", "&#32;a&#9;&#10;", " a\t", " a\t\n"},
+        {"ideographic space", "\xe3\x80\x80\xe5\x80\xa4 ", QString::fromUtf8("\u3000\u5024 "),
+         QString::fromUtf8("\u3000\u5024 ")},
+        {"empty", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        const QByteArray item = "<p:item>" + c.xml + "</p:item>";
+        auto root = Load(Profile(
+            "<p:file label='F'><p:comment>" + item + "</p:comment><p:fileInfo label='FI'><p:label2>" + item +
+            "</p:label2><p:comment>" + item + "</p:comment><p:fileInfoMember label='FileVersion'><p:name>" +
+            item + "</p:name><p:data>" + item + "</p:data><p:comment>" + item +
+            "</p:comment></p:fileInfoMember></p:fileInfo></p:file>"));
+        const CPELFM_SectionInfo* section = root->sections[0];
+        const CPELFM_PartInfo* part = section->parts[0];
+        EXPECT_EQ(section->comment, c.comment) << c.name;
+        EXPECT_EQ(part->label2, c.comment) << c.name;
+        EXPECT_EQ(part->comment, c.comment) << c.name;
+        EXPECT_EQ(root->fileVersion, c.comment) << c.name;  // header values select the node only
+        const QList<CPELFM_ItemInfo*>& items = root->sections[0]->parts[0]->Elems()[0]->items;
+        ASSERT_EQ(items.size(), 3) << c.name;
+        EXPECT_EQ(items[0]->values[0].text, c.value) << c.name;
+        EXPECT_EQ(items[1]->values[0].text, c.value) << c.name;
+        EXPECT_EQ(items[2]->values[0].text, c.comment) << c.name;
+    }
 }
 
 TEST(ProfileXmlReader, IndentedAndCommentedFileReadsLikeACompactOne) {

@@ -12,6 +12,7 @@
 #include "MapStringSource.h"
 #include "PELFMExceptions.h"
 #include "ProfileXmlTestFiles.h"
+#include "ProjectXmlTestData.h"
 #include "ProjectXmlWriter.h"
 #include "XmlDocument.h"
 #include "XmlError.h"
@@ -61,18 +62,7 @@ public:
     }
 };
 
-// The editor's texts as its resource library spells them.
-const MapStringSource kTexts{
-    {IDS_PROJECT_XML_PREFIX, "p:"},
-    {IDS_PROJECT_XML_ROOT, "p:profile"},
-    {IDS_PROJECT_XML_ROOT_ATTR_NAME, "xmlns:xsi"},
-    {IDS_PROJECT_XML_ROOT_ATTR_VALUE, "http://www.w3.org/2001/XMLSchema-instance"},
-    {IDS_PROJECT_XML_SCHEMA_LOCATION, "xsi:schemaLocation"},
-    {IDS_PROJECT_XML_NAMESPACE, "xmlns:p"},
-    {IDS_PROJECT_XML_PI_TARGET, "xml"},
-    {IDS_PROJECT_XML_PI_DATA, "version='1.0' encoding='utf-8'"},
-    {IDS_PROJECT_XML_MEMBER_SUFFIX, "Member"},
-};
+const MapStringSource& kTexts = TestData::ProjectTexts();
 
 class Builder {
 public:
@@ -280,17 +270,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ProjectXmlWriterFailures,
 // Every section and part type, lists, enumeration references, multi-line comments, carriage returns,
 // markup characters and Japanese text survive a save and a load unchanged.
 void BuildRichProfile(Builder& b) {
-    const struct {
-        int section;
-        QList<int> parts;
-    } layout[] = {
-        {SECTION_FILE, {PART_FILE_INFO}},
-        {SECTION_DEVICE, {PART_DEVICE_INFO, PART_DEVICE_IF}},
-        {SECTION_COMM_IF, {PART_COMM_IF_INFO, PART_COMM_IF_VARIABLE, PART_COMM_IF_CONFIGURATION, PART_ENUM}},
-        {SECTION_BLOCK, {PART_BLOCK_INFO, PART_BLOCK_MEMORY, PART_BLOCK_PARAM, PART_ENUM}},
-    };
     int n = 0;
-    for (const auto& l : layout) {
+    for (const auto& l : TestData::EveryPartKind()) {
         CPELFM_SectionInfo* s = b.Section(QStringLiteral("S%1").arg(l.section), l.section,
                                           QString::fromUtf8("セクション & <注釈>"));
         for (int type : l.parts) {

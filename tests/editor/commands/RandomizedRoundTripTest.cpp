@@ -26,6 +26,7 @@
 #include "DelElemCommand.h"
 #include "MacroCommand.h"
 #include "MapStringSource.h"
+#include "ProjectXmlTestData.h"
 #include "ProjectXmlWriter.h"
 
 using namespace CommandTest;
@@ -39,18 +40,7 @@ const QList<int> kColumns = {LABEL, LABEL2, NAME, DATATYPE, DATA, RANGE, ACCESS,
 
 // The project file of the profile as the editor saves it.
 QByteArray ProjectFile(CPELFM_ProfileInfo& root, IProfilePlugin& plugin, const QString& path) {
-    static const MapStringSource texts{
-        {IDS_PROJECT_XML_PREFIX, "p:"},
-        {IDS_PROJECT_XML_ROOT, "p:profile"},
-        {IDS_PROJECT_XML_ROOT_ATTR_NAME, "xmlns:xsi"},
-        {IDS_PROJECT_XML_ROOT_ATTR_VALUE, "http://www.w3.org/2001/XMLSchema-instance"},
-        {IDS_PROJECT_XML_SCHEMA_LOCATION, "xsi:schemaLocation"},
-        {IDS_PROJECT_XML_NAMESPACE, "xmlns:p"},
-        {IDS_PROJECT_XML_PI_TARGET, "xml"},
-        {IDS_PROJECT_XML_PI_DATA, "version=\"1.0\" encoding=\"UTF-8\""},
-        {IDS_PROJECT_XML_MEMBER_SUFFIX, "Member"},
-    };
-    EXPECT_EQ(SaveProfileDocument(&root, &plugin, texts, path), 0);
+    EXPECT_EQ(SaveProfileDocument(&root, &plugin, TestData::ProjectTexts(), path), 0);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();

@@ -1,0 +1,25 @@
+#include "ProfileXmlStream.h"
+
+#include <new>
+
+#include "PELFMExceptions.h"
+#include "XmlError.h"
+#include "XmlStreamWriter.h"
+
+std::unique_ptr<XmlStreamWriter> OpenProfileXmlStream(const QString& path) {
+    try {
+        return std::make_unique<XmlStreamWriter>(path);
+    } catch (const XmlError&) {
+        throw CPELFM_WriteFileException();
+    } catch (const std::bad_alloc&) {
+        throw CPELFM_InvalidXMLDocumentInstanceException();
+    }
+}
+
+void CommitProfileXmlStream(XmlStreamWriter& out) {
+    try {
+        out.Commit();
+    } catch (const XmlError&) {
+        throw CPELFM_WriteFileException();
+    }
+}

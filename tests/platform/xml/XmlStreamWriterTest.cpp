@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "XmlDocument.h"
+#include "XmlError.h"
+#include "XmlStreamWriter.h"
+
+namespace {
+
+const QString kNs = QStringLiteral("http://pelora.example/test/");
+const QString kXsi = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+void WriteAll(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+TEST(XmlStreamWriterTest, AttributesKeepTheirOrderAndTextReadsBackAsWritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.xml"));
+    const QString text = QString::fromUtf8("  a & b < c > d \" e ]]> \r\n\tf 日本語 \U0001F600  ");
+    const QString label = QStringLiteral(" \"1\" & <2>\t\n\r ");
+    {
+        XmlStreamWriter out(path);
+        out.AddProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version='1.0'"));
+        out.StartElement(QStringLiteral("p:profile"));
+        // The prefixes are used before the attributes that declare them.
+        out.WriteAttribute(QStringLiteral("xsi:schemaLocation"), kNs + QStringLiteral(" S.xsd"));
+        out.WriteAttribute(QStringLiteral("xmlns:p"), kNs);
+        out.WriteAttribute(QStringLiteral("xmlns:xsi"), kXsi);
+        out.StartElement(QStringLiteral("p:block"));
+        out.WriteAttribute(QStringLiteral("label"), label);
+        out.StartElement(QStringLiteral("p:item"));
+        out.WriteText(text);
+        out.EndElement();
+        out.StartElement(QStringLiteral("p:item"));
+        out.WriteText(QStringLiteral("   "));
+        out.EndElement();
+        out.StartElement(QStringLiteral("p:empty"));
+        out.EndElement();
+        out.EndElement();
+        out.EndElement();
+        out.Commit();
+    }
+    const QByteArray bytes = ReadAll(path);
+    EXPECT_TRUE(bytes.startsWith(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<p:profile xsi:schemaLocation=\"" + kNs.toUtf8() +
+        " S.xsd\" xmlns:p=\"" + kNs.toUtf8() + "\" xmlns:xsi=\"" + kXsi.toUtf8() + "\"><p:block"))
+        << bytes.constData();
+    EXPECT_EQ(bytes.count('\n'), 3) << "after the declaration, the line feed in the text and at the end";
+
+    const XmlNode root = XmlDocument::LoadFile(path).DocumentElement();
+    EXPECT_EQ(root.NamespaceUri(), kNs);
+    EXPECT_EQ(root.Attribute(QStringLiteral("xsi:schemaLocation")), kNs + QStringLiteral(" S.xsd"));
+    const XmlNode block = root.FirstChildElement();
+    EXPECT_EQ(block.NamespaceUri(), kNs);
+    EXPECT_EQ(block.Attribute(QStringLiteral("label")), label);
+    const QList<XmlNode> items = block.ChildElements();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0].TextContent(), text);
+    EXPECT_EQ(items[1].TextContent(), QStringLiteral("   "));
+    EXPECT_EQ(items[2].QualifiedName(), QStringLiteral("p:empty"));
+}
+
+TEST(XmlStreamWriterTest, ReadOnlyTargetIsReplacedAndALinkKeepsPointingAtIt) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("t.xml")),
+                  link = dir.filePath(QStringLiteral("l.xml"));
+    WriteAll(target, "old");
+    QFile::setPermissions(target, QFileDevice::ReadOwner);
+    ASSERT_TRUE(QFile::link(target, link));
+    XmlStreamWriter out(link);
+    out.StartElement(QStringLiteral("root"));
+    out.EndElement();
+    out.Commit();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(ReadAll(target).endsWith("<root/>\n")) << ReadAll(target).constData();
+    EXPECT_TRUE(QFileInfo(target).isWritable());
+}
+
+// Every refusal throws before anything replaces the file, and the writer leaves no temporary behind.
+TEST(XmlStreamWriterTest, RefusalsLeaveThePreviousFileAlone) {
+    const struct {
+        const char* name;
+        std::function<void(XmlStreamWriter&)> write;
+    } cases[] = {
+        {"invalid element name", [](XmlStreamWriter& w) { w.StartElement(QStringLiteral("1a")); }},
+        {"unbound element prefix",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("q:root"));
+             w.EndElement();
+         }},
+        {"unbound attribute prefix",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.WriteAttribute(QStringLiteral("q:a"), QStringLiteral("v"));
+             w.StartElement(QStringLiteral("child"));
+         }},
+        {"prefix declared on a closed sibling",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.StartElement(QStringLiteral("p:a"));
+             w.WriteAttribute(QStringLiteral("xmlns:p"), kNs);
+             w.EndElement();
+             w.StartElement(QStringLiteral("p:b"));
+             w.EndElement();
+         }},
+        {"prefix bound twice",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.WriteAttribute(QStringLiteral("xmlns:p"), kNs);
+             w.WriteAttribute(QStringLiteral("xmlns:p"), kXsi);
+         }},
+        {"attribute written twice",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.WriteAttribute(QStringLiteral("label"), QStringLiteral("a"));
+             w.WriteAttribute(QStringLiteral("label"), QStringLiteral("b"));
+         }},
+        {"control character in text",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.WriteText(QStringLiteral("a") + QChar(0x07));
+         }},
+        {"text outside the root", [](XmlStreamWriter& w) { w.WriteText(QStringLiteral("t")); }},
+        {"second root",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.EndElement();
+             w.StartElement(QStringLiteral("root"));
+         }},
+        {"instruction inside the root",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.AddProcessingInstruction(QStringLiteral("pi"), QStringLiteral("d"));
+         }},
+        {"unfinished document",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.Commit();
+         }},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.xml"));
+        WriteAll(path, "old");
+        EXPECT_THROW(
+            {
+                XmlStreamWriter out(path);
+                c.write(out);
+                out.Commit();
+            },
+            XmlError)
+            << c.name;
+        EXPECT_EQ(ReadAll(path), QByteArray("old")) << c.name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << c.name;
+    }
+}
+
+TEST(XmlStreamWriterTest, TargetThatCannotBeWrittenIsRefused) {
+    QTemporaryDir dir;
+    EXPECT_THROW(XmlStreamWriter(dir.filePath(QStringLiteral("missing/a.xml"))), XmlError);
+    // A folder in the way is found when the document is put in place.
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    {
+        XmlStreamWriter out(folder);
+        out.StartElement(QStringLiteral("root"));
+        out.EndElement();
+        EXPECT_THROW(out.Commit(), XmlError);
+    }
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+}  // namespace
