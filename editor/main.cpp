@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
     QMessageBoxPresenter messages;
     ExecDialogPresenter dialogs;
     CTessalyApp editor(QCoreApplication::applicationFilePath(), messages, dialogs);
+    // The shell has split the line already; a path with blanks arrives as one argument.
+    editor.commandLine = QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
     if (!editor.InitInstance()) return editor.ExitCode();
     const int result = application.exec();
     editor.ExitInstance();

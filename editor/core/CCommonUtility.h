@@ -36,6 +36,8 @@ public:
     void SetStringSource(const IStringSource* source) { strings = source; }
     void SetMessagePresenter(IMessagePresenter* messagePresenter) { presenter = messagePresenter; }
     QString LoadString(int id) const;
+    // Null until a source is set.
+    const IStringSource* Strings() const { return strings; }
     IMessagePresenter* MessagePresenter() const { return presenter; }
     void ShowMessage(const QStringList& inserts, int id, unsigned style) const;
 

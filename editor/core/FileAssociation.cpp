@@ -38,6 +38,7 @@ int RegisterFileAssociation(const CCommonUtility& utility) {
                                     {utility.projectExtension, utility.profileExtension}))
         return 0;
     DesktopFileTypes::UpdateMimeDatabase();
+    DesktopFileTypes::UpdateDesktopDatabase();
     return 1;
 }
 

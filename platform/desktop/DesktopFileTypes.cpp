@@ -117,14 +117,29 @@ bool DesktopFileTypes::Register(const QString& className, const QString& program
     return list.Save(listPath);
 }
 
-void DesktopFileTypes::UpdateMimeDatabase() {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+namespace {
+
+// Best effort: a desktop without the tool still works once it rescans by itself.
+void RunCacheTool(const QString& name, const QString& folder) {
+    const QString tool = QStandardPaths::findExecutable(name);
     if (tool.isEmpty()) return;
     QProcess process;
     process.setProgram(tool);
-    process.setArguments({XdgBaseDirectories::DataHome() + QStringLiteral("/mime")});
+    process.setArguments({folder});
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start();
     if (process.waitForStarted()) process.waitForFinished(30000);
+}
+
+}  // namespace
+
+void DesktopFileTypes::UpdateMimeDatabase() {
+    RunCacheTool(QStringLiteral("update-mime-database"),
+                 XdgBaseDirectories::DataHome() + QStringLiteral("/mime"));
+}
+
+void DesktopFileTypes::UpdateDesktopDatabase() {
+    RunCacheTool(QStringLiteral("update-desktop-database"),
+                 XdgBaseDirectories::DataHome() + QStringLiteral("/applications"));
 }

@@ -25,6 +25,8 @@ public:
     static bool Register(const QString& className, const QString& program, const QStringList& extensions);
     // Best effort: refreshes the user's mime cache; its result is not needed for the association.
     static void UpdateMimeDatabase();
+    // Best effort too: refreshes the desktop-entry cache, so "Open with" lists the editor.
+    static void UpdateDesktopDatabase();
 
     static QString MimePackagePath(const QString& className);
     static QString DesktopEntryPath(const QString& className);

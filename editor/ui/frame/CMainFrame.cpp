@@ -142,6 +142,9 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
 
 // The part windows go before the manager that keys them.
 CMainFrame::~CMainFrame() {
+    // Destroying an active window moves the focus, and the update must not run on a half-destroyed frame.
+    disconnect(qApp, nullptr, this, nullptr);
+    if (QClipboard* clipboard = QApplication::clipboard()) disconnect(clipboard, nullptr, this, nullptr);
     m_historyWatcher.reset();
     for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
 }

@@ -10,12 +10,14 @@
 #include "CMainFrame.h"
 #include "COutputList.h"
 #include "COutputWnd.h"
+#include "CProfileView.h"
 #include "CWorkViewManager.h"
 #include "CommandEnvironment.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
-#include "EditCommandWiring.h"
+#include "CommandRegistry.h"
 #include "CommonUtilityCommandServices.h"
+#include "EditCommandWiring.h"
 #include "FileAssociation.h"
 #include "IDeviceModelPlugin.h"
 #include "IDialogPresenter.h"
@@ -25,6 +27,8 @@
 #include "MessageBoxStyle.h"
 #include "PluginNames.h"
 #include "ProfileCheckRun.h"
+#include "ProfileFileCommands.h"
+#include "ProfileFileNames.h"
 #include "ResourceMessage.h"
 
 namespace {
@@ -45,10 +49,30 @@ CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messa
     m_utility.clipboardKind = 2;
     m_utility.SetStringSource(&m_strings);
     m_utility.SetMessagePresenter(&m_messages);
+    FileCommandHooks hooks;
+    hooks.isModified = [this] { return IsModified(); };
+    hooks.clearHistory = [this] {
+        GetCommandManager()->Clear();
+        connectionInfoModified = 0;
+    };
+    hooks.chooseSavePath = [this](const QString& extension, const QString& defaultName, const QString& title,
+                                  const QString& filter, int target, QString& path) {
+        return ChooseSavePath(extension, defaultName, title, filter, target, path);
+    };
+    hooks.closeViews = [this] { CloseFileViews(); };
+    hooks.showOpenedFile = [this](const QString& path) {
+        if (m_treeView) m_treeView->RebuildProfileTree();
+        if (!m_frame) return;
+        m_frame->RecentFiles().Add(path);
+        m_frame->RefreshRecentFileMenu();
+    };
+    hooks.updateTitle = [this] { UpdateMainTitle(); };
+    m_files = std::make_unique<ProfileFileCommands>(m_utility, std::move(hooks));
 }
 
 CTessalyApp::~CTessalyApp() {
     SetCommandEnvironment({});
+    m_treeView = nullptr;
     m_frame.reset();
     ReleaseAtClose();
 }
@@ -78,8 +102,11 @@ bool CTessalyApp::InitInstance() {
         return Fail(1);
     }
     m_frame->SetDialogPresenter(&m_dialogs);
+    CreateProfileTree();
     m_commandServices = std::make_unique<CommonUtilityCommandServices>(m_utility);
     SetCommandEnvironment({m_commandServices.get(), m_frame.get()});
+    // The tree and the dialogs create their edits by name.
+    RegisterAllCommands();
     RegisterCommands();
     m_frame->show();
 
@@ -95,6 +122,7 @@ bool CTessalyApp::InitInstance() {
         m_utility.profileExtension = extensions[1];
     }
     CheckFileAssociation(m_utility);
+    OpenCommandLineFile();
     m_frame->UpdateCommandUi();
     return true;
 }
@@ -160,6 +188,7 @@ void CTessalyApp::RegisterCommands() {
     m_frame->SetCommandHandler(ID_APP_ABOUT, [this] { OnAbout(); });
     m_frame->SetCommandHandler(ID_APP_EXIT, [this] { OnAppExit(); });
     RegisterEditCommandHandlers(*m_frame, m_utility, connectionInfoModified);
+    RegisterFileCommands();
 }
 
 int CTessalyApp::CheckProfile(int forExport) {
@@ -233,24 +262,15 @@ QStringList CTessalyApp::AcceptedFileExtensions() const {
 }
 
 int CTessalyApp::AskSaveModified() {
-    return askSaveModified ? askSaveModified() : 0;
+    return m_files->AskSaveModified();
 }
 
 void CTessalyApp::OpenProfileFile(const QString& path) {
-    if (openProfileFile) openProfileFile(path);
+    m_files->OpenProfileFile(path);
 }
 
 int CTessalyApp::CloseCurrentFile() {
-    if (closeCurrentFile) return closeCurrentFile();
-    if (!m_utility.fileOpen) return 0;
-    if (m_frame) {
-        for (CChildFrame* window : m_frame->WorkViewManager().OpenFrames()) window->close();
-        m_frame->OutputPane().List().clear();
-    }
-    m_utility.CloseProfile();
-    GetCommandManager()->Clear();
-    connectionInfoModified = 0;
-    return 0;
+    return m_files->CloseCurrentFile();
 }
 
 void CTessalyApp::ReleaseAtClose() {

@@ -10,9 +10,14 @@
 #include "ResourceStringSource.h"
 
 class CMainFrame;
+class IArchiveFileChooser;
+class IArchivePackingStep;
+class CProfileView;
 class CommonUtilityCommandServices;
 class IDialogPresenter;
 class IMessagePresenter;
+class ISaveFileChooser;
+class ProfileFileCommands;
 
 // The application object: brings the editor up in a fixed order, owns the service object and
 // the check findings, and handles the application's own commands. Created by main() once the
@@ -44,6 +49,20 @@ public:
     void OnVersionSetting();
     void OnAbout();
 
+    // The file commands and what hangs off them.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnCreateProfile();
+    void OnCreateArchive();
+    void UpdateMainTitle();
+    // The service object holds a new, not yet saved profile: show it.
+    void ShowNewProfile();
+    ProfileFileCommands& FileCommands() { return *m_files; }
+    CProfileView* ProfileView() const { return m_treeView; }
+
     CCommonUtility& Utility() { return m_utility; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
     // True while the undo or redo history holds a command, or the connections were changed.
@@ -60,10 +79,13 @@ public:
     void ReleaseAtClose() override;
     bool IsModelBusy() const override { return checkRunning != 0; }
 
-    // The file commands plug in here; until then nothing is saved or opened.
-    std::function<int()> askSaveModified;
-    std::function<void(const QString&)> openProfileFile;
-    std::function<int()> closeCurrentFile;
+    // The command line's text; a profile or project file named there is opened at start-up.
+    QString commandLine;
+    // The file dialogs; tests answer them without a window. Unset, the editor's own dialogs show.
+    std::function<QString(const QString& title, const QString& filter)> chooseOpenFile;
+    ISaveFileChooser* saveFileChooser = nullptr;
+    IArchiveFileChooser* archiveFileChooser = nullptr;
+    IArchivePackingStep* archivePackingStep = nullptr;
 
     int copiedReferenceSource = 0;
     int highColorIcons = 1;
@@ -78,6 +100,12 @@ private:
     bool BindPluginsAndChooseVersion();
     void RecordChosenProfileType();
     void RegisterCommands();
+    void RegisterFileCommands();
+    void CreateProfileTree();
+    void CloseFileViews();
+    void OpenCommandLineFile();
+    bool ChooseSavePath(const QString& extension, const QString& defaultName, const QString& title,
+                        const QString& filter, int target, QString& path);
 
     QString m_executablePath;
     IMessagePresenter& m_messages;
@@ -86,6 +114,8 @@ private:
     CCommonUtility m_utility;
     std::unique_ptr<CommonUtilityCommandServices> m_commandServices;
     std::unique_ptr<CMainFrame> m_frame;
+    CProfileView* m_treeView = nullptr;  // owned by the frame's dock
+    std::unique_ptr<ProfileFileCommands> m_files;
     bool m_released = false;
     int m_exitCode = 0;
 };

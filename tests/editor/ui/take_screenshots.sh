@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the editor and saves pictures of its main window under Xvfb into build/screenshots/ (or the
+# Builds the editor and saves pictures of its main window, with a generated profile open in the tree, under Xvfb into build/screenshots/ (or the
 # folder given as the first argument).
 set -euo pipefail
 cd "$(dirname "$0")/../../.."

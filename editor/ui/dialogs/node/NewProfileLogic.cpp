@@ -79,8 +79,6 @@ NewProfileOutcome NewProfileLogic::Create(const NewProfileTexts& texts) {
         return outcome;  // no profile plug-in: the label rules cannot be asked
     }
 
-    m_host.CloseCurrentFile();
-    if (m_utility.openProfile != nullptr) m_utility.CloseProfile();
     outcome.close = true;
 
     NewProfileSources sources;
@@ -91,18 +89,18 @@ NewProfileOutcome NewProfileLogic::Create(const NewProfileTexts& texts) {
     sources.texts = &m_texts;
     sources.programFolder = m_utility.executableFolder;
 
+    // The new profile is made before the open one goes, so a failure keeps the open file.
     QString path;
     try {
         if (CreateNewProfileFile(sources, Record(texts), &path) != 0) return outcome;
     } catch (const std::exception&) {
-        // A failed write leaves no profile open; the old one is closed already.
         return outcome;
     }
 
     // Without a device-model plug-in the profile has type 0.
+    std::unique_ptr<CPELFM_ProfileInfo> created;
     try {
-        m_utility.openProfile = new CPELFM_ProfileInfo(path, m_utility.FirstDeviceModelKind());
-        outcome.loaded = true;
+        created = std::make_unique<CPELFM_ProfileInfo>(path, m_utility.FirstDeviceModelKind());
     } catch (const CPELFM_ExceptionBase&) {
     } catch (const std::exception&) {
     }
@@ -110,6 +108,12 @@ NewProfileOutcome NewProfileLogic::Create(const NewProfileTexts& texts) {
     // The file was only a vehicle for the templates; the folder goes only when nothing else is in it.
     QFile::remove(path);
     QDir().rmdir(QFileInfo(path).absolutePath());
+    if (!created) return outcome;
+
+    m_host.CloseCurrentFile();
+    if (m_utility.openProfile != nullptr) m_utility.CloseProfile();
+    m_utility.openProfile = created.release();
+    outcome.loaded = true;
 
     if (outcome.loaded) m_host.ShowNewProfile();
     return outcome;

@@ -1,8 +1,10 @@
-// Starts the editor over a copy of the staged program folder, checks a generated profile with the
-// selected plug-in and saves pictures of the main window and the version settings dialog into the
-// folder named by the first argument. Run under a display (take_screenshots.sh uses Xvfb).
+// Starts the editor over a copy of the staged program folder with a generated profile on its command
+// line, checks it with the selected plug-in and saves pictures of the main window (tree, output) and the
+// version settings dialog into the folder named by the first argument. Run under a display
+// (take_screenshots.sh uses Xvfb).
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -11,10 +13,13 @@
 #include "CDialogVersionSetting.h"
 #include "CMainFrame.h"
 #include "CProfileProgressDlg.h"
+#include "CProfileTree.h"
+#include "CProfileView.h"
 #include "CTessalyApp.h"
 #include "CWorkViewManager.h"
 #include "ExecDialogPresenter.h"
 #include "MessageBoxStyle.h"
+#include "ProfileGenerator.h"
 #include "StagedProgramFolder.h"
 #include "UiTestSupport.h"
 
@@ -46,21 +51,6 @@ public:
     }
 };
 
-CPELFM_ProfileInfo* SampleProfile() {
-    auto* root = new CPELFM_ProfileInfo;
-    CPELFM_SectionInfo* file = AddSection(*root, "File", SECTION_FILE);
-    CPELFM_PartInfo* fileInfo = AddPart(*file, "FileInfo", PART_FILE_INFO);
-    AddItem(*AddElem(*fileInfo, "VendorName"), DATA, {"Sample Vendor"});
-    AddItem(*AddElem(*fileInfo, "ProfileSpecVersion"), DATA, {"3.0"});
-    CPELFM_SectionInfo* block = AddSection(*root, "Block1", SECTION_BLOCK);
-    CPELFM_PartInfo* param = AddPart(*block, "Param", PART_BLOCK_PARAM);
-    CPELFM_ElemInfo* speed = AddElem(*param, "Speed");
-    AddItem(*speed, DATATYPE, {"INT16"});
-    AddItem(*speed, RANGE, {"[0,100"});
-    AddCommIfInfo(*root, "Comm", "Serial", "NoSuchDevice");
-    return root;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,12 +69,16 @@ int main(int argc, char** argv) {
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"})
         qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
 
+    const QString profile = home.filePath(QStringLiteral("Sample.pelp"));
+    GenerateProfile(profile, 60000);
+
     StagedProgramFolder folder;
     ScriptedMessagePresenter messages;
     messages.QueueAnswer(IDNO);  // do not register the file types of this run
     StartupDialogs dialogs;
     CTessalyApp editor(folder.ExecutablePath(), messages, dialogs);
     editor.checkFinishPauseMs = 0;
+    editor.commandLine = profile;
     if (!editor.InitInstance()) return editor.ExitCode();
 
     CMainFrame& frame = *editor.MainFrame();
@@ -96,12 +90,11 @@ int main(int argc, char** argv) {
     bool saved = Save(versions, output + QStringLiteral("/version-settings.png"));
     versions.reject();  // keeps the plug-in chosen at start-up
 
-    editor.Utility().openProfile = SampleProfile();
-    editor.Utility().fileOpen = 1;
+    if (CProfileView* tree = editor.ProfileView()) tree->Tree().expandAll();
+    frame.resizeDocks({&frame.ProfileTreeDock()}, {320}, Qt::Horizontal);
     editor.CheckProfile(0);
     Settle(500);
     saved = Save(frame, output + QStringLiteral("/main-window.png")) && saved;
 
-    editor.Utility().CloseProfile();
     return saved ? 0 : 1;
 }

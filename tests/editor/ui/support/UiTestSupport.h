@@ -58,7 +58,9 @@ public:
         extensions[1] = QStringLiteral("pelp");
     }
     QString GetSchemaFileName(QString) override { return {}; }
-    int SaveProfile(QString, CPELFM_ProfileInfo*) override { return 0; }
+    // The export's writer; unset, nothing is written and 0 returned.
+    std::function<int(const QString&, CPELFM_ProfileInfo*)> save;
+    int SaveProfile(QString path, CPELFM_ProfileInfo* root) override { return save ? save(path, root) : 0; }
     int CreateArchive(QString, QList<QString>*, QString) override { return 0; }
     void GetInfoElementTemplates(QList<_ST_CT_ELEM_INFO>*, QList<_ST_CT_ELEM_INFO>*) override {}
     void GetBlockInfoTemplates(QList<_ST_CT_ELEM_INFO>*) override {}

@@ -153,3 +153,18 @@ TEST_F(NewProfile, OnlyTheFourNamesAreNeeded) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(NewProfile, AFailedCreationKeepsTheOpenProfile) {
+    CPELFM_ProfileInfo* open = w.utility.openProfile;
+    NewProfileTexts t = Valid();
+    t.fileSectionComment = QString(QChar(1));  // XML cannot carry it: the new document is never written
+    const NewProfileOutcome outcome = logic.Create(t);
+    EXPECT_TRUE(outcome.close);
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_TRUE(host.log.isEmpty());
+    EXPECT_EQ(w.utility.openProfile, open);
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+class CCommonUtility;
+
+// What the file commands ask of the windows and the undo history around them.
+struct FileCommandHooks {
+    // The undo or redo history holds a command, or the connections were changed.
+    std::function<bool()> isModified;
+    // Empties both histories and forgets the connection change.
+    std::function<void()> clearHistory;
+    // The save dialog: true with the chosen path. target is 0 for the project, 1 for the profile.
+    std::function<bool(const QString& extension, const QString& defaultName, const QString& title,
+                       const QString& filter, int target, QString& path)>
+        chooseSavePath;
+    // Runs before the open model is deleted: part windows, tree items and output lines go first.
+    std::function<void()> closeViews;
+    // The service object holds a newly opened file at path: show it.
+    std::function<void(const QString& path)> showOpenedFile;
+    std::function<void()> updateTitle;
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+};
+
+// Opening, closing, saving and exporting the one working file held by the service object.
+// Results follow the editor's rule: 1 = stop (nothing done or cancelled), 0 = go on.
+class ProfileFileCommands {
+public:
+    enum Target { TARGET_PROJECT = 0, TARGET_PROFILE = 1 };
+    // What a save command came to.
+    enum SaveOutcome { SAVED = 0, NOTHING_SAVED = 1, SAVE_FAILED = 2 };
+
+    ProfileFileCommands(CCommonUtility& utility, FileCommandHooks hooks)
+        : m_utility(utility), m_hooks(std::move(hooks)) {}
+
+    // Yes saves (a failed save counts as cancel, so no work is lost), No goes on, Cancel stops.
+    int AskSaveModified();
+    // Asks before an older format is saved by a newer editor; 1 when the user said No.
+    int ConfirmSaveVersion();
+    // The model's exceptions and the writer's failures are thrown to the caller.
+    int SaveProject();
+    int SaveFileAs(int target);
+
+    // The commands Save, Save As and the export step of Create profile: the notice on success, the
+    // error with its code on failure.
+    SaveOutcome Save();
+    SaveOutcome SaveAs();
+    SaveOutcome ExportProfile();
+
+    void OpenProfileFile(const QString& path);
+    int CloseCurrentFile();
+
+    QString MainTitle() const;
+    // The filter of the open-file dialog, in the editor's "text|patterns||" form.
+    QString OpenFileFilter() const;
+    QString OpenFileTitle() const;
+    bool IsAcceptedExtension(const QString& extension) const;
+
+private:
+    SaveOutcome RunSave(int insertId, bool confirmVersion, bool clearsHistory,
+                        const std::function<int()>& save);
+    void RefuseOpen(const QStringList& inserts, int id);
+    QString Filter(const QString& patterns) const;
+    QString Format(const QStringList& inserts, int id) const;
+    // Throws when the project file could not be written.
+    void WriteProject(const QString& path);
+
+    CCommonUtility& m_utility;
+    FileCommandHooks m_hooks;
+};

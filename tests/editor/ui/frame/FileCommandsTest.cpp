@@ -1,0 +1,515 @@
+// The file commands through the real application object over the staged program folder.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "ArchivePackInput.h"
+#include "CDialogCreateArchiveFile.h"
+#include "CMainFrame.h"
+#include "CProfileProgressDlg.h"
+#include "CProfileTree.h"
+#include "CProfileView.h"
+#include "CTessalyApp.h"
+#include "CommandIds.h"
+#include "CommandManager.h"
+#include "CommandRegistry.h"
+#include "IArchiveFileChooser.h"
+#include "IArchivePackingStep.h"
+#include "ISaveFileChooser.h"
+#include "MessageBoxStyle.h"
+#include "PrintQString.h"
+#include "ProfileFileCommands.h"
+#include "ProfileGenerator.h"
+#include "StagedProgramFolder.h"
+#include "UiTestSupport.h"
+
+using namespace UiTest;
+
+namespace {
+
+QByteArray InfoMember(const char* part, const char* label, const char* data) {
+    return QByteArray("<p:") + part + "Member label=\"" + label + "\"><p:label2><p:item>" + label +
+           "</p:item></p:label2><p:category><p:item>COMMON</p:item></p:category><p:name><p:item>" + label +
+           "</p:item></p:name><p:datatype><p:item>STRING(64)</p:item></p:datatype><p:data><p:item>" + data +
+           "</p:item></p:data></p:" + part + "Member>";
+}
+
+// A generated 3.0 profile with one block, the vendor and the date elements, edited by the case.
+QByteArray ProfileText(bool vendor = true) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("g.pelp");
+    GenerateProfile(path, 3000);  // the header and one block
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QByteArray text = file.readAll();
+    QByteArray dates;
+    for (const char* label : {"CreateDate", "CreateTime", "ModDate", "ModTime"})
+        dates += InfoMember("fileInfo", label, "-");
+    text.replace("</p:fileInfo>", dates + "</p:fileInfo>");
+    if (vendor)
+        text.replace("</p:deviceInfo>", InfoMember("deviceInfo", "VendorName", "Acme") + "</p:deviceInfo>");
+    QByteArray deviceIf;
+    for (const auto& [label, value] : {std::pair{"VendorName", "Acme"}, std::pair{"DeviceModel", "Bench-1"},
+                                       std::pair{"ProtocolType", "QDTX"}, std::pair{"ProtocolVersion", "1"}})
+        deviceIf += InfoMember("deviceIf", label, value);
+    text.replace("</p:device>", "<p:deviceIf label=\"DEVICE_IF\">" + deviceIf + "</p:deviceIf></p:device>");
+    return text;
+}
+
+// The header sections only: the generated blocks are for size, not for a clean check.
+QByteArray HeaderOnly(QByteArray text) {
+    const qsizetype from = text.indexOf("<p:block ");
+    if (from >= 0) text.remove(from, text.lastIndexOf("</p:block>") + 10 - from);
+    return text;
+}
+
+class Saver : public ISaveFileChooser {
+public:
+    bool ChooseSaveFile(const QString& extension, const QString& initialName, const QString& title,
+                        const QString&, int fixedName, QString& path) override {
+        asked.append({extension, initialName, title, QString::number(fixedName)});
+        if (answer.isEmpty()) return false;
+        path = answer;
+        return true;
+    }
+    QString answer;
+    QList<QStringList> asked;
+};
+
+class ArchiveChooser : public IArchiveFileChooser {
+public:
+    QStringList ChooseOpenFiles(QWidget*, const QString&, const QString&) override { return files; }
+    QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
+    QStringList files;
+};
+
+class Packing : public IArchivePackingStep {
+public:
+    bool RunPacking(QWidget*, const ArchivePackInput& input) override {
+        inputs.append(input);
+        return true;
+    }
+    QList<ArchivePackInput> inputs;
+};
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
+        folder.WriteSettings("ja", QString::number(0x30000));
+        messages.QueueAnswer(IDNO);  // the file-type question
+        dialogs.onRun = [this](QDialog& dialog) {
+            if (qobject_cast<CProfileProgressDlg*>(&dialog)) return dialog.exec();
+            shown.append(dialog.metaObject()->className());
+            return onDialog ? onDialog(dialog) : int(QDialog::Rejected);
+        };
+    }
+    void TearDown() override {
+        if (app) app->Utility().settingsNoticeFlag = 0;
+        app.reset();
+    }
+
+    QString Write(const QString& name, const QByteArray& text) {
+        const QString path = work.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) file.write(text);
+        return path;
+    }
+
+    void Start(const QString& commandLine = {}) {
+        GetCommandRegistry().clear();
+        app = std::make_unique<CTessalyApp>(folder.ExecutablePath(), messages, dialogs);
+        app->checkFinishPauseMs = 0;
+        app->commandLine = commandLine;
+        app->saveFileChooser = &saver;
+        app->archiveFileChooser = &archiveChooser;
+        app->archivePackingStep = &packing;
+        app->chooseOpenFile = [this](const QString&, const QString& filter) {
+            openFilters.append(filter);
+            return openAnswer;
+        };
+        ASSERT_TRUE(app->InitInstance());
+        Mark();
+    }
+
+    CMainFrame& Frame() { return *app->MainFrame(); }
+    void Trigger(int id) {
+        Frame().UpdateCommandUi();
+        ASSERT_TRUE(Frame().Action(id)->isEnabled()) << id;
+        Frame().Action(id)->trigger();
+    }
+    QString Text(int id) { return app->Strings().LoadString(id); }
+    void Mark() { mark = messages.Calls().size(); }
+    bool NothingSaid() const { return messages.Calls().size() == mark; }
+    // The boxes since the mark, by the id whose longest fixed text they show.
+    QList<int> MessageIds() {
+        QList<int> ids;
+        for (const auto& call : messages.Calls().mid(mark)) {
+            for (int id : {10008, 10024, 10031, 62109, 403, 10007, 62108}) {
+                QString fixed;
+                for (const QString& part : Text(id).split(QRegularExpression("%\\d+(![a-z]!)?")))
+                    if (part.size() > fixed.size()) fixed = part;
+                if (!fixed.isEmpty() && call.text.contains(fixed)) ids.append(id);
+            }
+        }
+        return ids;
+    }
+    QStringList TreeTexts(QTreeWidgetItem* item) {
+        QStringList texts;
+        for (int i = 0; item && i < item->childCount(); ++i) texts << item->child(i)->text(0);
+        return texts;
+    }
+    QTreeWidgetItem* RootItem() { return app->ProfileView()->Tree().topLevelItem(0); }
+
+    StagedProgramFolder folder;
+    QTemporaryDir work;
+    ScriptedMessagePresenter messages;
+    ScriptedDialogPresenter dialogs;
+    std::function<int(QDialog&)> onDialog;
+    QStringList shown;
+    Saver saver;
+    ArchiveChooser archiveChooser;
+    Packing packing;
+    qsizetype mark = 0;
+    QString openAnswer;
+    QStringList openFilters;
+    std::unique_ptr<CTessalyApp> app;
+};
+
+TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
+    const QString path = Write("Gen.pelp", ProfileText());
+    Start(path);
+    EXPECT_NE(CreateCommandByName("CAddSecCommand"), nullptr);  // registered by the start-up alone
+    ASSERT_EQ(app->Utility().fileOpen, 1);
+    EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + path);
+    ASSERT_NE(RootItem(), nullptr);
+    EXPECT_EQ(RootItem()->text(0), "Bench-1 [1.0](ja)");
+    EXPECT_EQ(TreeTexts(RootItem()), (QStringList{"FILE", "DEVICE", "COMM_IF", "BLOCK"}));
+    EXPECT_EQ(TreeTexts(RootItem()->child(0)), QStringList{"FILE () [FILE]"});
+    EXPECT_EQ(TreeTexts(RootItem()->child(1)->child(0)),
+              (QStringList{"DEVICE_INFO () [DEVICE_INFO]", "DEVICE_IF () [DEVICE_IF]"}));
+    QTreeWidgetItem* block = RootItem()->child(3)->child(0);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->text(0), "Block0 (ブロック 0) [BLOCK]");
+    EXPECT_EQ(TreeTexts(block), (QStringList{"BLOCK_INFO () [BLOCK_INFO]", "Memory0 (メモリ) [BLOCK_MEMORY]",
+                                             "Param0 () [BLOCK_PARAM]", "Enum0 () [ENUM]"}));
+    EXPECT_EQ(CProfileTree::ImageOf(block->child(3)), ProfileTreeRules::IMAGE_FOREIGN_PART);
+
+    // Every file command has its handler: with a file open all are offered.
+    Frame().UpdateCommandUi();
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+                   ID_FILE_CREATE_PROFILE, ID_FILE_CHECK, ID_SETTING_CREATE_ARCHIVE, ID_APP_EXIT})
+        EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
+    Trigger(ID_FILE_CLOSE);
+    Frame().UpdateCommandUi();
+    for (int id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CREATE_PROFILE, ID_FILE_CHECK})
+        EXPECT_FALSE(Frame().Action(id)->isEnabled()) << id;
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_SETTING_CREATE_ARCHIVE})
+        EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
+    EXPECT_EQ(Frame().windowTitle(), Text(2203));
+    EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 0);
+}
+
+TEST_F(FileCommandsTest, ACommandLineFileOfAnotherKindIsNamedAndNotOpened) {
+    Start("\"" + work.filePath("notes.txt") + "\"");
+    EXPECT_EQ(app->Utility().fileOpen, 0);
+    ASSERT_FALSE(messages.Calls().isEmpty());
+    EXPECT_TRUE(messages.Calls().last().text.contains(work.filePath("notes.txt")));
+    EXPECT_EQ(messages.Calls().last().style, MB_ICONWARNING);
+}
+
+TEST_F(FileCommandsTest, OpenAcceptsWhatTheFormatReadsAndRefusesTheRest) {
+    const QByteArray good = ProfileText();
+    QByteArray bogus = good;
+    bogus.replace("</p:profile>", "<p:bogus/></p:profile>");
+    QByteArray noFile = good;
+    noFile.remove(noFile.indexOf("<p:file "), noFile.indexOf("</p:file>") + 9 - noFile.indexOf("<p:file "));
+    QByteArray noDevice = good;
+    noDevice.remove(noDevice.indexOf("<p:device "),
+                    noDevice.indexOf("</p:device>") + 11 - noDevice.indexOf("<p:device "));
+    QByteArray unclaimed = good;
+    unclaimed.replace("<p:block ", "<p:commIf label=\"Comm\"><p:commIfInfo label=\"CI\">" +
+                                       InfoMember("commIfInfo", "CommIFTypeID", "NoSuchDevice") +
+                                       "</p:commIfInfo></p:commIf><p:block ");
+    const struct {
+        const char* name;
+        QString file;
+        QByteArray text;
+        bool opened;
+        int message;  // 0: none
+    } cases[] = {
+        {"profile", "a.pelp", good, true, 0},
+        {"capital extension", "b.PELP", good, true, 0},
+        {"project without the schema", "c.pelproj", bogus, true, 0},
+        {"wrong extension", "d.xml", good, false, 62109},
+        {"refused by the schema", "e.pelp", bogus, false, 62109},
+        {"no FILE section", "f.pelproj", noFile, false, 62109},
+        {"no DEVICE section", "g.pelproj", noDevice, false, 62109},
+        {"unclaimed interface type", "h.pelp", unclaimed, false, 10024},
+    };
+    Start();
+    for (const auto& c : cases) {
+        const QString path = Write(c.file, c.text);
+        Mark();
+        openAnswer = path;
+        Trigger(ID_FILE_OPEN);
+        EXPECT_EQ(app->Utility().fileOpen, c.opened ? 1 : 0) << c.name;
+        EXPECT_EQ(MessageIds(), c.message ? QList<int>{c.message} : QList<int>{}) << c.name;
+        if (c.message == 10024) {
+            EXPECT_TRUE(messages.Calls().last().text.contains(c.file)) << c.name;
+        }
+        if (c.opened) {
+            EXPECT_EQ(Frame().RecentFiles().Files().first(), path) << c.name;
+        }
+        EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), c.opened ? 1 : 0) << c.name;
+    }
+    EXPECT_TRUE(openFilters.first().contains("*.pelp;*.pelproj")) << openFilters.first().toStdString();
+}
+
+TEST_F(FileCommandsTest, SaveWritesOnlyChangesAndAProfileGoesThroughSaveAs) {
+    const QString profile = Write("Gen.pelp", ProfileText());
+    Start(profile);
+    // A file opened from a profile is saved as a project under a new name, even unchanged.
+    saver.answer = work.filePath("Saved.pelproj");
+    Trigger(ID_FILE_SAVE);
+    ASSERT_EQ(saver.asked.size(), 1);
+    EXPECT_EQ(saver.asked[0], (QStringList{"pelproj", "Gen", Text(62044), "0"}));
+    EXPECT_TRUE(QFileInfo::exists(saver.answer));
+    EXPECT_EQ(app->Utility().openFilePath, saver.answer);
+    EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + saver.answer);
+    EXPECT_EQ(MessageIds(), QList<int>{10031});
+
+    // Unchanged: nothing written, nothing said.
+    Mark();
+    QFile::remove(saver.answer);
+    Trigger(ID_FILE_SAVE);
+    EXPECT_FALSE(QFileInfo::exists(saver.answer));
+    EXPECT_TRUE(NothingSaid());
+
+    // Changed: written in place with the modification stamp, history cleared.
+    app->connectionInfoModified = 1;
+    Trigger(ID_FILE_SAVE);
+    ASSERT_TRUE(QFileInfo::exists(saver.answer));
+    EXPECT_EQ(MessageIds(), QList<int>{10031});
+    EXPECT_TRUE(messages.Calls().last().text.contains(Text(62043)));
+    EXPECT_FALSE(app->IsModified());
+    QFile saved(saver.answer);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains(QDate::currentDate().toString("yyyy/MM/dd").toUtf8()));
+    EXPECT_EQ(saver.asked.size(), 1);
+}
+
+TEST_F(FileCommandsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
+    Start(Write("Gen.pelp", ProfileText()));
+    app->connectionInfoModified = 1;
+    saver.answer = work.filePath("missing/folder/x.pelproj");
+    Trigger(ID_FILE_SAVE_AS);
+    EXPECT_EQ(MessageIds(), QList<int>{10008});
+    EXPECT_TRUE(messages.Calls().last().text.contains("0xa")) << messages.Calls().last().text.toStdString();
+    EXPECT_TRUE(app->IsModified());
+    EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));
+    // Cancelled: nothing written, nothing said.
+    Mark();
+    saver.answer.clear();
+    Trigger(ID_FILE_SAVE_AS);
+    EXPECT_TRUE(NothingSaid());
+    // Written: the work counts as saved under the new name.
+    saver.answer = work.filePath("Kept.pelproj");
+    Trigger(ID_FILE_SAVE_AS);
+    EXPECT_EQ(MessageIds(), QList<int>{10031});
+    EXPECT_TRUE(messages.Calls().last().text.contains(Text(62044)));
+    EXPECT_FALSE(app->IsModified());
+    EXPECT_EQ(app->Utility().openFilePath, saver.answer);
+}
+
+TEST_F(FileCommandsTest, AnOlderFormatIsSavedOnlyAfterAYes) {
+    QByteArray older = ProfileText();
+    older.replace("<p:data><p:item>3.0</p:item>", "<p:data><p:item>2.0</p:item>");
+    Start(Write("Old.pelp", older));
+    saver.answer = work.filePath("Old.pelproj");
+    const struct {
+        int answer;
+        bool saved;
+    } cases[] = {{IDNO, false}, {IDYES, true}};
+    for (const auto& c : cases) {
+        app->connectionInfoModified = 1;
+        Mark();
+        messages.QueueAnswer(c.answer);
+        Trigger(ID_FILE_SAVE);
+        ASSERT_FALSE(MessageIds().isEmpty());
+        EXPECT_EQ(MessageIds().first(), 62108);
+        EXPECT_EQ(messages.Calls()[mark].style, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+        EXPECT_EQ(QFileInfo::exists(saver.answer), c.saved) << c.answer;
+    }
+}
+
+TEST_F(FileCommandsTest, CloseAsksWhenChanged) {
+    const struct {
+        int answer;
+        bool closed, saved;
+    } cases[] = {{IDCANCEL, false, false}, {IDNO, true, false}, {IDYES, true, true}};
+    for (const auto& c : cases) {
+        Start(Write("Gen.pelp", ProfileText()));
+        app->connectionInfoModified = 1;
+        saver.answer = work.filePath(QString("Closed%1.pelproj").arg(c.answer));
+        messages.QueueAnswer(c.answer);
+        Trigger(ID_FILE_CLOSE);
+        EXPECT_EQ(app->Utility().fileOpen, c.closed ? 0 : 1) << c.answer;
+        EXPECT_EQ(QFileInfo::exists(saver.answer), c.saved) << c.answer;
+        EXPECT_EQ(app->IsModified(), !c.closed) << c.answer;
+        app.reset();
+        messages.QueueAnswer(IDNO);
+    }
+}
+
+TEST_F(FileCommandsTest, CreateProfileExportsAValidProfileUnderTheDefaultName) {
+    Start(Write("Gen.pelp", HeaderOnly(ProfileText())));
+    saver.answer = work.filePath("Export.pelp");
+    // The generated header breaks the format's rules: the check's errors stop the export.
+    Trigger(ID_FILE_CREATE_PROFILE);
+    ASSERT_FALSE(app->checkMessages.isEmpty());
+    EXPECT_TRUE(saver.asked.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(saver.answer));
+
+    // The step after a passed check.
+    Mark();
+    EXPECT_EQ(app->FileCommands().ExportProfile(), ProfileFileCommands::SAVED);
+    ASSERT_EQ(saver.asked.size(), 1);
+    EXPECT_EQ(saver.asked[0], (QStringList{"pelp", "Acme_Bench-1_1.0_ja", Text(62045), "1"}));
+    ASSERT_TRUE(QFileInfo::exists(saver.answer));
+    EXPECT_EQ(MessageIds(), QList<int>{10031});
+    // The export leaves the working file as it was.
+    EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));
+
+    const QString xmllint = QStandardPaths::findExecutable("xmllint");
+    if (xmllint.isEmpty()) GTEST_SKIP() << "xmllint is not installed";
+    QProcess lint;
+    lint.start(xmllint,
+               {"--noout", "--schema", QString(PEL_SOURCE_DIR) + "/schema/3/PeloraSchema.xsd", saver.answer});
+    ASSERT_TRUE(lint.waitForFinished(30000));
+    EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
+    QFile exported(saver.answer);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(exported.readAll().contains(QDate::currentDate().toString("yyyy/MM/dd").toUtf8()));
+}
+
+TEST_F(FileCommandsTest, CreateProfileWithoutTheNameElementsSaysWhy) {
+    Start(Write("Gen.pelp", HeaderOnly(ProfileText(false))));
+    EXPECT_EQ(app->FileCommands().ExportProfile(), ProfileFileCommands::NOTHING_SAVED);
+    EXPECT_TRUE(saver.asked.isEmpty());
+    EXPECT_EQ(MessageIds(), QList<int>{403});
+}
+
+TEST_F(FileCommandsTest, CreateArchiveReachesThePackingStepWithAProfile) {
+    // The archive takes a profile only under its default name, which the file commands build.
+    const QString path = Write("Acme_Bench-1_1.0_ja.pelp", ProfileText());
+    Start();
+    archiveChooser.files = {path};
+    onDialog = [](QDialog& dialog) {
+        auto& create = dynamic_cast<CDialogCreateArchiveFile&>(dialog);
+        create.AddProfilesButton()->click();
+        create.NextButton()->click();
+        return create.result();
+    };
+    Trigger(ID_SETTING_CREATE_ARCHIVE);
+    EXPECT_EQ(shown, QStringList{"CDialogCreateArchiveFile"});
+    EXPECT_TRUE(NothingSaid());
+    ASSERT_EQ(packing.inputs.size(), 1);
+    EXPECT_EQ(packing.inputs[0].profileFiles, QStringList{path});
+}
+
+TEST_F(FileCommandsTest, NewProfileReplacesTheOpenFile) {
+    Start(Write("Gen.pelp", ProfileText()));
+    onDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    Trigger(ID_FILE_NEW);
+    EXPECT_EQ(shown, QStringList{"CDialogNewProfile"});
+    EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));  // cancelled: the open file stays
+
+    onDialog = [](QDialog& dialog) {
+        const std::pair<const char*, const char*> names[] = {
+            {"903", "NewFile"}, {"907", "NewFileInfo"}, {"912", "NewDevice"}, {"917", "NewDeviceInfo"}};
+        for (const auto& [id, text] : names)
+            if (auto* edit = dialog.findChild<QLineEdit*>(id)) edit->setText(text);
+        dialog.accept();
+        return dialog.result();
+    };
+    Trigger(ID_FILE_NEW);
+    ASSERT_EQ(app->Utility().fileOpen, 1);
+    EXPECT_TRUE(app->Utility().openFilePath.isEmpty());
+    EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62050));
+    EXPECT_EQ(TreeTexts(RootItem()->child(0)), QStringList{"NewFile () [FILE]"});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, DroppedAndRecentFilesOpenThroughTheFileCommands) {
+    const QString path = Write("Gen.pelp", ProfileText());
+    Start();
+    Frame().OnDropFiles({path, work.filePath("second.pelp")});
+    ASSERT_EQ(app->Utility().openFilePath, path);
+    Trigger(ID_FILE_CLOSE);
+    QAction* recent = nullptr;
+    for (QAction* action : Frame().findChildren<QAction*>())
+        if (action->data().toInt() == ID_FILE_MRU_FILE1) recent = action;
+    ASSERT_NE(recent, nullptr);
+    recent->trigger();
+    EXPECT_EQ(app->Utility().openFilePath, path);
+    EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 1);
+}
+
+TEST_F(FileCommandsTest, TheTreeMenuReachesItsDialogsAndEditsThroughTheRegisteredCommands) {
+    Start(Write("Gen.pelp", ProfileText()));
+    CProfileView& tree = *app->ProfileView();
+    QTreeWidgetItem* block = RootItem()->child(3)->child(0);
+    tree.Tree().setCurrentItem(block);
+    onDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    for (int id : {CProfileView::ID_NEW_SECTION, CProfileView::ID_NEW_PART, CProfileView::ID_PROPERTIES}) {
+        ASSERT_TRUE(tree.Action(id)->isEnabled()) << id;
+        tree.Action(id)->trigger();
+    }
+    EXPECT_EQ(shown, (QStringList{"CDialogNewSection", "CDialogNewPart", "CDialogEditProperty"}));
+    EXPECT_EQ(tree.ContextMenu().actions().size(), 10);  // seven commands, two separators, the sort choices
+
+    tree.Tree().setCurrentItem(block->child(1));  // Memory0
+    messages.QueueAnswer(IDYES);
+    ASSERT_TRUE(tree.Action(CProfileView::ID_DELETE_NODE)->isEnabled());
+    tree.Action(CProfileView::ID_DELETE_NODE)->trigger();
+    EXPECT_EQ(TreeTexts(RootItem()->child(3)->child(0)),
+              (QStringList{"BLOCK_INFO () [BLOCK_INFO]", "Param0 () [BLOCK_PARAM]", "Enum0 () [ENUM]"}));
+    EXPECT_TRUE(app->IsModified());
+    EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + work.filePath("Gen.pelp"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, TheEditMenuCopiesAndPastesInTheFocusedTree) {
+    Start(Write("Gen.pelp", ProfileText()));
+    CProfileView& tree = *app->ProfileView();
+    QApplication::setActiveWindow(&Frame());
+    tree.Tree().setFocus();
+    if (QApplication::focusWidget() != &tree.Tree()) GTEST_SKIP() << "no keyboard focus on this platform";
+    tree.Tree().setCurrentItem(RootItem()->child(3)->child(0));  // Block0
+    Trigger(ID_EDIT_COPY);
+    EXPECT_NE(tree.CopiedNode(), nullptr);
+    tree.Tree().setCurrentItem(RootItem()->child(3));  // the BLOCK group
+    Trigger(ID_EDIT_PASTE);
+    EXPECT_EQ(RootItem()->child(3)->childCount(), 2);
+    EXPECT_TRUE(app->IsModified());
+}
+
+}  // namespace
