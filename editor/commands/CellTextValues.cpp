@@ -7,8 +7,9 @@ namespace {
 
 const QString kListSeparator = QStringLiteral(",\r\n");
 
-// Kinds whose cells keep their line breaks: free texts and the kinds that list values.
-bool KeepsLineBreaks(int itemType) {
+}  // namespace
+
+bool CellKeepsLineBreaks(int itemType) {
     switch (itemType) {
         case NAME:
         case DATA:
@@ -22,14 +23,12 @@ bool KeepsLineBreaks(int itemType) {
     }
 }
 
-bool DataTypeIsList(const CPELFM_ElemInfo& elem) {
+bool ElemDataTypeIsList(const CPELFM_ElemInfo& elem) {
     const int index = elem.FindItemIndex(DATATYPE);
     if (index < 0) return false;
     const CPELFM_ItemInfo* dataType = elem.items[index];
     return !dataType->values.isEmpty() && dataType->values.first().text.endsWith(QLatin1String("()"));
 }
-
-}  // namespace
 
 bool EnumPrefixAllowed(int itemType) {
     return itemType != NAME && itemType != CATEGORY && itemType != COMMENT && itemType != DATA;
@@ -50,11 +49,11 @@ QList<ProfileInnerConst::_ST_PELFM_DATAINFO> CellTextToValues(int itemType, cons
                                                               const QString& text) {
     QList<ProfileInnerConst::_ST_PELFM_DATAINFO> values;
     QString cleaned = text;
-    if (!KeepsLineBreaks(itemType)) cleaned.remove(QStringLiteral("\r\n"));
+    if (!CellKeepsLineBreaks(itemType)) cleaned.remove(QStringLiteral("\r\n"));
     if (cleaned.isEmpty()) return values;
 
     QStringList pieces;
-    if (itemType == NAME || (itemType == DATA && !DataTypeIsList(elem)))
+    if (itemType == NAME || (itemType == DATA && !ElemDataTypeIsList(elem)))
         pieces.append(cleaned);
     else
         pieces = cleaned.split(kListSeparator);

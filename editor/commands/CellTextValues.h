@@ -10,6 +10,14 @@ class CPELFM_ElemInfo;
 // cells so the two cannot drift apart. It is the inverse of the cell display: a list of several
 // values is shown joined by ",\r\n", an enumeration reference as "ENUM " and its value.
 
+// True for the kinds whose cells keep their line breaks: free texts and the kinds that list values.
+// Typed, pasted and dialog-made texts are all cleaned by this one rule.
+bool CellKeepsLineBreaks(int itemType);
+
+// True when the element's DATATYPE names a list type (its first value ends with "()"): only then is
+// its DATA a list of values.
+bool ElemDataTypeIsList(const CPELFM_ElemInfo& elem);
+
 // True for the item kinds whose values may be enumeration references.
 bool EnumPrefixAllowed(int itemType);
 

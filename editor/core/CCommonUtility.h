@@ -118,6 +118,7 @@ public:
     QString profileExtension;
     int clipboardKind = 0;  // 0 nothing, 1 tree nodes, 2 grid cells
     QStringList copiedReferences;
+    QString copiedReferenceSection;  // the section whose elements the references name
     int copiedBlockRows = 0;
     int copiedBlockColumns = 0;
     int settingsNoticeFlag = 0;

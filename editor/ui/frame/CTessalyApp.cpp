@@ -25,6 +25,7 @@
 #include "IProfilePlugin.h"
 #include "InvalidArgumentError.h"
 #include "MessageBoxStyle.h"
+#include "PartWindowSetup.h"
 #include "PluginNames.h"
 #include "ProfileCheckRun.h"
 #include "ProfileFileCommands.h"
@@ -74,6 +75,7 @@ CTessalyApp::~CTessalyApp() {
     SetCommandEnvironment({});
     m_treeView = nullptr;
     m_frame.reset();
+    m_partWindows.reset();
     ReleaseAtClose();
 }
 
@@ -103,6 +105,7 @@ bool CTessalyApp::InitInstance() {
     }
     m_frame->SetDialogPresenter(&m_dialogs);
     CreateProfileTree();
+    m_partWindows = std::make_unique<PartWindowSetup>(*m_frame, m_utility, m_dialogs);
     m_commandServices = std::make_unique<CommonUtilityCommandServices>(m_utility);
     SetCommandEnvironment({m_commandServices.get(), m_frame.get()});
     // The tree and the dialogs create their edits by name.

@@ -18,6 +18,7 @@ class IDialogPresenter;
 class IMessagePresenter;
 class ISaveFileChooser;
 class ProfileFileCommands;
+class PartWindowSetup;
 
 // The application object: brings the editor up in a fixed order, owns the service object and
 // the check findings, and handles the application's own commands. Created by main() once the
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     CProfileView* m_treeView = nullptr;  // owned by the frame's dock
     std::unique_ptr<ProfileFileCommands> m_files;
+    std::unique_ptr<PartWindowSetup> m_partWindows;  // outlives the frame's windows
     bool m_released = false;
     int m_exitCode = 0;
 };

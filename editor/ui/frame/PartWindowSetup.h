@@ -1,0 +1,23 @@
+#pragma once
+#include "CWorkViewFactory.h"
+#include "IReferenceTargets.h"
+
+class CCommonUtility;
+class CMainFrame;
+class IDialogPresenter;
+
+// Gives the main frame's work-view manager the part grid views, and the views the frame's reference
+// navigation. Must outlive the main frame's windows.
+class PartWindowSetup : private IReferenceTargets {
+public:
+    PartWindowSetup(CMainFrame& frame, CCommonUtility& utility, IDialogPresenter& dialogs);
+    PartWindowSetup(const PartWindowSetup&) = delete;
+    PartWindowSetup& operator=(const PartWindowSetup&) = delete;
+
+private:
+    QString BuildNodePathName(CPELFM_ItemInfo* item) override;
+    int ShowReferenceTarget(CPELFM_ItemInfo* item) override;
+
+    CMainFrame& m_frame;
+    CWorkViewFactory m_factory;
+};

@@ -1,0 +1,293 @@
+#include "CVsflexgridn.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "GridCellDelegate.h"
+#include "GridTableModel.h"
+#include "IGridEventSink.h"
+
+CVsflexgridn::CVsflexgridn(QWidget* parent) : QTableView(parent), m_model(new GridTableModel(this)) {
+    setObjectName(QStringLiteral("PartGrid"));
+    setModel(m_model);
+    setItemDelegate(new GridCellDelegate(*this));
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setWordWrap(false);
+    setMouseTracking(true);
+    horizontalHeader()->setHighlightSections(true);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setMouseTracking(true);
+        header->viewport()->setMouseTracking(true);
+        header->viewport()->installEventFilter(this);
+    }
+    m_corner = findChild<QAbstractButton*>();
+    if (m_corner) m_corner->installEventFilter(this);
+    connect(m_model, &GridTableModel::textWritten, this, &CVsflexgridn::OnTextWritten);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_row = m_col = -1; });
+}
+
+CVsflexgridn::~CVsflexgridn() {
+    // Editors closing during destruction must not reach the sink any more.
+    m_sink = nullptr;
+}
+
+int CVsflexgridn::GetRows() const {
+    return m_model->GridRows();
+}
+
+void CVsflexgridn::SetRows(int rows) {
+    m_model->SetGridSize(rows, m_model->GridColumns());
+}
+
+int CVsflexgridn::GetCols() const {
+    return m_model->GridColumns();
+}
+
+void CVsflexgridn::SetCols(int columns) {
+    m_model->SetGridSize(m_model->GridRows(), columns);
+}
+
+void CVsflexgridn::SetCurrentCell(int row, int col) {
+    // The selection follows the current cell, as in the original control.
+    const QModelIndex index = m_model->index(row - 1, col - 1);
+    if (index.isValid()) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    } else {
+        selectionModel()->clearSelection();
+        selectionModel()->clearCurrentIndex();
+    }
+    m_row = row;
+    m_col = col;
+}
+
+void CVsflexgridn::SetTopRow(int row) {
+    if (row < 1 || row >= GetRows()) return;
+    verticalScrollBar()->setValue(verticalHeader()->sectionPosition(row - 1));
+}
+
+void CVsflexgridn::SetLeftCol(int col) {
+    if (col <= 1) {
+        horizontalScrollBar()->setValue(0);
+    } else if (col < GetCols()) {
+        horizontalScrollBar()->setValue(horizontalHeader()->sectionPosition(col - 1));
+    }
+}
+
+void CVsflexgridn::SetRedraw(bool on) {
+    if (m_redraw == on) return;
+    m_redraw = on;
+    setUpdatesEnabled(on);
+    if (on) m_model->RefreshAll();
+}
+
+double CVsflexgridn::FontSize() const {
+    return font().pointSizeF();
+}
+
+QString CVsflexgridn::GetTextMatrix(int row, int col) const {
+    return m_model->Text(row, col);
+}
+
+void CVsflexgridn::SetTextMatrix(int row, int col, const QString& text) {
+    if (!m_model->SetText(row, col, text, m_redraw)) return;
+    if (m_sink) m_sink->CellChanged(row, col);
+}
+
+void CVsflexgridn::OnTextWritten(int row, int col) {
+    if (m_sink) m_sink->CellChanged(row, col);
+}
+
+int CVsflexgridn::TwipsToPixels(int twips) const {
+    return qRound(twips * logicalDpiY() / 1440.0);
+}
+
+void CVsflexgridn::SetColWidthTwips(int col, int twips) {
+    const int pixels = qRound(twips * logicalDpiX() / 1440.0);
+    if (col == 0)
+        verticalHeader()->setFixedWidth(pixels);
+    else if (col > 0 && col < GetCols())
+        horizontalHeader()->resizeSection(col - 1, pixels);
+}
+
+void CVsflexgridn::SetRowHeightTwips(int row, int twips) {
+    if (twips <= 0) return;
+    const int pixels = std::max(1, TwipsToPixels(twips));
+    if (row == 0)
+        horizontalHeader()->setFixedHeight(pixels);
+    else if (row > 0 && row < GetRows() && verticalHeader()->sectionSize(row - 1) != pixels)
+        verticalHeader()->resizeSection(row - 1, pixels);
+}
+
+int CVsflexgridn::RowHeightTwips(int row) const {
+    if (row <= 0 || row >= GetRows()) return 0;
+    return qRound(verticalHeader()->sectionSize(row - 1) * 1440.0 / logicalDpiY());
+}
+
+void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
+    firstCol = std::max(firstCol, 1);
+    lastCol = std::min(lastCol, GetCols() - 1);
+    for (int c = firstCol; c <= lastCol; ++c) resizeColumnToContents(c - 1);
+}
+
+void CVsflexgridn::Select(int row1, int col1, int row2, int col2) {
+    const GridRange range = GridRange{row1, col1, row2, col2}.ClampedToCells(GetRows(), GetCols());
+    if (!range.IsValid()) {
+        selectionModel()->clearSelection();
+        SetCurrentCell(row1, col1);
+        return;
+    }
+    const QItemSelection selection(m_model->index(range.row1 - 1, range.col1 - 1),
+                                   m_model->index(range.row2 - 1, range.col2 - 1));
+    selectionModel()->setCurrentIndex(m_model->index(range.row1 - 1, range.col1 - 1),
+                                      QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_row = range.row1;
+    m_col = range.col1;
+}
+
+GridRange CVsflexgridn::GetSelection() const {
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.isEmpty()) {
+        // The current cell alone counts as selected, as in the original control.
+        return m_row >= 0 && m_col >= 0 ? GridRange{m_row, m_col, m_row, m_col} : GridRange{};
+    }
+    GridRange r{GetRows(), GetCols(), -1, -1};
+    for (const QItemSelectionRange& part : selection) {
+        r.row1 = std::min(r.row1, part.top() + 1);
+        r.col1 = std::min(r.col1, part.left() + 1);
+        r.row2 = std::max(r.row2, part.bottom() + 1);
+        r.col2 = std::max(r.col2, part.right() + 1);
+    }
+    return r;
+}
+
+void CVsflexgridn::FinishEditing() {
+    if (!IsEditing() || !m_editor) return;
+    QWidget* editor = m_editor;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void CVsflexgridn::ClickCellButton(int row, int col) {
+    if (m_sink) m_sink->CellButtonClick(row, col);
+}
+
+bool CVsflexgridn::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (!m_sink || !index.isValid() || IsEditing() || !(editTriggers() & trigger))
+        return QTableView::edit(index, trigger, event);
+    const int row = index.row() + 1;
+    const int col = index.column() + 1;
+    bool cancel = false;
+    m_comboList.clear();
+    m_sink->BeforeEdit(row, col, cancel);
+    if (cancel) return false;
+    m_sink->StartEdit(row, col, cancel);
+    if (cancel) return false;
+    m_editRow = row;
+    m_editCol = col;
+    m_committed = false;
+    if (QTableView::edit(index, trigger, event) && IsEditing()) return true;
+    m_editRow = m_editCol = -1;
+    m_sink->AfterEdit(row, col, false);
+    return false;
+}
+
+void CVsflexgridn::commitData(QWidget* editor) {
+    QTableView::commitData(editor);
+    m_committed = true;
+}
+
+void CVsflexgridn::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool committed = m_committed;
+    m_committed = false;
+    QTableView::closeEditor(editor, hint);
+    const int row = m_editRow;
+    const int col = m_editCol;
+    m_editRow = m_editCol = -1;
+    if (row > 0 && col > 0 && m_sink) m_sink->AfterEdit(row, col, committed);
+}
+
+void CVsflexgridn::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    m_row = current.isValid() ? current.row() + 1 : -1;
+    m_col = current.isValid() ? current.column() + 1 : -1;
+    m_comboList.clear();
+    if (m_sink && current.isValid() && !IsEditing()) {
+        bool cancel = false;
+        m_sink->BeforeEdit(m_row, m_col, cancel);
+        if (cancel) m_comboList.clear();
+    }
+}
+
+void CVsflexgridn::keyPressEvent(QKeyEvent* event) {
+    if (m_sink) {
+        int key = event->key();
+        m_sink->KeyDown(key, event->modifiers());
+        if (key == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QPointF CVsflexgridn::TrackMouse(QObject* source, const QPointF& position) {
+    const QPoint p = position.toPoint();
+    if (source == horizontalHeader()->viewport()) {
+        const int section = horizontalHeader()->logicalIndexAt(p.x());
+        m_mouseRow = 0;
+        m_mouseCol = section < 0 ? -1 : section + 1;
+    } else if (source == verticalHeader()->viewport()) {
+        const int section = verticalHeader()->logicalIndexAt(p.y());
+        m_mouseRow = section < 0 ? -1 : section + 1;
+        m_mouseCol = m_mouseRow < 0 ? -1 : 0;
+    } else if (source == m_corner) {
+        m_mouseRow = m_mouseCol = 0;
+    } else {
+        const int row = rowAt(p.y());
+        const int col = columnAt(p.x());
+        m_mouseRow = row < 0 || col < 0 ? -1 : row + 1;
+        m_mouseCol = row < 0 || col < 0 ? -1 : col + 1;
+    }
+    auto* widget = qobject_cast<QWidget*>(source);
+    return widget ? QPointF(widget->mapTo(this, p)) : position;
+}
+
+void CVsflexgridn::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = TrackMouse(viewport(), event->position());
+    if (m_sink) m_sink->MouseDown(event->button(), event->modifiers(), at);
+    // The right button's selection is the part view's to make.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void CVsflexgridn::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = TrackMouse(viewport(), event->position());
+    if (m_sink) m_sink->MouseMove(event->buttons(), event->modifiers(), at);
+    QTableView::mouseMoveEvent(event);
+}
+
+bool CVsflexgridn::eventFilter(QObject* watched, QEvent* event) {
+    const bool header = watched == horizontalHeader()->viewport() ||
+                        watched == verticalHeader()->viewport() || (m_corner && watched == m_corner);
+    if (header && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPointF at = TrackMouse(watched, mouse->position());
+        if (event->type() == QEvent::MouseMove) {
+            if (m_sink) m_sink->MouseMove(mouse->buttons(), mouse->modifiers(), at);
+        } else {
+            if (m_sink) m_sink->MouseDown(mouse->button(), mouse->modifiers(), at);
+            if (mouse->button() == Qt::RightButton) return true;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}

@@ -1,0 +1,47 @@
+#include "CellEditRules.h"
+
+#include "CPELFM_ElemInfo.h"
+#include "CellTextValues.h"
+#include "ProfileInnerConst.h"
+
+namespace CellEditRules {
+
+bool DataCellIsList(const CPELFM_ElemInfo* elem) {
+    return elem && ElemDataTypeIsList(*elem);
+}
+
+QString ComboListFor(int itemType, const CPELFM_ElemInfo* elem, const QString& dataTypeList) {
+    switch (itemType) {
+        case DATATYPE:
+            return dataTypeList;
+        case DATA:
+            return DataCellIsList(elem) ? QString::fromUtf16(kEllipsis) : QString();
+        case RANGE:
+            return QString::fromUtf16(kEllipsis);
+        case ACCESS:
+            return QString::fromUtf16(kAccessList);
+        default:
+            return {};
+    }
+}
+
+bool OpensDataDialog(int itemType, const CPELFM_ElemInfo* elem) {
+    return itemType == RANGE || (itemType == DATA && DataCellIsList(elem));
+}
+
+QStringList ComboChoices(const QString& comboList) {
+    if (comboList.size() < 2 || !comboList.startsWith(QLatin1Char('|')) ||
+        comboList == QStringView(kEllipsis))
+        return {};
+    QStringList choices = comboList.mid(1).split(QLatin1Char('|'));
+    if (comboList.endsWith(QLatin1Char('|'))) choices.removeLast();
+    return choices;
+}
+
+QString CleanEditedText(int itemType, const QString& text) {
+    QString cleaned = text.trimmed();
+    if (!CellKeepsLineBreaks(itemType)) cleaned.remove(QStringLiteral("\r\n"));
+    return cleaned;
+}
+
+}  // namespace CellEditRules

@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+
+class CPELFM_ElemInfo;
+
+// What a grid cell shows of an element, and how tall its row is.
+namespace CellText {
+
+// The separator between the values of a list cell.
+inline constexpr char16_t kListSeparator[] = u",\r\n";
+
+// LABEL shows the element's label; other kinds the element's own item of that kind (references
+// are not followed): an enumeration reference as "ENUM " and its value, a list of several values
+// as its entries joined by ",\r\n", anything else as its first value.
+QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType);
+
+// Lines of a cell: one more than its list separators.
+int CellLineCount(const QString& text);
+
+// A row's height in twips: 22 twips per point of the font for each line; 0 when the font gives
+// none, so the grid keeps the height it has.
+int RowHeightTwips(double fontPoints, int lines);
+
+}  // namespace CellText

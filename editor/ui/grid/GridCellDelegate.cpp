@@ -1,0 +1,119 @@
+#include "GridCellDelegate.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include "CVsflexgridn.h"
+#include "CellEditRules.h"
+
+GridCellDelegate::GridCellDelegate(CVsflexgridn& grid) : QStyledItemDelegate(&grid), m_grid(grid) {}
+
+QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex&) const {
+    QWidget* editor = nullptr;
+    const QStringList choices = CellEditRules::ComboChoices(m_grid.ComboList());
+    if (!choices.isEmpty()) {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->addItems(choices);
+        // A choice from the list ends the edit at once.
+        connect(combo, &QComboBox::activated, this, [this, combo] {
+            auto* self = const_cast<GridCellDelegate*>(this);
+            emit self->commitData(combo);
+            emit self->closeEditor(combo, QAbstractItemDelegate::NoHint);
+        });
+        editor = combo;
+    } else {
+        auto* text = new QPlainTextEdit(parent);
+        text->setFrameShape(QFrame::NoFrame);
+        text->setTabChangesFocus(true);
+        text->setLineWrapMode(QPlainTextEdit::NoWrap);
+        editor = text;
+    }
+    editor->setObjectName(QStringLiteral("CellEditor"));
+    m_grid.NoteEditor(editor);
+    return editor;
+}
+
+void GridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data(Qt::EditRole).toString();
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        combo->setEditText(text);
+        if (combo->lineEdit()) combo->lineEdit()->selectAll();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
+        plain->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        plain->selectAll();
+    }
+}
+
+void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                    const QModelIndex& index) const {
+    QString text;
+    if (auto* combo = qobject_cast<QComboBox*>(editor))
+        text = combo->currentText();
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor))
+        text = plain->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    else
+        return;
+    model->setData(index, text, Qt::EditRole);
+}
+
+bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* plain = qobject_cast<QPlainTextEdit*>(object);
+    if (plain && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Enter ends the edit; Ctrl+Enter or Shift+Enter is a line break inside the cell.
+            if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) {
+                plain->textCursor().insertText(QStringLiteral("\n"));
+            } else {
+                emit commitData(plain);
+                emit closeEditor(plain, QAbstractItemDelegate::NoHint);
+            }
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+QRect GridCellDelegate::ButtonRect(const QRect& cell) {
+    const int width = std::min(cell.width(), std::max(16, cell.height()));
+    return QRect(cell.right() - width + 1, cell.top(), width, cell.height());
+}
+
+bool GridCellDelegate::ShowsButton(const QModelIndex& index) const {
+    return index.isValid() && index == m_grid.currentIndex() &&
+           m_grid.ComboList() == QStringView(CellEditRules::kEllipsis);
+}
+
+void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!ShowsButton(index)) return;
+    QStyleOptionButton button;
+    button.rect = ButtonRect(option.rect);
+    button.text = QStringLiteral("...");
+    button.state = QStyle::State_Enabled | QStyle::State_Raised;
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_PushButton, &button, painter, widget);
+}
+
+bool GridCellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() == QEvent::MouseButtonPress && ShowsButton(index)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            ButtonRect(option.rect).contains(mouse->position().toPoint())) {
+            m_grid.ClickCellButton(index.row() + 1, index.column() + 1);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::editorEvent(event, model, option, index);
+}

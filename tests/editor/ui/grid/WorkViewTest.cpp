@@ -1,0 +1,578 @@
+// The part grid view inside the real application over the staged program folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "CChildFrame.h"
+#include "CDialogEditDataEX.h"
+#include "CDialogSelectReference.h"
+#include "CDialogVersionSetting.h"
+#include "CMainFrame.h"
+#include "CProfileAttributeToolTip.h"
+#include "CTessalyApp.h"
+#include "CVsflexgridn.h"
+#include "CWorkView.h"
+#include "CWorkViewManager.h"
+#include "CommandManager.h"
+#include "CommandRegistry.h"
+#include "GridTableModel.h"
+#include "MessageBoxStyle.h"
+#include "PrintQString.h"
+#include "StagedProgramFolder.h"
+#include "UiTestSupport.h"
+
+using namespace UiTest;
+
+namespace {
+
+class WorkViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
+        Start();
+    }
+
+    // savedVersion empty: the version dialog is cancelled and the newest plug-in (3.0) is taken.
+    void Start(const QString& language = {}, const QString& savedVersion = {}) {
+        if (!savedVersion.isEmpty()) folder.WriteSettings(language, savedVersion);
+        messages.QueueAnswer(IDNO);  // the file-type question
+        dialogs.onRun = [this](QDialog& dialog) {
+            if (dynamic_cast<CDialogVersionSetting*>(&dialog)) {
+                dialog.reject();
+                return int(QDialog::Rejected);
+            }
+            shown.append(dialog.metaObject()->className());
+            return onDialog ? onDialog(dialog) : int(QDialog::Rejected);
+        };
+        app = std::make_unique<CTessalyApp>(folder.ExecutablePath(), messages, dialogs);
+        ASSERT_TRUE(app->InitInstance());
+        // Start-up does not register the edit commands yet; drop this once it does.
+        RegisterAllCommands();
+        BuildProfile();
+    }
+
+    void TearDown() override {
+        if (!app) return;
+        for (CChildFrame* window : app->MainFrame()->WorkViewManager().OpenFrames()) delete window;
+        GetCommandManager()->Clear();
+        app.reset();
+        QApplication::clipboard()->clear();
+    }
+
+    void BuildProfile() {
+        auto* root = new CPELFM_ProfileInfo;
+        root->deviceModelKind = 2;
+        CPELFM_SectionInfo* block = AddSection(*root, "Block1", SECTION_BLOCK);
+        param = AddPart(*block, "Param", PART_BLOCK_PARAM);
+        CPELFM_ElemInfo* e1 = AddElem(*param, "E1");
+        AddItem(*e1, NAME, {"Speed"});
+        AddItem(*e1, DATATYPE, {"INT16"});
+        AddItem(*e1, DATA, {"5"});
+        CPELFM_ElemInfo* e2 = AddElem(*param, "E2");
+        AddItem(*e2, DATATYPE, {"ARRAY()"});
+        AddItem(*e2, DATA, {"a", "b"});
+        CPELFM_ElemInfo* e3 = AddElem(*param, "E3");
+        e3->items.append(new CPELFM_ItemInfo);
+        e3->items.last()->itemType = DATATYPE;
+        e3->items.last()->ownerElem = e3;
+        e3->items.last()->AddDataInfo({ProfileInnerConst::DATA_ENUM_REF_ITEM, "Modes"});
+        AddItem(*e3, NAME, {"Mode"});
+        AddElem(*param, "E4");
+        memory = AddPart(*block, "Memory", PART_BLOCK_MEMORY);
+        CPELFM_ElemInfo* m1 = AddElem(*memory, "M1");
+        AddItem(*m1, RANGE, {"[0,10]"});
+        AddItem(*m1, ACCESS, {"R"});
+        AddItem(*AddElem(*memory, "M2"), RANGE, {"[P.Min,P.Max]"});
+        modes = AddPart(*block, "Modes", PART_ENUM);
+        AddElem(*modes, "Off");
+        AddElem(*modes, "On");
+        CPELFM_SectionInfo* device = AddSection(*root, "Device", SECTION_DEVICE);
+        deviceInfo = AddPart(*device, "DeviceInfo", PART_DEVICE_INFO);
+        AddElem(*deviceInfo, "Owner");
+        AddElem(*deviceInfo, "VendorName");
+        app->Utility().openProfile = root;
+        app->Utility().fileOpen = 1;
+    }
+
+    CWorkView* Open(CPELFM_PartInfo* part) {
+        auto* view = dynamic_cast<CWorkView*>(app->MainFrame()->WorkViewManager().OpenPartView(0, part));
+        if (view) {
+            app->MainFrame()->resize(1800, 1000);
+            if (auto* window = qobject_cast<QMdiSubWindow*>(view->Widget()->parentWidget()))
+                window->showMaximized();
+            QApplication::setActiveWindow(app->MainFrame());
+            view->Grid().setFocus();
+        }
+        return view;
+    }
+
+    int Column(CWorkView* view, int kind) { return view->ItemTypeColumn(kind); }
+    int Undos() { return GetCommandManager()->UndoCount(); }
+
+    QString Value(CPELFM_ElemInfo* elem, int kind) {
+        const int i = elem->FindItemIndex(kind);
+        return i < 0 ? QString("<none>")
+                     : QStringList([&] {
+                           QStringList texts;
+                           for (const auto& v : elem->items[i]->values) texts << v.text;
+                           return texts;
+                       }())
+                           .join("|");
+    }
+
+    // Opens the cell editor with F2 and returns it.
+    QWidget* EditCell(CWorkView* view, int row, int col) {
+        view->Grid().Select(row, col, row, col);
+        QTest::keyClick(&view->Grid(), Qt::Key_F2);
+        return view->Grid().ActiveEditor();
+    }
+
+    QPoint CellCenter(CWorkView* view, int row, int col) {
+        CVsflexgridn& grid = view->Grid();
+        return QPoint(grid.columnViewportPosition(col - 1) + grid.columnWidth(col - 1) / 2,
+                      grid.rowViewportPosition(row - 1) + grid.rowHeight(row - 1) / 2);
+    }
+
+    StagedProgramFolder folder;
+    ScriptedMessagePresenter messages;
+    ScriptedDialogPresenter dialogs;
+    std::function<int(QDialog&)> onDialog;
+    QStringList shown;
+    std::unique_ptr<CTessalyApp> app;
+    CPELFM_PartInfo* param = nullptr;
+    CPELFM_PartInfo* memory = nullptr;
+    CPELFM_PartInfo* modes = nullptr;
+    CPELFM_PartInfo* deviceInfo = nullptr;
+};
+
+TEST_F(WorkViewTest, OpensAPartWindowWithRowsHeadersAndTexts) {
+    CWorkView* view = Open(param);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(app->MainFrame()->MdiArea().subWindowList().size(), 1);
+    CVsflexgridn& grid = view->Grid();
+    const QStringList headers{"",         "LABEL", "LABEL2",   "CATEGORY", "NAME",
+                              "DATATYPE", "DATA",  "ENG_UNIT", "COMMENT"};
+    ASSERT_EQ(grid.GetCols(), headers.size());
+    for (int c = 1; c < headers.size(); ++c) EXPECT_EQ(grid.GetTextMatrix(0, c), headers[c]);
+    EXPECT_EQ(grid.model()->headerData(0, Qt::Horizontal).toString(), "LABEL");
+    EXPECT_EQ(grid.GetRows(), 5);
+    EXPECT_EQ(grid.model()->rowCount(), 4);
+    EXPECT_EQ(grid.GetTextMatrix(3, 0), "3");
+    EXPECT_EQ(grid.GetTextMatrix(1, Column(view, LABEL)), "E1");
+    EXPECT_EQ(grid.GetTextMatrix(1, Column(view, NAME)), "Speed");
+    EXPECT_EQ(grid.GetTextMatrix(2, Column(view, DATA)), "a,\r\nb");
+    EXPECT_EQ(grid.GetTextMatrix(3, Column(view, DATATYPE)), "ENUM Modes");
+    EXPECT_EQ(grid.GetTextMatrix(4, Column(view, NAME)), "");
+    EXPECT_GT(grid.rowHeight(1), grid.rowHeight(0));  // two lines
+    // Opening again brings the same window forward.
+    EXPECT_EQ(app->MainFrame()->WorkViewManager().OpenPartView(0, param), view);
+    EXPECT_EQ(app->MainFrame()->MdiArea().subWindowList().size(), 1);
+}
+
+TEST_F(WorkViewTest, TypedEditsBecomeOneUndoEntry) {
+    CWorkView* view = Open(param);
+    CPELFM_ElemInfo* e1 = param->Elems()[0];
+    const int before = Undos();
+
+    struct Case {
+        const char* name;
+        int kind;
+        QString typed;  // replaces the cell's text
+        QString stored;
+        int newEntries;
+    };
+    const QList<Case> cases = {
+        {"changed name", NAME, "Rate", "Rate", 1},
+        {"unchanged text", NAME, "Rate", "Rate", 0},
+        {"blanks trimmed to the same text", NAME, "  Rate ", "Rate", 0},
+        {"label", LABEL, "E1x", "E1x", 1},
+        {"emptied cell removes the item", NAME, "", "<none>", 1},
+    };
+    int expected = before;
+    for (const Case& c : cases) {
+        QWidget* editor = EditCell(view, 1, Column(view, c.kind));
+        ASSERT_NE(qobject_cast<QPlainTextEdit*>(editor), nullptr) << c.name;
+        EXPECT_TRUE(view->IsEditing()) << c.name;
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_Delete);
+        if (!c.typed.isEmpty()) QTest::keyClicks(editor, c.typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        expected += c.newEntries;
+        EXPECT_FALSE(view->IsEditing()) << c.name;
+        EXPECT_EQ(Undos(), expected) << c.name;
+        const QString model = c.kind == LABEL ? e1->label : Value(e1, c.kind);
+        EXPECT_EQ(model, c.stored) << c.name;
+    }
+    EXPECT_EQ(view->Grid().GetTextMatrix(1, Column(view, NAME)), "");
+    GetCommandManager()->Undo();
+    GetCommandManager()->Undo();
+    GetCommandManager()->Undo();
+    EXPECT_EQ(Value(e1, NAME), "Speed");
+    EXPECT_EQ(e1->label, "E1");
+    EXPECT_EQ(view->Grid().GetTextMatrix(1, Column(view, NAME)), "Speed");
+}
+
+TEST_F(WorkViewTest, EscapeAbandonsTheEditAndClearsTheEditingFlag) {
+    CWorkView* view = Open(param);
+    const int before = Undos();
+    QWidget* editor = EditCell(view, 1, Column(view, NAME));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "Other");
+    ASSERT_TRUE(view->IsEditing());
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(view->IsEditing());
+    EXPECT_FALSE(view->Grid().IsEditing());
+    EXPECT_EQ(Undos(), before);
+    EXPECT_EQ(Value(param->Elems()[0], NAME), "Speed");
+    EXPECT_EQ(view->Grid().GetTextMatrix(1, Column(view, NAME)), "Speed");
+}
+
+TEST_F(WorkViewTest, LineBreaksKeptOnlyWhereTheKindKeepsThem) {
+    CWorkView* view = Open(param);
+    CPELFM_ElemInfo* e4 = param->Elems()[3];
+    for (int kind : {NAME, LABEL2}) {
+        QWidget* editor = EditCell(view, 4, Column(view, kind));
+        QTest::keyClicks(editor, "a");
+        QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClicks(editor, "b");
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    EXPECT_EQ(e4->items[e4->FindItemIndex(NAME)]->values.first().text, "a\r\nb");
+    EXPECT_EQ(Value(e4, LABEL2), "ab");
+}
+
+TEST_F(WorkViewTest, DataTypeAndAccessDropDowns) {
+    CWorkView* param3 = Open(param);
+    auto* types = qobject_cast<QComboBox*>(EditCell(param3, 4, Column(param3, DATATYPE)));
+    ASSERT_NE(types, nullptr);
+    EXPECT_TRUE(types->isEditable());
+    const int real = types->findText("REAL");
+    ASSERT_GE(real, 0);
+    EXPECT_EQ(types->itemText(0), "BOOL");
+    types->setCurrentIndex(real);
+    emit types->activated(real);
+    EXPECT_EQ(Value(param->Elems()[3], DATATYPE), "REAL");
+    EXPECT_FALSE(param3->IsEditing());
+
+    CWorkView* mem = Open(memory);
+    auto* access = qobject_cast<QComboBox*>(EditCell(mem, 1, Column(mem, ACCESS)));
+    ASSERT_NE(access, nullptr);
+    QStringList items;
+    for (int i = 0; i < access->count(); ++i) items << access->itemText(i);
+    EXPECT_EQ(items, QStringList({"R", "W", "RW", "NA", " "}));
+    access->setCurrentIndex(4);
+    emit access->activated(4);
+    // The blank choice empties the cell, which removes the item.
+    EXPECT_EQ(Value(memory->Elems()[0], ACCESS), "<none>");
+}
+
+TEST_F(WorkViewTest, DataIsAnEllipsisCellOnlyWhileItsDataTypeIsAList) {
+    CWorkView* view = Open(param);
+    const int data = Column(view, DATA);
+    onDialog = [](QDialog& dialog) {
+        auto& edit = dynamic_cast<CDialogEditDataEX&>(dialog);
+        edit.NewButton()->click();
+        edit.ValueField()->setText("c");
+        edit.InsertButton()->click();
+        edit.accept();
+        return int(QDialog::Accepted);
+    };
+    // Scalar data: typed in the cell.
+    EXPECT_NE(qobject_cast<QPlainTextEdit*>(EditCell(view, 1, data)), nullptr);
+    EXPECT_EQ(view->Grid().ComboList(), "");
+    QTest::keyClick(view->Grid().ActiveEditor(), Qt::Key_Escape);
+    EXPECT_TRUE(shown.isEmpty());
+
+    // List data: the dialog instead of the cell editor, one undo entry, the grid refilled.
+    const int before = Undos();
+    EXPECT_EQ(EditCell(view, 2, data), nullptr);
+    EXPECT_EQ(shown, QStringList({"CDialogEditDataEX"}));
+    EXPECT_FALSE(view->IsEditing());
+    EXPECT_EQ(Undos(), before + 1);
+    EXPECT_EQ(view->Grid().GetTextMatrix(2, data), "a,\r\nb,\r\nc");
+
+    // The ellipsis button of the current cell opens it too.
+    view->Grid().Select(2, data, 2, data);
+    EXPECT_EQ(view->Grid().ComboList(), "|...");
+    const QRect cell = view->Grid().visualRect(view->Grid().model()->index(1, data - 1));
+    QTest::mouseClick(view->Grid().viewport(), Qt::LeftButton, {}, cell.topRight() + QPoint(-3, 3));
+    EXPECT_EQ(shown.size(), 2);
+
+    // Once its DATATYPE says list, the first element's DATA opens the dialog as well.
+    QWidget* editor = EditCell(view, 1, Column(view, DATATYPE));
+    auto* combo = qobject_cast<QComboBox*>(editor);
+    ASSERT_NE(combo, nullptr);
+    combo->setEditText("LIST()");
+    view->FinishCellEdit();
+    EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "LIST()");
+    onDialog = {};
+    EXPECT_EQ(EditCell(view, 1, data), nullptr);
+    EXPECT_EQ(shown.size(), 3);
+}
+
+TEST_F(WorkViewTest, RangeOpensTheDataDialog) {
+    CWorkView* view = Open(memory);
+    EXPECT_EQ(EditCell(view, 1, Column(view, RANGE)), nullptr);
+    EXPECT_EQ(shown, QStringList({"CDialogEditDataEX"}));
+    EXPECT_FALSE(view->IsEditing());
+}
+
+TEST_F(WorkViewTest, BlockCopyPasteAndClearUndoToTheSameItems) {
+    CWorkView* view = Open(param);
+    const int name = Column(view, NAME);
+    const int type = Column(view, DATATYPE);
+    QList<CPELFM_ElemInfo*> elems = param->Elems();
+    const QList<CPELFM_ItemInfo*> itemsOf2 = elems[1]->items;
+    const QList<CPELFM_ItemInfo*> itemsOf3 = elems[2]->items;
+
+    view->Select(1, name, 2, type);
+    view->OnCopy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Speed\tINT16\r\n\tARRAY()\r\n");
+    EXPECT_EQ(app->Utility().copiedBlockRows, 2);
+    EXPECT_EQ(app->Utility().copiedBlockColumns, 2);
+
+    const int before = Undos();
+    view->Select(3, name, 3, name);
+    view->OnPaste();
+    EXPECT_EQ(Undos(), before + 1);
+    EXPECT_EQ(Value(elems[2], NAME), "Speed");
+    EXPECT_EQ(Value(elems[2], DATATYPE), "INT16");
+    EXPECT_EQ(Value(elems[3], NAME), "<none>");
+    EXPECT_EQ(Value(elems[3], DATATYPE), "ARRAY()");
+    EXPECT_EQ(view->Grid().GetTextMatrix(4, type), "ARRAY()");
+    GetCommandManager()->Undo();
+    EXPECT_EQ(elems[2]->items, itemsOf3);
+    EXPECT_EQ(Value(elems[2], DATATYPE), "Modes");
+    EXPECT_EQ(elems[3]->items.size(), 0);
+    EXPECT_EQ(view->Grid().GetTextMatrix(3, type), "ENUM Modes");
+
+    view->Select(2, type, 3, Column(view, DATA));
+    view->OnClear();
+    EXPECT_EQ(elems[1]->items.size(), 0);
+    EXPECT_EQ(view->Grid().GetTextMatrix(2, Column(view, DATA)), "");
+    GetCommandManager()->Undo();
+    EXPECT_EQ(elems[1]->items, itemsOf2);
+    EXPECT_EQ(view->Grid().GetTextMatrix(2, Column(view, DATA)), "a,\r\nb");
+}
+
+TEST_F(WorkViewTest, ClipboardTextsFromOtherProgramsAndClamping) {
+    CWorkView* view = Open(param);
+    QList<CPELFM_ElemInfo*> elems = param->Elems();
+    const int name = Column(view, NAME);
+    // Rows separated by a bare line feed, a quoted cell holding a line break.
+    QApplication::clipboard()->setText("x\n\"y1\ny2\"\n");
+    view->Select(1, name, 1, name);
+    view->OnPaste();
+    EXPECT_EQ(Value(elems[0], NAME), "x");
+    EXPECT_EQ(elems[1]->items[elems[1]->FindItemIndex(NAME)]->values.first().text, "y1\r\ny2");
+
+    // With the header cell current a clear reaches nothing and a paste starts at the first cell.
+    const int before = Undos();
+    view->SelectGridCell(0, 0);
+    EXPECT_EQ(view->Grid().GetRow(), 0);
+    view->OnClear();
+    EXPECT_EQ(Undos(), before);
+    view->OnPaste();
+    EXPECT_EQ(Undos(), before + 1);
+    EXPECT_EQ(elems[0]->label, "x");
+    EXPECT_EQ(elems[1]->label, "y1y2");
+    EXPECT_EQ(view->Grid().GetTextMatrix(0, 1), "LABEL");
+
+    // A whole row selected by its number clears from the first real column.
+    QTest::mouseClick(view->Grid().verticalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(5, view->Grid().rowViewportPosition(2) + 3));
+    EXPECT_EQ(view->SelectionMode(), 2);
+    EXPECT_EQ(view->Grid().GetSelection(), (GridRange{3, 1, 3, view->GridColumnCount() - 1}));
+    view->OnClear();
+    EXPECT_EQ(elems[2]->label, "");
+    EXPECT_TRUE(elems[2]->items.isEmpty());
+    GetCommandManager()->Undo();
+    EXPECT_EQ(elems[2]->label, "E3");
+}
+
+TEST_F(WorkViewTest, OneValueFillsASelectionAsOneUndoStep) {
+    CWorkView* view = Open(param);
+    QApplication::clipboard()->setText("v");
+    const int name = Column(view, NAME);
+    const int before = Undos();
+    view->Select(1, name, 3, name + 1);
+    view->OnPaste();
+    EXPECT_EQ(Undos(), before + 1);
+    for (int r = 1; r <= 3; ++r)
+        for (int c = name; c <= name + 1; ++c)
+            EXPECT_EQ(view->Grid().GetTextMatrix(r, c), "v") << r << "," << c;
+    EXPECT_EQ(view->Grid().GetTextMatrix(4, name), "");
+    GetCommandManager()->Undo();
+    EXPECT_EQ(view->Grid().GetTextMatrix(2, name + 1), "ARRAY()");
+    EXPECT_EQ(Value(param->Elems()[0], NAME), "Speed");
+}
+
+TEST_F(WorkViewTest, AddAndDeleteElements) {
+    CWorkView* view = Open(param);
+    CPELFM_ElemInfo* e2 = param->Elems()[1];
+    view->Select(2, 1, 3, 2);
+    view->OnAddElements();
+    ASSERT_EQ(param->ElemCount(), 6);
+    EXPECT_EQ(param->Elems()[3], e2);
+    EXPECT_EQ(view->GridRowCount(), 7);
+    EXPECT_EQ(view->Grid().GetTextMatrix(4, 1), "E2");
+
+    messages.QueueAnswer(IDCANCEL);
+    view->Select(2, 1, 3, 1);
+    view->OnDeleteElements();
+    EXPECT_EQ(param->ElemCount(), 6);
+    messages.QueueAnswer(IDOK);
+    view->OnDeleteElements();
+    EXPECT_EQ(param->ElemCount(), 4);
+    EXPECT_EQ(param->Elems()[1], e2);
+    EXPECT_EQ(view->Grid().GetTextMatrix(2, 1), "E2");
+    GetCommandManager()->Undo();
+    GetCommandManager()->Undo();
+    EXPECT_EQ(param->ElemCount(), 4);
+    EXPECT_EQ(view->GridRowCount(), 5);
+
+    // A fixed element stops the deletion before anything is asked.
+    CWorkView* device = Open(deviceInfo);
+    const qsizetype boxes = messages.Calls().size();
+    device->Select(1, 1, 2, 1);
+    device->OnDeleteElements();
+    EXPECT_EQ(deviceInfo->ElemCount(), 2);
+    ASSERT_EQ(messages.Calls().size(), boxes + 1);
+    EXPECT_EQ(messages.Calls().last().text, app->Strings().LoadString(10045));
+    EXPECT_EQ(messages.Calls().last().style & MB_ICONMASK, MB_ICONWARNING);
+}
+
+TEST_F(WorkViewTest, FollowCopyAndPasteReferences) {
+    CWorkView* view = Open(param);
+    const int type = Column(view, DATATYPE);
+    // An enumeration reference opens its part.
+    view->Select(3, type, 3, type);
+    view->OnSelectReference();
+    auto* target = dynamic_cast<CWorkView*>(app->MainFrame()->ActiveWorkView());
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(target->GridPart(), modes);
+
+    // A range of two references offers both in the reference dialog.
+    CWorkView* mem = Open(memory);
+    mem->Select(2, Column(mem, RANGE), 2, Column(mem, RANGE));
+    mem->OnSelectReference();
+    EXPECT_EQ(shown, QStringList({"CDialogSelectReference"}));
+
+    // Whole rows copy one reference per row.
+    view = Open(param);
+    QTest::mouseClick(view->Grid().verticalHeader()->viewport(), Qt::LeftButton, {},
+                      QPoint(5, view->Grid().rowViewportPosition(0) + 3));
+    EXPECT_EQ(view->SelectionMode(), 2);
+    view->Select(1, 1, 2, view->GridColumnCount() - 1);
+    EXPECT_TRUE(view->CanCopyReference());
+    view->OnCopyReference();
+    EXPECT_EQ(app->Utility().copiedReferences, QStringList({"Block1.Param.E1", "Block1.Param.E2"}));
+
+    // A DATATYPE cell copies its element's data type reference; pasted into the same section it
+    // loses the section name.
+    QTest::mouseClick(view->Grid().viewport(), Qt::LeftButton, {}, CellCenter(view, 1, type));
+    EXPECT_EQ(view->SelectionMode(), 1);
+    view->OnCopyReference();
+    EXPECT_EQ(app->Utility().copiedReferences, QStringList({"Block1.Param.E1.DATATYPE"}));
+    mem = Open(memory);
+    mem->Select(1, Column(mem, DATATYPE), 1, Column(mem, DATATYPE));
+    EXPECT_TRUE(mem->CanPasteReference());
+    mem->OnPasteReference();
+    EXPECT_EQ(Value(memory->Elems()[0], DATATYPE), "Param.E1.DATATYPE");
+    mem->Select(1, Column(mem, NAME), 1, Column(mem, NAME));
+    EXPECT_FALSE(mem->CanPasteReference());
+}
+
+TEST_F(WorkViewTest, ContextMenuEnableRules) {
+    CWorkView* view = Open(param);
+    QList<bool> enabled;
+    QString chosenText;
+    view->SetMenuRunner([&](QMenu& menu, const QPoint&) -> QAction* {
+        enabled.clear();
+        for (QAction* action : menu.actions())
+            if (!action->isSeparator()) enabled << action->isEnabled();
+        return nullptr;
+    });
+    auto pattern = [&] {
+        QString s;
+        for (bool b : enabled) s += b ? '1' : '0';
+        return s;
+    };
+    const int type = Column(view, DATATYPE);
+    QTest::mouseClick(view->Grid().viewport(), Qt::RightButton, {}, CellCenter(view, 3, type));
+    // copy, paste, delete, cut | add, delete elements, follow, copy references, paste references
+    EXPECT_EQ(pattern(), "101111110");
+    EXPECT_EQ(view->Grid().GetSelection(), (GridRange{3, type, 3, type}));
+
+    QApplication::clipboard()->setText("x");
+    QTest::mouseClick(view->Grid().horizontalHeader()->viewport(), Qt::RightButton, {},
+                      QPoint(view->Grid().columnViewportPosition(type - 1) + 3, 3));
+    EXPECT_EQ(view->SelectionMode(), 3);
+    EXPECT_EQ(pattern(), "111101000");
+    EXPECT_EQ(view->Grid().GetSelection(), (GridRange{1, type, 4, type}));
+
+    // Chosen entries run their command.
+    view->SetMenuRunner([](QMenu& menu, const QPoint&) { return menu.actions().first(); });
+    QTest::mouseClick(view->Grid().viewport(), Qt::RightButton, {}, CellCenter(view, 1, Column(view, NAME)));
+    EXPECT_EQ(QApplication::clipboard()->text(), "Speed\r\n");
+}
+
+struct FormatCase {
+    const char* name;
+    QString language;
+    QString savedVersion;
+    bool hasReadCondition;
+    QString readConditionTip;  // the key shown over READ_CONDITION
+};
+
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class WorkViewFormatTest : public WorkViewTest, public ::testing::WithParamInterface<FormatCase> {
+protected:
+    void SetUp() override {
+        if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
+        Start(GetParam().language, GetParam().savedVersion);
+    }
+};
+
+TEST_P(WorkViewFormatTest, HeadersAndTheirTooltips) {
+    const FormatCase& c = GetParam();
+    auto* config =
+        AddPart(*app->Utility().openProfile->sections.first(), "Config", PART_COMM_IF_CONFIGURATION);
+    AddElem(*config, "C1");
+    CWorkView* view = Open(config);
+    CVsflexgridn& grid = view->Grid();
+    const int readCondition = view->ItemTypeColumn(READ_CONDITION);
+    EXPECT_EQ(readCondition > 0, c.hasReadCondition);
+    QWidget* header = grid.horizontalHeader()->viewport();
+    auto hover = [&](int col) {
+        QTest::mouseMove(header, QPoint(grid.columnViewportPosition(col - 1) + 4, 4));
+        return view->AttributeToolTip()->ShownKey();
+    };
+    EXPECT_EQ(hover(view->ItemTypeColumn(NAME)), "NAME");
+    if (readCondition > 0) {
+        EXPECT_EQ(hover(readCondition), c.readConditionTip);
+    }
+    QTest::mouseMove(grid.viewport(), CellCenter(view, 1, 1));
+    EXPECT_EQ(view->AttributeToolTip()->ShownKey(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WorkViewFormatTest,
+                         ::testing::Values(FormatCase{"Format30", "", "", true, ""},
+                                           FormatCase{"Format20", "ja", "131072", true, "READ_CONDITION"},
+                                           FormatCase{"Format11", "en", "65537", false, ""}));
+
+}  // namespace
