@@ -1,26 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "CCommonUtility.h"
-#include "MapStringSource.h"
 #include "PrintQString.h"
 #include "ProfileFileNames.h"
+#include "ResourceStringSource.h"
 #include "UiTestSupport.h"
 
 using namespace UiTest;
 
 namespace {
 
-const MapStringSource& NameStrings() {
-    static const MapStringSource strings{{183, "VendorName"},
-                                         {62029, "DeviceModel"},
-                                         {62030, "ProductID"},
-                                         {62031, "_"},
-                                         {62032, "DisplayVersionValue"},
-                                         {62033, "("},
-                                         {62034, ")"},
-                                         {62035, "Version"},
-                                         {62036, "Language"},
-                                         {62068, "ExtDeviceInfo"}};
+// The editor's own texts: the element labels and separators of the default name.
+const IStringSource& NameStrings() {
+    static ResourceStringSource strings;
+    if (!strings.IsOpen()) strings.Open(QStringLiteral(PEL_OUT_DIR "/PeloraMachineTool_RC.so"));
     return strings;
 }
 

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "ArchivePackInput.h"
+#include "BaseCommand.h"
 #include "CDialogCreateArchiveFile.h"
 #include "CMainFrame.h"
 #include "CProfileProgressDlg.h"
@@ -29,6 +30,7 @@
 #include "MessageBoxStyle.h"
 #include "PrintQString.h"
 #include "ProfileFileCommands.h"
+#include "ProfileFileNames.h"
 #include "ProfileGenerator.h"
 #include "StagedProgramFolder.h"
 #include "UiTestSupport.h"
@@ -190,7 +192,8 @@ protected:
 TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
     const QString path = Write("Gen.pelp", ProfileText());
     Start(path);
-    EXPECT_NE(CreateCommandByName("CAddSecCommand"), nullptr);  // registered by the start-up alone
+    // Registered by the start-up alone.
+    EXPECT_NE(std::unique_ptr<BaseCommand>(CreateCommandByName("CAddSecCommand")), nullptr);
     ASSERT_EQ(app->Utility().fileOpen, 1);
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + path);
     ASSERT_NE(RootItem(), nullptr);
@@ -510,6 +513,38 @@ TEST_F(FileCommandsTest, TheEditMenuCopiesAndPastesInTheFocusedTree) {
     Trigger(ID_EDIT_PASTE);
     EXPECT_EQ(RootItem()->child(3)->childCount(), 2);
     EXPECT_TRUE(app->IsModified());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FileCommandsTest, TheArchiveReadsTheVendorAndTheDefaultNameOfAProfile) {
+    Start();
+    QByteArray noLanguage = ProfileText();
+    noLanguage.replace("label=\"Language\"", "label=\"Lang\"");
+    const struct {
+        const char* name;
+        QByteArray text;
+        int result;
+        QString fileName;
+        int reason;
+    } cases[] = {
+        {"complete", ProfileText(), 1, "Acme_Bench-1_1.0_ja.pelp", 0},
+        {"no vendor", ProfileText(false), 0, "", 422},
+        {"no language", noLanguage, 0, "", 403},
+        {"not a profile", "<nothing", 0, "", 422},
+    };
+    for (const auto& c : cases) {
+        ProfileRelatedFileValues values;
+        QString reason;
+        EXPECT_EQ(CollectProfileRelatedFiles(app->Utility(), Write("r.pelp", c.text), values, reason),
+                  c.result)
+            << c.name;
+        EXPECT_EQ(values.defaultFileName, c.fileName) << c.name;
+        EXPECT_EQ(values.vendorName, c.reason == 422 ? "" : "Acme") << c.name;
+        EXPECT_EQ(reason, c.reason ? Text(c.reason) : QString()) << c.name;
+    }
 }
 
 }  // namespace
