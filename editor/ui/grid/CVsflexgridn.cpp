@@ -54,7 +54,7 @@ void CVsflexgridn::SetCols(int columns) {
 }
 
 void CVsflexgridn::SetCurrentCell(int row, int col) {
-    // The selection follows the current cell, as in the original control.
+    // The selection follows the current cell.
     const QModelIndex index = m_model->index(row - 1, col - 1);
     if (index.isValid()) {
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
@@ -154,7 +154,7 @@ void CVsflexgridn::Select(int row1, int col1, int row2, int col2) {
 GridRange CVsflexgridn::GetSelection() const {
     const QItemSelection selection = selectionModel()->selection();
     if (selection.isEmpty()) {
-        // The current cell alone counts as selected, as in the original control.
+        // Without a selected range the current cell is the selection.
         return m_row >= 0 && m_col >= 0 ? GridRange{m_row, m_col, m_row, m_col} : GridRange{};
     }
     GridRange r{GetRows(), GetCols(), -1, -1};

@@ -30,7 +30,7 @@ public:
     void SetCurrentCell(int row, int col);
     void SetTopRow(int row);
     void SetLeftCol(int col);
-    // A view option of the original control; nothing to reset here.
+    // The part view resets a view option before scrolling; this grid has none to reset.
     void ResetViewOption() {}
     // Off while filling: texts are written without telling the view, which refreshes once when
     // redraw is switched on again.

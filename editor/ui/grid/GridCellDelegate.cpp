@@ -83,7 +83,7 @@ bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
 }
 
 QRect GridCellDelegate::ButtonRect(const QRect& cell) {
-    const int width = std::min(cell.width(), std::max(16, cell.height()));
+    const int width = std::min(cell.width(), 18);
     return QRect(cell.right() - width + 1, cell.top(), width, cell.height());
 }
 

@@ -552,9 +552,15 @@ TEST_P(WorkViewFormatTest, HeadersAndTheirTooltips) {
     const FormatCase& c = GetParam();
     auto* config =
         AddPart(*app->Utility().openProfile->sections.first(), "Config", PART_COMM_IF_CONFIGURATION);
-    AddElem(*config, "C1");
+    CPELFM_ElemInfo* c1 = AddElem(*config, "C1");
+    AddItem(*c1, RANGE, {"[0,1]", "[5,9]"});
+    AddItem(*c1, DATATYPE, {});
+    c1->items.last()->AddDataInfo({ProfileInnerConst::DATA_ENUM_REF_ITEM, "Modes"});
     CWorkView* view = Open(config);
     CVsflexgridn& grid = view->Grid();
+    EXPECT_EQ(grid.GetTextMatrix(1, view->ItemTypeColumn(LABEL)), "C1");
+    EXPECT_EQ(grid.GetTextMatrix(1, view->ItemTypeColumn(RANGE)), "[0,1],\r\n[5,9]");
+    EXPECT_EQ(grid.GetTextMatrix(1, view->ItemTypeColumn(DATATYPE)), "ENUM Modes");
     const int readCondition = view->ItemTypeColumn(READ_CONDITION);
     EXPECT_EQ(readCondition > 0, c.hasReadCondition);
     QWidget* header = grid.horizontalHeader()->viewport();
