@@ -57,12 +57,16 @@ protected:
 void DeleteFirstConnectionWhenShown() {
     auto* timer = new QTimer;
     auto deleted = std::make_shared<bool>(false);
-    const auto click = [](QAbstractButton* button) { QTimer::singleShot(0, button, &QAbstractButton::click); };
+    const auto click = [](QAbstractButton* button) {
+        QTimer::singleShot(0, button, &QAbstractButton::click);
+    };
     QObject::connect(timer, &QTimer::timeout, [timer, deleted, click] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) click(yes);
-            else if (QAbstractButton* ok = box->button(QMessageBox::Ok)) click(ok);
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                click(yes);
+            else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                click(ok);
         } else if (modal && !*deleted && modal->findChild<QPushButton*>("8002")) {
             *deleted = true;
             click(modal->findChild<QPushButton*>("8002"));
@@ -130,7 +134,8 @@ TEST_F(EditRoutingRoadTest, EachCommandReachesThePaneItsRuleNames) {
              EXPECT_EQ(GetCommandManager()->RedoCount(), 0);
              EXPECT_TRUE(app->IsModified());
              ASSERT_NE(tree.currentItem(), nullptr);
-             EXPECT_TRUE(tree.currentItem()->text(0).startsWith("DEVICE_IF2")) << tree.currentItem()->text(0).toStdString();
+             EXPECT_TRUE(tree.currentItem()->text(0).startsWith("DEVICE_IF2"))
+                 << tree.currentItem()->text(0).toStdString();
          }},
     };
     for (const Case& c : cases) {
@@ -143,10 +148,28 @@ TEST_F(EditRoutingRoadTest, EachCommandReachesThePaneItsRuleNames) {
 TEST_F(EditRoutingRoadTest, EveryBuiltCommandIsOfferedWithAFileAndAGridOpen) {
     // The grid's current cell holds an edited name: everything but Redo and the reference pasting applies.
     QStringList greyed;
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CREATE_PROFILE,
-                   ID_FILE_CHECK, ID_APP_EXIT, ID_EDIT_UNDO, ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE_LINK,
-                   ID_EDIT_CONNECTION_INFO, ID_SETTING_SYSTEM, ID_SETTING_CREATE_ARCHIVE, ID_SETTING_VERSION,
-                   ID_APP_ABOUT, ID_VIEW_TOOLBAR, ID_WINDOW_MANAGER, ID_VIEW_APPLOOK_FIRST, ID_VIEW_APPLOOK_LAST})
+    const QList<int> offered{ID_FILE_NEW,
+                             ID_FILE_OPEN,
+                             ID_FILE_CLOSE,
+                             ID_FILE_SAVE,
+                             ID_FILE_SAVE_AS,
+                             ID_FILE_CREATE_PROFILE,
+                             ID_FILE_CHECK,
+                             ID_APP_EXIT,
+                             ID_EDIT_UNDO,
+                             ID_EDIT_COPY,
+                             ID_EDIT_CUT,
+                             ID_EDIT_PASTE_LINK,
+                             ID_EDIT_CONNECTION_INFO,
+                             ID_SETTING_SYSTEM,
+                             ID_SETTING_CREATE_ARCHIVE,
+                             ID_SETTING_VERSION,
+                             ID_APP_ABOUT,
+                             ID_VIEW_TOOLBAR,
+                             ID_WINDOW_MANAGER,
+                             ID_VIEW_APPLOOK_FIRST,
+                             ID_VIEW_APPLOOK_LAST};
+    for (int id : offered)
         if (!Frame().Action(id) || !Enabled(id)) greyed << QString::number(id);
     EXPECT_TRUE(greyed.isEmpty()) << greyed.join(",").toStdString();
     for (int id : {ID_EDIT_REDO, ID_EDIT_PASTE_REFERENCE}) EXPECT_FALSE(Enabled(id)) << id;

@@ -36,7 +36,8 @@ protected:
         if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
     }
     CPELFM_PartInfo* Part(const QString& section, const QString& part) {
-        CPELFM_SectionInfo* found = app->OpenProfile() ? app->OpenProfile()->FindSectionByName(section) : nullptr;
+        CPELFM_SectionInfo* found =
+            app->OpenProfile() ? app->OpenProfile()->FindSectionByName(section) : nullptr;
         return found ? found->FindPartByName(part) : nullptr;
     }
     // Presses on one tree item, moves past the drag distance and lets go on the upper half of another.
@@ -106,8 +107,8 @@ TEST_P(MainRoadTest, FromTheCommandLineToTheArchive) {
     ASSERT_TRUE(FocusTreeItem(block));
     onDialog = [](QDialog& dialog) {
         auto* types = dialog.findChild<QListWidget*>("933");
-        const QList<QListWidgetItem*> param = types ? types->findItems("BLOCK_PARAM", Qt::MatchExactly)
-                                                    : QList<QListWidgetItem*>{};
+        const QList<QListWidgetItem*> param =
+            types ? types->findItems("BLOCK_PARAM", Qt::MatchExactly) : QList<QListWidgetItem*>{};
         if (param.isEmpty()) return int(QDialog::Rejected);
         param.first()->setSelected(true);
         QTest::keyClicks(dialog.findChild<QLineEdit*>("927"), "RoadPart");
@@ -176,14 +177,16 @@ TEST_P(MainRoadTest, FromTheCommandLineToTheArchive) {
     saver.answer = exported;
     ASSERT_TRUE(Trigger(ID_FILE_CREATE_PROFILE));
     EXPECT_FALSE(QFileInfo::exists(exported));
-    EXPECT_TRUE(saver.initialNames.size() == 1) << saver.initialNames.join(",").toStdString();  // Save As only
+    EXPECT_TRUE(saver.initialNames.size() == 1)
+        << saver.initialNames.join(",").toStdString();  // Save As only
     ASSERT_TRUE(QFile::copy(profile, exported));
     const QString xmllint = QStandardPaths::findExecutable("xmllint");
     QString said;
     if (!xmllint.isEmpty()) {
         const QString schema =
             QString(PEL_SOURCE_DIR) + "/schema/" + QString(format.folder).mid(3) + "/PeloraSchema.xsd";
-        EXPECT_EQ(RunTool(xmllint, {"--noout", "--schema", schema, exported}, &said), 0) << said.toStdString();
+        EXPECT_EQ(RunTool(xmllint, {"--noout", "--schema", schema, exported}, &said), 0)
+            << said.toStdString();
     }
 
     // The profile packed into an archive that unzip reads back.

@@ -14,29 +14,13 @@
 #include "CWorkView.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
+#include "EditorProfileText.h"
 #include "MessageBoxStyle.h"
-#include "ProfileGenerator.h"
 
 namespace Road {
 
-namespace {
-
-QByteArray InfoMember(const char* part, const char* label, const char* data) {
-    return QByteArray("<p:") + part + "Member label=\"" + label + "\"><p:label2><p:item>" + label +
-           "</p:item></p:label2><p:category><p:item>COMMON</p:item></p:category><p:name><p:item>" + label +
-           "</p:item></p:name><p:datatype><p:item>STRING(64)</p:item></p:datatype><p:data><p:item>" + data +
-           "</p:item></p:data></p:" + part + "Member>";
-}
-
-}  // namespace
-
 QByteArray ProfileText(const Format& format) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("g.pelp");
-    GenerateProfile(path, 3000);  // the header and one block
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QByteArray text = file.readAll();
+    QByteArray text = UiTest::GeneratedProfileText();
     text.replace("/peloraformachine/ver3/", QByteArray("/peloraformachine/") + format.folder + "/");
     text.replace("<p:item>3.0</p:item>", QByteArray("<p:item>") + format.spec + "</p:item>");
     text.replace("<p:item>ja</p:item>", QByteArray("<p:item>") + format.language + "</p:item>");
@@ -45,16 +29,6 @@ QByteArray ProfileText(const Format& format) {
         while ((from = text.indexOf("<p:relation>")) >= 0)
             text.remove(from, text.indexOf("</p:relation>", from) + 13 - from);
     }
-    QByteArray dates;
-    for (const char* label : {"CreateDate", "CreateTime", "ModDate", "ModTime"})
-        dates += InfoMember("fileInfo", label, "-");
-    text.replace("</p:fileInfo>", dates + "</p:fileInfo>");
-    text.replace("</p:deviceInfo>", InfoMember("deviceInfo", "VendorName", "Acme") + "</p:deviceInfo>");
-    QByteArray deviceIf;
-    for (const auto& [label, value] : {std::pair{"VendorName", "Acme"}, std::pair{"DeviceModel", "Bench-1"},
-                                       std::pair{"ProtocolType", "QDTX"}, std::pair{"ProtocolVersion", "1"}})
-        deviceIf += InfoMember("deviceIf", label, value);
-    text.replace("</p:device>", "<p:deviceIf label=\"DEVICE_IF\">" + deviceIf + "</p:deviceIf></p:device>");
     return text;
 }
 

@@ -65,11 +65,11 @@ void AddConnection(const QString& path) {
     for (const auto& [label, value] : {std::pair{"VendorName", "Acme"}, std::pair{"DeviceModel", "Bench-1"},
                                        std::pair{"ProtocolType", "QDTX"}, std::pair{"ProtocolVersion", "1"}})
         members += QByteArray("<p:deviceIfMember label=\"") + label + "\"><p:label2><p:item>" + label +
-                   "</p:item></p:label2><p:category><p:item>COMMON</p:item></p:category><p:name><p:item>" + label +
+                   "</p:item></p:label2><p:category><p:item>COMMON</p:item></p:category><p:name><p:item>" +
+                   label +
                    "</p:item></p:name><p:datatype><p:item>STRING(64)</p:item></p:datatype><p:data><p:item>" +
                    value + "</p:item></p:data></p:deviceIfMember>";
-    text.replace("</p:device>", "<p:deviceIf label=\"Line1\">" +
-                                    members + "</p:deviceIf></p:device>");
+    text.replace("</p:device>", "<p:deviceIf label=\"Line1\">" + members + "</p:deviceIf></p:device>");
     if (file.open(QIODevice::WriteOnly)) file.write(text);
 }
 
