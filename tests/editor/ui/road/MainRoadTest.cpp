@@ -62,6 +62,7 @@ TEST_P(MainRoadTest, FromTheCommandLineToTheArchive) {
     const QString profile = Write("Road.pelp", ProfileText(format));
     ASSERT_TRUE(Start(format, profile));
     ASSERT_EQ(app->Utility().fileOpen, 1) << messages.Calls().size();
+    EXPECT_EQ(Enabled(ID_EDIT_CONNECTION_INFO), format.connections);  // the 3.0 plug-in's editor only
     CProfileView& tree = *app->ProfileView();
 
     // Enter on a memory part opens its grid.
