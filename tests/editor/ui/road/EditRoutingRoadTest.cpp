@@ -54,8 +54,8 @@ protected:
 
 // Answers the connection plug-in's own modal windows: deletes the selected connection, then OK. Clicks
 // are queued, so the timer is free again while the window they open runs.
-void DeleteFirstConnectionWhenShown() {
-    auto* timer = new QTimer;
+void DeleteFirstConnectionWhenShown(QObject* owner) {
+    auto* timer = new QTimer(owner);  // gone with the window should the list never show
     auto deleted = std::make_shared<bool>(false);
     const auto click = [](QAbstractButton* button) {
         QTimer::singleShot(0, button, &QAbstractButton::click);
@@ -125,7 +125,7 @@ TEST_F(EditRoutingRoadTest, EachCommandReachesThePaneItsRuleNames) {
          [&] {
              ASSERT_TRUE(FocusTreeItem(TreeItem({"DEVICE", "DEVICE", "DEVICE_IF "})));
              ASSERT_GT(GetCommandManager()->UndoCount(), 0);
-             DeleteFirstConnectionWhenShown();
+             DeleteFirstConnectionWhenShown(&Frame());
              ASSERT_TRUE(Trigger(ID_EDIT_CONNECTION_INFO));
          },
          [&] {
