@@ -2,5 +2,5 @@
 
 bool CArchivePackingStep::RunPacking(QWidget* parent, const ArchivePackInput& input) {
     CDialogSelectArchiveFile dialog(m_services, input, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return m_dialogs.RunModal(dialog) == QDialog::Accepted;
 }

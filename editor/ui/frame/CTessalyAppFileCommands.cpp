@@ -205,11 +205,11 @@ void CTessalyApp::OnCreateArchive() {
     CDialogSelectArchiveFile::Services packingServices;
     packingServices.strings = &m_strings;
     packingServices.presenter = &m_messages;
-    packingServices.chooser = &chooser;
+    packingServices.chooser = archiveFileChooser ? archiveFileChooser : &chooser;
     packingServices.output = &output;
     packingServices.plugin = CArchiveConditions::ArchiveWriter(m_utility);
     packingServices.workBase = CArchiveConditions::WorkBase(m_utility);
-    CArchivePackingStep packing(packingServices);
+    CArchivePackingStep packing(packingServices, m_dialogs);
     CDialogCreateArchiveFile::Services services;
     services.strings = &m_strings;
     services.presenter = &m_messages;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the editor and saves pictures of its main window, with a generated profile open in the tree, under Xvfb into build/screenshots/ (or the
+# Builds the editor and saves pictures, under Xvfb, of its main window (a generated profile in the tree, a part grid
+# open, the check's output) and of the 3.0 connection list into build/screenshots/ (or the
 # folder given as the first argument).
 set -euo pipefail
 cd "$(dirname "$0")/../../.."

@@ -24,6 +24,7 @@
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
+#include "EditorProfileText.h"
 #include "IArchiveFileChooser.h"
 #include "IArchivePackingStep.h"
 #include "ISaveFileChooser.h"
@@ -39,33 +40,8 @@ using namespace UiTest;
 
 namespace {
 
-QByteArray InfoMember(const char* part, const char* label, const char* data) {
-    return QByteArray("<p:") + part + "Member label=\"" + label + "\"><p:label2><p:item>" + label +
-           "</p:item></p:label2><p:category><p:item>COMMON</p:item></p:category><p:name><p:item>" + label +
-           "</p:item></p:name><p:datatype><p:item>STRING(64)</p:item></p:datatype><p:data><p:item>" + data +
-           "</p:item></p:data></p:" + part + "Member>";
-}
-
-// A generated 3.0 profile with one block, the vendor and the date elements, edited by the case.
 QByteArray ProfileText(bool vendor = true) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("g.pelp");
-    GenerateProfile(path, 3000);  // the header and one block
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QByteArray text = file.readAll();
-    QByteArray dates;
-    for (const char* label : {"CreateDate", "CreateTime", "ModDate", "ModTime"})
-        dates += InfoMember("fileInfo", label, "-");
-    text.replace("</p:fileInfo>", dates + "</p:fileInfo>");
-    if (vendor)
-        text.replace("</p:deviceInfo>", InfoMember("deviceInfo", "VendorName", "Acme") + "</p:deviceInfo>");
-    QByteArray deviceIf;
-    for (const auto& [label, value] : {std::pair{"VendorName", "Acme"}, std::pair{"DeviceModel", "Bench-1"},
-                                       std::pair{"ProtocolType", "QDTX"}, std::pair{"ProtocolVersion", "1"}})
-        deviceIf += InfoMember("deviceIf", label, value);
-    text.replace("</p:device>", "<p:deviceIf label=\"DEVICE_IF\">" + deviceIf + "</p:deviceIf></p:device>");
-    return text;
+    return GeneratedProfileText(vendor);
 }
 
 // The header sections only: the generated blocks are for size, not for a clean check.

@@ -1,11 +1,14 @@
 // Starts the editor over a copy of the staged program folder with a generated profile on its command
-// line, checks it with the selected plug-in and saves pictures of the main window (tree, output) and the
-// version settings dialog into the folder named by the first argument. Run under a display
-// (take_screenshots.sh uses Xvfb).
+// line, opens a memory part from the tree, checks the profile with the selected plug-in and saves pictures
+// of the main window (tree, part grid, output), the version settings dialog and the connection list of the
+// 3.0 plug-in into the folder named by the first argument. Run under a display (take_screenshots.sh uses
+// Xvfb).
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QEventLoop>
+#include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -17,6 +20,7 @@
 #include "CProfileView.h"
 #include "CTessalyApp.h"
 #include "CWorkViewManager.h"
+#include "CommandIds.h"
 #include "ExecDialogPresenter.h"
 #include "MessageBoxStyle.h"
 #include "ProfileGenerator.h"
@@ -51,6 +55,40 @@ public:
     }
 };
 
+// One QDTX connection in the DEVICE section, for the connection list to show.
+void AddConnection(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QByteArray text = file.readAll();
+    file.close();
+    QByteArray members;
+    for (const auto& [label, value] : {std::pair{"VendorName", "Acme"}, std::pair{"DeviceModel", "Bench-1"},
+                                       std::pair{"ProtocolType", "QDTX"}, std::pair{"ProtocolVersion", "1"}})
+        members += QByteArray("<p:deviceIfMember label=\"") + label + "\"><p:label2><p:item>" + label +
+                   "</p:item></p:label2><p:category><p:item>COMMON</p:item></p:category><p:name><p:item>" +
+                   label +
+                   "</p:item></p:name><p:datatype><p:item>STRING(64)</p:item></p:datatype><p:data><p:item>" +
+                   value + "</p:item></p:data></p:deviceIfMember>";
+    text.replace("</p:device>", "<p:deviceIf label=\"Line1\">" + members + "</p:deviceIf></p:device>");
+    if (file.open(QIODevice::WriteOnly)) file.write(text);
+}
+
+// Presses Enter on the tree item whose text starts with the name, under the item given.
+bool OpenFromTree(CProfileTree& tree, QTreeWidgetItem* under, const QString& name) {
+    for (int i = 0; under && i < under->childCount(); ++i) {
+        QTreeWidgetItem* item = under->child(i);
+        if (item->text(0).startsWith(name)) {
+            tree.setCurrentItem(item);
+            tree.setFocus();
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(&tree, &enter);
+            return true;
+        }
+        if (OpenFromTree(tree, item, name)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +109,7 @@ int main(int argc, char** argv) {
 
     const QString profile = home.filePath(QStringLiteral("Sample.pelp"));
     GenerateProfile(profile, 60000);
+    AddConnection(profile);
 
     StagedProgramFolder folder;
     ScriptedMessagePresenter messages;
@@ -90,11 +129,29 @@ int main(int argc, char** argv) {
     bool saved = Save(versions, output + QStringLiteral("/version-settings.png"));
     versions.reject();  // keeps the plug-in chosen at start-up
 
-    if (CProfileView* tree = editor.ProfileView()) tree->Tree().expandAll();
+    frame.show();
+    if (CProfileView* tree = editor.ProfileView()) {
+        tree->Tree().expandAll();
+        if (!OpenFromTree(tree->Tree(), tree->Tree().topLevelItem(0), QStringLiteral("Memory0")))
+            std::fputs("no memory part in the tree\n", stderr);
+    }
     frame.resizeDocks({&frame.ProfileTreeDock()}, {320}, Qt::Horizontal);
-    editor.CheckProfile(0);
+    frame.UpdateCommandUi();
+    frame.Action(ID_FILE_CHECK)->trigger();
     Settle(500);
     saved = Save(frame, output + QStringLiteral("/main-window.png")) && saved;
+
+    // The plug-in runs its own modal list: take its picture once it shows, then close it.
+    bool listSaved = false;
+    QTimer::singleShot(800, [&] {
+        if (QWidget* list = QApplication::activeModalWidget()) {
+            listSaved = Save(*list, output + QStringLiteral("/connection-information.png"));
+            list->close();
+        }
+    });
+    frame.UpdateCommandUi();
+    frame.Action(ID_EDIT_CONNECTION_INFO)->trigger();
+    saved = saved && listSaved;
 
     return saved ? 0 : 1;
 }
