@@ -24,7 +24,7 @@ using namespace Road;
 
 namespace {
 
-const Format kV30{"V30", 0x30000, "ja", "ver3", "3.0", true, true};
+const Format kV30{"V30", 0x30000, "ja", "ver3", "3.0", true, true, true};
 
 class EditRoutingRoadTest : public ::testing::Test, public RoadFixture {
 protected:

@@ -173,14 +173,28 @@ TEST_P(MainRoadTest, FromTheCommandLineToTheArchive) {
     }
 
     // The generated profile breaks the format's rules: the export stops at the check's errors and writes
-    // nothing. The archive then takes the opened profile under the default export name.
+    // nothing.
     const QString exported = work.filePath("Acme_Bench-1_1.0_" + QString(format.language) + ".pelp");
     saver.answer = exported;
     ASSERT_TRUE(Trigger(ID_FILE_CREATE_PROFILE));
     EXPECT_FALSE(QFileInfo::exists(exported));
     EXPECT_TRUE(saver.initialNames.size() == 1)
         << saver.initialNames.join(",").toStdString();  // Save As only
-    ASSERT_TRUE(QFile::copy(profile, exported));
+    if (format.cleanExport) {
+        // A profile the check passes goes out through the same command under the default export name.
+        openAnswer = Write("Clean.pelp", CheckCleanProfileText());
+        ASSERT_TRUE(Trigger(ID_FILE_OPEN));
+        ASSERT_NE(Part("Comm", "CommInfo"), nullptr);
+        ASSERT_TRUE(Trigger(ID_FILE_CREATE_PROFILE));
+        QStringList findings;
+        for (const _ST_PEL_CHECK_MESSAGE& finding : app->checkMessages) findings << finding.text;
+        EXPECT_TRUE(findings.isEmpty()) << findings.join("\n").toStdString();
+        ASSERT_TRUE(QFileInfo::exists(exported)) << findings.join("\n").toStdString();
+        EXPECT_EQ(saver.initialNames.last(), QFileInfo(exported).completeBaseName());
+    } else {
+        // The archive then takes the opened profile under the default export name.
+        ASSERT_TRUE(QFile::copy(profile, exported));
+    }
     const QString xmllint = QStandardPaths::findExecutable("xmllint");
     QString said;
     if (!xmllint.isEmpty()) {
@@ -213,9 +227,9 @@ TEST_P(MainRoadTest, FromTheCommandLineToTheArchive) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, MainRoadTest,
-                         ::testing::Values(Format{"V30", 0x30000, "ja", "ver3", "3.0", true, true},
-                                           Format{"V20", 0x20000, "ja", "ver2", "2.0", false, false},
-                                           Format{"V11", 0x10001, "en", "ver1", "1.1", false, false}),
+                         ::testing::Values(Format{"V30", 0x30000, "ja", "ver3", "3.0", true, true, true},
+                                           Format{"V20", 0x20000, "ja", "ver2", "2.0", false, false, false},
+                                           Format{"V11", 0x10001, "en", "ver1", "1.1", false, false, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

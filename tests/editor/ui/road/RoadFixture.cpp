@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QTest>
@@ -29,6 +30,70 @@ QByteArray ProfileText(const Format& format) {
         while ((from = text.indexOf("<p:relation>")) >= 0)
             text.remove(from, text.indexOf("</p:relation>", from) + 13 - from);
     }
+    return text;
+}
+
+namespace {
+
+// An information member with the data type the format fixes for its label.
+QByteArray TypedMember(const char* part, const char* label, const char* data) {
+    static const QHash<QByteArray, QByteArray> types = {
+        {"CreateDate", "STRING(10)"},   {"CreateTime", "STRING(8)"},    {"ModDate", "STRING(10)"},
+        {"ModTime", "STRING(8)"},       {"Language", "STRING(12)"},     {"ProfileSpecVersion", "STRING(32)"},
+        {"FileVersion", "STRING(32)"},  {"VendorName", "STRING_U(64)"}, {"DeviceModel", "STRING(48)"},
+        {"ProtocolType", "STRING(48)"}, {"ProtocolVersion", "UINT16"},  {"DeviceInterface", "STRING(129)"}};
+    return UiTest::InfoMember(part, label, data)
+        .replace("<p:item>STRING(64)</p:item>", "<p:item>" + types.value(label, "STRING(64)") + "</p:item>");
+}
+
+QByteArray Members(const char* part, std::initializer_list<std::pair<const char*, const char*>> members) {
+    QByteArray text;
+    for (const auto& [label, data] : members) text += TypedMember(part, label, data);
+    return text;
+}
+
+}  // namespace
+
+QByteArray CheckCleanProfileText() {
+    const QByteArray ns = "http://pelora.example/peloraformachine/ver3/";
+    // Every connection and block part names the DEVICE_IF part it goes through.
+    const auto linkIn = [](const char* part) {
+        return TypedMember(part, "DeviceInterface", "DeviceSection.Link");
+    };
+    QByteArray text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<p:profile xmlns:p=\"" + ns + "\">";
+    text += "<p:file label=\"FileSection\"><p:fileInfo label=\"FileInfo\">" +
+            Members("fileInfo", {{"ProfileSpecVersion", "3.0"},
+                                 {"FileVersion", "1"},
+                                 {"Language", "ja"},
+                                 {"CreateDate", "2026/01/01"},
+                                 {"CreateTime", "12:00:00"},
+                                 {"ModDate", "2026/01/01"},
+                                 {"ModTime", "12:00:00"}}) +
+            "</p:fileInfo></p:file>";
+    text += "<p:device label=\"DeviceSection\"><p:deviceInfo label=\"DeviceInfo\">" +
+            Members("deviceInfo", {{"VendorName", "Acme"}, {"DeviceModel", "Bench-1"}, {"Version", "1.0"}}) +
+            "</p:deviceInfo><p:deviceIf label=\"Link\">" +
+            Members("deviceIf", {{"VendorName", "Acme"},
+                                 {"DeviceModel", "Bench-1"},
+                                 {"ProtocolType", "QDTX"},
+                                 {"ProtocolVersion", "1"}}) +
+            "</p:deviceIf></p:device>";
+    text += "<p:commIf label=\"Comm\"><p:commIfInfo label=\"CommInfo\">" + linkIn("commIfInfo") +
+            "</p:commIfInfo></p:commIf>";
+    text += "<p:block label=\"Block0\"><p:blockInfo label=\"BlockInfo0\">" + linkIn("blockInfo") +
+            "</p:blockInfo><p:blockMemory label=\"Memory0\">";
+    for (int m = 0; m < 6; ++m) {
+        const QByteArray n = QByteArray::number(m);
+        text += "<p:blockMemoryMember label=\"M_" + n + "\"><p:label2><p:item>MemoryValue" + n +
+                "</p:item></p:label2><p:name><p:item>Memory value " + n +
+                "</p:item></p:name><p:datatype><p:item>INT16</p:item></p:datatype><p:range><p:item>[0,1000]"
+                "</p:item></p:range><p:engUnit><p:item>mm</p:item></p:engUnit><p:access><p:item>RW</p:item>"
+                "</p:access></p:blockMemoryMember>";
+    }
+    text += "</p:blockMemory><p:blockParam label=\"Param0\">" + linkIn("blockParam") +
+            "<p:blockParamMember label=\"P_0\"><p:name><p:item>Cycle</p:item></p:name><p:datatype><p:item>"
+            "UINT16</p:item></p:datatype><p:data><p:item>3</p:item></p:data></p:blockParamMember>"
+            "</p:blockParam></p:block></p:profile>\n";
     return text;
 }
 

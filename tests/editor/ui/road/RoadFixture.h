@@ -29,11 +29,15 @@ struct Format {
     const char* spec;      // ProfileSpecVersion
     bool relations;        // the format knows the relation item
     bool connections;      // the format has the connection-information editor
+    bool cleanExport;      // the road exports a profile the format's check passes
 };
 
 // A generated profile in the given format: the header with the members a clean export needs, one
 // DEVICE_IF connection and one block of memory, parameter and enumeration parts.
 QByteArray ProfileText(const Format& format);
+// A 3.0 profile the format check passes without findings: own section and part names, the header
+// members with their fixed data types, a connection section and block parts tied to the DEVICE_IF part.
+QByteArray CheckCleanProfileText();
 
 class Saver : public ISaveFileChooser {
 public:
