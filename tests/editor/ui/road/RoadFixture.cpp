@@ -23,7 +23,7 @@ namespace Road {
 QByteArray ProfileText(const Format& format) {
     QByteArray text = UiTest::GeneratedProfileText();
     text.replace("/peloraformachine/ver3/", QByteArray("/peloraformachine/") + format.folder + "/");
-    text.replace("<p:item>3.0</p:item>", QByteArray("<p:item>") + format.spec + "</p:item>");
+    text.replace("<p:item>3.0</p:item>", QByteArray("<p:item>") + format.versionText + "</p:item>");
     text.replace("<p:item>ja</p:item>", QByteArray("<p:item>") + format.language + "</p:item>");
     if (!format.relations) {
         qsizetype from;

@@ -26,7 +26,7 @@ struct Format {
     int version;           // the plug-in's information version
     const char* language;  // of the generated header
     const char* folder;    // the namespace's version folder and the schema folder
-    const char* spec;      // ProfileSpecVersion
+    const char* versionText;  // ProfileSpecVersion
     bool relations;        // the format knows the relation item
     bool connections;      // the format has the connection-information editor
     bool cleanExport;      // the road exports a profile the format's check passes
