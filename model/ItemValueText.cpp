@@ -6,19 +6,41 @@ using ProfileInnerConst::_ST_PELFM_DATAINFO;
 
 int ClassifyValueText(const _ST_PELFM_DATAINFO& data) {
     QString text = data.text;
-    for (const char* escaped : {"\\<", "\\>", "\\[", "\\]", "\\(", "\\)"})
-        text.remove(QLatin1String(escaped));
-    const qsizetype lt = text.indexOf(QLatin1Char('<'));
-    const qsizetype gt = text.indexOf(QLatin1Char('>'));
+    // Escaped brackets do not count. Most values hold no backslash, and every save classifies every
+    // value, so the rest is read in one pass.
+    if (text.contains(QLatin1Char('\\'))) {
+        for (const char* escaped : {"\\<", "\\>", "\\[", "\\]", "\\(", "\\)"})
+            text.remove(QLatin1String(escaped));
+    }
+    qsizetype lt = -1, gt = -1;
+    bool comma = false, dot = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        switch (text.at(i).unicode()) {
+            case u'<':
+                if (lt < 0) lt = i;
+                break;
+            case u'>':
+                if (gt < 0) gt = i;
+                break;
+            case u',':
+                comma = true;
+                break;
+            case u'.':
+                dot = true;
+                break;
+            default:
+                break;
+        }
+    }
     if (lt >= 0 && gt >= 0 && lt < gt) return VALUE_ANGLE_LIST;
-    if (!text.isEmpty()) {
-        const QChar first = text.front(), last = text.back();
+    if (n > 0) {
+        const QChar first = text.at(0), last = text.at(n - 1);
         if ((first == QLatin1Char('(') || first == QLatin1Char('[')) &&
-            (last == QLatin1Char(')') || last == QLatin1Char(']')) && text.contains(QLatin1Char(',')))
+            (last == QLatin1Char(')') || last == QLatin1Char(']')) && comma)
             return VALUE_RANGE;
     }
-    if (!text.contains(QLatin1Char('.'))) return VALUE_TEXT;
-    return VALUE_DOTTED_REFERENCE;
+    return dot ? VALUE_DOTTED_REFERENCE : VALUE_TEXT;
 }
 
 void SplitReferencePath(const QString& text, QStringList& out) {

@@ -25,32 +25,44 @@ void TrimInPlace(QString& text) {
     if (b > 0 || e < text.size()) text = text.mid(b, e - b);
 }
 
-void WriteValue(const ProjectXmlNames& names, XmlStreamWriter& out, const QString& tag, const QString& text) {
-    out.StartElement(names.prefix + tag);
-    out.WriteText(text);
-    out.EndElement();
+QList<XmlStreamWriter::Name> Names(const QString& prefix, const QStringList& tags,
+                                   const QString& suffix = {}) {
+    QList<XmlStreamWriter::Name> names;
+    names.reserve(tags.size());
+    for (const QString& tag : tags) names.append(XmlStreamWriter::Name(prefix + tag + suffix));
+    return names;
 }
 
-void WriteTextChild(const ProjectXmlNames& names, XmlStreamWriter& out, const QString& tag,
+void WriteTextChild(const ProjectXmlNames& names, XmlStreamWriter& out, const XmlStreamWriter::Name& tag,
                     const QString& text) {
-    out.StartElement(names.prefix + tag);
-    WriteValue(names, out, QStringLiteral("item"), text);
+    out.StartElement(tag);
+    out.WriteTextElement(names.item, text);
     out.EndElement();
 }
 
-QString ValueTag(int kind) {
-    return kind == VALUE_ENUM_REF ? QStringLiteral("enumRefItem") : QStringLiteral("item");
+const XmlStreamWriter::Name& ValueTag(const ProjectXmlNames& names, int kind) {
+    return kind == VALUE_ENUM_REF ? names.enumRefItem : names.item;
 }
 
 }  // namespace
 
+ProjectXmlNames::ProjectXmlNames(const QString& prefix, const QString& memberSuffix)
+    : sections(Names(prefix, ProfileInnerConst::SectionTagNames())),
+      parts(Names(prefix, ProfileInnerConst::PartTagNames())),
+      members(Names(prefix, ProfileInnerConst::PartTagNames(), memberSuffix)),
+      items(Names(prefix, ProfileInnerConst::ItemTagNames())),
+      item(prefix + QStringLiteral("item")),
+      enumRefItem(prefix + QStringLiteral("enumRefItem")),
+      label2(prefix + QStringLiteral("label2")),
+      comment(prefix + QStringLiteral("comment")),
+      label(QStringLiteral("label")) {}
+
 void WriteItemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_ItemInfo& item) {
-    const QStringList& tags = ProfileInnerConst::ItemTagNames();
-    if (item.itemType <= 0 || item.itemType >= tags.size()) return;
-    out.StartElement(names.prefix + tags[item.itemType]);
+    if (item.itemType <= 0 || item.itemType >= names.items.size()) return;
+    out.StartElement(names.items[item.itemType]);
     const int kind = item.AnalyzeValue();
     if (kind != VALUE_LIST) {
-        WriteValue(names, out, ValueTag(kind), item.GetFirstValue());
+        out.WriteTextElement(ValueTag(names, kind), item.values.constFirst().text);
         out.EndElement();
         return;
     }
@@ -61,31 +73,30 @@ void WriteItemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_I
         ~Cleanup() { DeleteItemArray(items); }
     } cleanup{entries};
     if (entries.isEmpty() || item.values.size() == 1) {
-        WriteValue(names, out, ValueTag(kind), item.GetFirstValue());
+        out.WriteTextElement(ValueTag(names, kind), item.GetFirstValue());
     } else {
         for (CPELFM_ItemInfo* entry : entries)
-            WriteValue(names, out, ValueTag(entry->AnalyzeValue()), entry->GetFirstValue());
+            out.WriteTextElement(ValueTag(names, entry->AnalyzeValue()), entry->GetFirstValue());
     }
     out.EndElement();
 }
 
 void WriteElemNodes(const ProjectXmlNames& names, XmlStreamWriter& out, int partType, CPELFM_ElemInfo& elem) {
-    out.StartElement(names.prefix + ProfileInnerConst::PartTagNames()[partType] + names.memberSuffix);
-    out.WriteAttribute(QStringLiteral("label"), elem.label);
+    out.StartElement(names.members[partType]);
+    out.WriteAttribute(names.label, elem.label);
     for (CPELFM_ItemInfo* item : elem.items)
         if (item) WriteItemNodes(names, out, *item);
     out.EndElement();
 }
 
 void WritePartNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_PartInfo& part) {
-    const QStringList& tags = ProfileInnerConst::PartTagNames();
-    if (part.partType <= 0 || part.partType >= tags.size()) return;
-    out.StartElement(names.prefix + tags[part.partType]);
-    out.WriteAttribute(QStringLiteral("label"), part.name);
+    if (part.partType <= 0 || part.partType >= names.parts.size()) return;
+    out.StartElement(names.parts[part.partType]);
+    out.WriteAttribute(names.label, part.name);
     TrimInPlace(part.label2);
-    if (!part.label2.isEmpty()) WriteTextChild(names, out, QStringLiteral("label2"), part.label2);
+    if (!part.label2.isEmpty()) WriteTextChild(names, out, names.label2, part.label2);
     TrimInPlace(part.comment);
-    if (!part.comment.isEmpty()) WriteTextChild(names, out, QStringLiteral("comment"), part.comment);
+    if (!part.comment.isEmpty()) WriteTextChild(names, out, names.comment, part.comment);
     QList<CPELFM_ElemInfo*>& elems = part.Elems();
     for (int i = 0; i < elems.size(); ++i) {
         if (!elems[i]) continue;
@@ -96,12 +107,11 @@ void WritePartNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_P
 }
 
 void WriteSectionNodes(const ProjectXmlNames& names, XmlStreamWriter& out, CPELFM_SectionInfo& section) {
-    const QStringList& tags = ProfileInnerConst::SectionTagNames();
-    if (section.sectionType <= 0 || section.sectionType >= tags.size()) return;
-    out.StartElement(names.prefix + tags[section.sectionType]);
-    out.WriteAttribute(QStringLiteral("label"), section.name);
+    if (section.sectionType <= 0 || section.sectionType >= names.sections.size()) return;
+    out.StartElement(names.sections[section.sectionType]);
+    out.WriteAttribute(names.label, section.name);
     TrimInPlace(section.comment);
-    if (!section.comment.isEmpty()) WriteTextChild(names, out, QStringLiteral("comment"), section.comment);
+    if (!section.comment.isEmpty()) WriteTextChild(names, out, names.comment, section.comment);
     for (CPELFM_PartInfo* part : section.parts)
         if (part) WritePartNodes(names, out, *part);
     out.EndElement();

@@ -1,5 +1,8 @@
 #pragma once
+#include <QList>
 #include <QString>
+
+#include "XmlStreamWriter.h"
 
 class CPELFM_ProfileInfo;
 class CPELFM_SectionInfo;
@@ -8,7 +11,6 @@ class CPELFM_ElemInfo;
 class CPELFM_ItemInfo;
 class IProfilePlugin;
 class IStringSource;
-class XmlStreamWriter;
 
 // Ids of the editor's texts that spell the project document; looked up at each save.
 enum EProjectXmlTextId {
@@ -23,10 +25,13 @@ enum EProjectXmlTextId {
     IDS_PROJECT_XML_MEMBER_SUFFIX = 62019,  // "Member"
 };
 
-// Element prefix and member-name suffix of one save.
+// Element names of one save, made once from the element prefix and the member-name suffix: prefix +
+// each section, part and item tag, prefix + part tag + suffix, and the fixed children.
 struct ProjectXmlNames {
-    QString prefix;
-    QString memberSuffix;
+    ProjectXmlNames(const QString& prefix, const QString& memberSuffix);
+
+    QList<XmlStreamWriter::Name> sections, parts, members, items;
+    XmlStreamWriter::Name item, enumRefItem, label2, comment, label;
 };
 
 // Writes the whole tree as a project file: sections FILE, DEVICE, COMM_IF, BLOCK in that order, parts,

@@ -1,15 +1,13 @@
 #include "XmlStreamWriter.h"
 
-#include <libxml/xmlwriter.h>
+#include <libxml/tree.h>
 
-#include <QByteArray>
 #include <QHash>
-#include <QList>
-#include <QPair>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "XmlAtomicFile.h"
-#include "XmlDocument.h"
 #include "XmlError.h"
 #include "XmlInternal.h"
 
@@ -17,127 +15,285 @@ using namespace Internal;
 
 namespace {
 
-// libxml2 hands over small pieces; the file gets them in large blocks.
+// The document is built in memory block by block; the file gets whole blocks.
 constexpr qsizetype kBlockSize = 256 * 1024;
+// One UTF-16 unit becomes at most six bytes ("&quot;").
+constexpr qsizetype kMaxBytesPerUnit = 6;
 
-// A qualified name already checked, in UTF-8, with its prefix.
-struct CheckedName {
-    QByteArray utf8;
-    QByteArray prefix;
+const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+
+// What an ASCII character becomes in text and in attribute values: null for itself, "" for a
+// character XML cannot carry. Tabs and line feeds stay in text; in attribute values they are
+// references, as a parser would turn them into spaces.
+struct AsciiEscapes {
+    const char* text[128] = {};
+    const char* attribute[128] = {};
+    constexpr AsciiEscapes() {
+        for (int c = 0; c < 0x20; ++c) text[c] = attribute[c] = "";
+        text['\t'] = nullptr;
+        text['\n'] = nullptr;
+        attribute['\t'] = "&#9;";
+        attribute['\n'] = "&#10;";
+        text['\r'] = attribute['\r'] = "&#13;";
+        text['"'] = attribute['"'] = "&quot;";
+        text['&'] = attribute['&'] = "&amp;";
+        text['<'] = attribute['<'] = "&lt;";
+        text['>'] = attribute['>'] = "&gt;";
+    }
 };
+constexpr AsciiEscapes kEscapes;
 
-// One open element: the prefixes it uses and declares, checked when its start tag is complete.
+[[noreturn]] void ThrowUnwritableCharacter(char16_t c) {
+    const QString code = QString::number(int(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    throw XmlError(QStringLiteral("the text holds the character U+%1, which XML cannot carry").arg(code));
+}
+
+// Writes the text as escaped UTF-8 from out on and returns the end; throws XmlError, having written
+// nothing that counts, at the first character XML cannot carry.
+char* Encode(const QString& text, const char* const* escapes, char* out) {
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = s[i];
+        if (c < 0x80) {
+            const char* e = escapes[c];
+            if (!e) {
+                *out++ = char(c);
+            } else if (*e) {
+                const size_t len = std::strlen(e);
+                std::memcpy(out, e, len);
+                out += len;
+            } else {
+                ThrowUnwritableCharacter(c);
+            }
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c)) {
+            if (i + 1 >= n || !QChar::isLowSurrogate(s[i + 1])) ThrowUnwritableCharacter(c);
+            const char32_t u = QChar::surrogateToUcs4(c, s[++i]);
+            *out++ = char(0xF0 | (u >> 18));
+            *out++ = char(0x80 | ((u >> 12) & 0x3F));
+            *out++ = char(0x80 | ((u >> 6) & 0x3F));
+            *out++ = char(0x80 | (u & 0x3F));
+        } else if (QChar::isLowSurrogate(c) || c == 0xFFFE || c == 0xFFFF) {
+            ThrowUnwritableCharacter(c);
+        } else {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// One open element: its name for the end tag and how many namespace bindings it declared.
 struct OpenElement {
-    QByteArray prefix;
-    QList<QPair<QByteArray, QByteArray>> declared;
-    QList<QByteArray> attributes;
-    QList<QByteArray> attributePrefixes;
+    QByteArray name;
+    qsizetype prefixLength = -1;
+    int declared = 0;
 };
 
 }  // namespace
 
+XmlStreamWriter::Name::Name(const QString& qualifiedName)
+    : text_(qualifiedName), utf8_(qualifiedName.toUtf8()) {
+    valid_ = !qualifiedName.isEmpty() &&
+             xmlValidateQName(reinterpret_cast<const xmlChar*>(utf8_.constData()), 0) == 0;
+    prefixLength_ = utf8_.indexOf(':');
+}
+
 struct XmlStreamWriter::Impl {
-    explicit Impl(const QString& path) : path(path), file(path) { block.reserve(kBlockSize); }
-    ~Impl() {
-        abandoned = true;
-        if (writer) xmlFreeTextWriter(writer);
+    explicit Impl(const QString& path) : path(path), file(path), buffer(new char[kBlockSize]) {}
+
+    // Room for n more bytes; whole blocks go to the file first.
+    char* Reserve(qsizetype n) {
+        if (length + n > capacity) {
+            Flush();
+            if (n > capacity) {
+                buffer.reset(new char[n]);
+                capacity = n;
+            }
+        }
+        return buffer.get() + length;
+    }
+    void Append(const char* data, qsizetype n) {
+        std::memcpy(Reserve(n), data, size_t(n));
+        length += n;
+    }
+    void Append(const QByteArray& bytes) { Append(bytes.constData(), bytes.size()); }
+    void Append(char c) {
+        *Reserve(1) = c;
+        ++length;
+    }
+    // A failed write to the file is reported by Commit.
+    void Flush() {
+        if (!ioFailed && length > 0 && !file.Write(buffer.get(), length)) ioFailed = true;
+        length = 0;
     }
 
-    static int Write(void* context, const char* data, int size) {
-        auto* self = static_cast<Impl*>(context);
-        if (self->abandoned) return size;
-        self->block.append(data, size);
-        if (self->block.size() >= kBlockSize && !self->FlushBlock()) return -1;
-        return size;
-    }
-    static int Close(void*) { return 0; }
-
-    bool FlushBlock() {
-        if (!ioFailed && !block.isEmpty() && !file.Write(block.constData(), block.size())) ioFailed = true;
-        block.resize(0);
-        return !ioFailed;
+    // Escaped text; on a character XML cannot carry nothing is kept and XmlError is thrown. A pending
+    // ">" of the start tag goes first.
+    void AppendText(const QString& text, const char* const* escapes, bool closeStartTag) {
+        char* const start = Reserve(text.size() * kMaxBytesPerUnit + 1);
+        char* out = start;
+        if (closeStartTag) *out++ = '>';
+        out = Encode(text, escapes, out);
+        length += out - start;
     }
 
-    // A failed write to the file is reported by Commit; anything else is the library's own failure.
-    void Check(int rc) const {
-        if (rc < 0 && !ioFailed)
-            throw XmlError(QStringLiteral("%1: the document could not be written").arg(path));
-    }
-
-    const CheckedName& Name(const QString& qualifiedName) {
+    const Name& CachedName(const QString& qualifiedName) {
         auto it = names.constFind(qualifiedName);
         if (it != names.cend()) return *it;
-        RequireQName(qualifiedName);
-        CheckedName name;
-        name.utf8 = qualifiedName.toUtf8();
-        const qsizetype colon = name.utf8.indexOf(':');
-        if (colon >= 0) name.prefix = name.utf8.left(colon);
         if (names.size() >= 1024) names.clear();
-        return *names.insert(qualifiedName, name);
+        return *names.insert(qualifiedName, Name(qualifiedName));
     }
 
-    bool IsBound(const QByteArray& prefix) const {
-        if (prefix == "xml") return true;
-        for (auto e = open.crbegin(); e != open.crend(); ++e) {
-            for (const auto& d : e->declared)
-                if (d.first == prefix) return true;
-        }
+    static void Require(const Name& name) {
+        if (!name.valid_) throw XmlError(QStringLiteral("\"%1\" is not a valid XML name").arg(name.text_));
+    }
+
+    // Every element asks, so the comparison stays inline.
+    bool IsBound(QByteArrayView prefix) const {
+        auto same = [&](const char* data, qsizetype size) {
+            return size == prefix.size() && std::memcmp(data, prefix.data(), size_t(size)) == 0;
+        };
+        if (same("xml", 3)) return true;
+        for (const auto& b : bindings)
+            if (same(b.first.constData(), b.first.size())) return true;
         return false;
+    }
+
+    static void RequireBound(bool bound, QByteArrayView prefix) {
+        if (!bound)
+            throw XmlError(QStringLiteral("the prefix \"%1\" is not bound to a namespace")
+                               .arg(QString::fromUtf8(prefix)));
     }
 
     // The prefixes of a start tag may be declared by any of its attributes, so they are checked once
     // the tag is complete.
     void CompleteStartTag() {
-        if (!startTagOpen) return;
-        startTagOpen = false;
+        if (!attributesOpen) return;
+        attributesOpen = false;
         const OpenElement& e = open.back();
-        if (!e.prefix.isEmpty() && !IsBound(e.prefix))
-            throw XmlError(QStringLiteral("the prefix \"%1\" is not bound to a namespace")
-                               .arg(QString::fromUtf8(e.prefix)));
-        for (const QByteArray& p : e.attributePrefixes) {
-            if (!IsBound(p))
-                throw XmlError(QStringLiteral("the prefix \"%1\" is not bound to a namespace")
-                                   .arg(QString::fromUtf8(p)));
+        if (e.prefixLength >= 0) {
+            const QByteArrayView prefix(e.name.constData(), e.prefixLength);
+            RequireBound(IsBound(prefix), prefix);
         }
+        for (const QByteArray& p : attributePrefixes) RequireBound(IsBound(p), p);
     }
 
     void Declare(const QString& prefix, const QString& uri) {
         RequireNamespaceDeclaration(prefix, uri);
         const QByteArray p = prefix.toUtf8(), u = uri.toUtf8();
         OpenElement& e = open.back();
-        for (const auto& d : std::as_const(e.declared)) {
-            if (d.first != p) continue;
-            if (d.second == u) return;
+        for (auto b = bindings.cend() - e.declared; b != bindings.cend(); ++b) {
+            if (b->first != p) continue;
+            if (b->second == u) return;
             throw XmlError(QStringLiteral("the prefix \"%1\" is already bound here").arg(prefix));
         }
-        e.declared.append({p, u});
-        const QByteArray name = p.isEmpty() ? QByteArray("xmlns") : "xmlns:" + p;
-        Check(xmlTextWriterWriteAttribute(writer, Xc(name), Xc(u)));
+        bindings.emplace_back(p, u);
+        ++e.declared;
+        Append(p.isEmpty() ? QByteArray(" xmlns=\"") : QByteArray(" xmlns:" + p + "=\""));
+        AppendText(uri, kEscapes.attribute, false);
+        Append('"');
+    }
+
+    void StartElement(const Name& name) {
+        if (open.empty() && rootWritten)
+            throw XmlError(QStringLiteral("a document has only one root element"));
+        CompleteStartTag();
+        Require(name);
+        char* out = Reserve(name.utf8_.size() + 2);
+        if (startTagUnclosed) *out++ = '>';
+        *out++ = '<';
+        std::memcpy(out, name.utf8_.constData(), size_t(name.utf8_.size()));
+        length = out + name.utf8_.size() - buffer.get();
+        open.push_back(OpenElement{name.utf8_, name.prefixLength_, 0});
+        if (!attributes.empty()) {
+            attributes.clear();
+            attributePrefixes.clear();
+        }
+        attributesOpen = true;
+        startTagUnclosed = true;
+    }
+
+    void WriteAttribute(const Name& name, const QString& value) {
+        if (!attributesOpen)
+            throw XmlError(QStringLiteral("attributes can only be written on an element just started"));
+        if (name.text_ == QLatin1String("xmlns")) return Declare(QString(), value);
+        if (name.text_.startsWith(QLatin1String("xmlns:"))) return Declare(name.text_.mid(6), value);
+        Require(name);
+        // The value is escaped first and kept only when the attribute is accepted.
+        char* const start = Reserve(name.utf8_.size() + 4 + value.size() * kMaxBytesPerUnit);
+        char* out = start;
+        *out++ = ' ';
+        std::memcpy(out, name.utf8_.constData(), size_t(name.utf8_.size()));
+        out += name.utf8_.size();
+        *out++ = '=';
+        *out++ = '"';
+        out = Encode(value, kEscapes.attribute, out);
+        *out++ = '"';
+        for (const QByteArray& a : attributes) {
+            if (a == name.utf8_)
+                throw XmlError(QStringLiteral("the attribute \"%1\" is written twice").arg(name.text_));
+        }
+        attributes.push_back(name.utf8_);
+        if (name.prefixLength_ >= 0) attributePrefixes.push_back(name.utf8_.left(name.prefixLength_));
+        length += out - start;
+    }
+
+    void WriteText(const QString& text) {
+        if (open.empty()) throw XmlError(QStringLiteral("text can only be written inside an element"));
+        CompleteStartTag();
+        AppendText(text, kEscapes.text, startTagUnclosed);
+        startTagUnclosed = false;
+    }
+
+    void EndElement() {
+        if (open.empty()) throw XmlError(QStringLiteral("no element is open"));
+        CompleteStartTag();
+        const OpenElement& e = open.back();
+        if (startTagUnclosed) {
+            Append("/>", 2);
+        } else {
+            char* out = Reserve(e.name.size() + 3);
+            *out++ = '<';
+            *out++ = '/';
+            std::memcpy(out, e.name.constData(), size_t(e.name.size()));
+            out += e.name.size();
+            *out++ = '>';
+            length = out - buffer.get();
+        }
+        startTagUnclosed = false;
+        bindings.resize(bindings.size() - size_t(e.declared));
+        open.pop_back();
+        if (open.empty()) rootWritten = true;
     }
 
     QString path;
     XmlAtomicFile file;
-    QByteArray block;
+    std::unique_ptr<char[]> buffer;
+    qsizetype capacity = kBlockSize;
+    qsizetype length = 0;
     bool ioFailed = false;
-    bool abandoned = false;
-    xmlTextWriterPtr writer = nullptr;
+    bool committed = false;
     std::vector<OpenElement> open;
-    bool startTagOpen = false;
+    // Prefix and namespace of every declaration on the open elements, outermost first.
+    std::vector<std::pair<QByteArray, QByteArray>> bindings;
+    // The start tag last written still takes attributes; its prefixes are not yet checked.
+    bool attributesOpen = false;
+    // The start tag last written still lacks its ">": an element ended now is written empty.
+    bool startTagUnclosed = false;
+    // Names and prefixes of the attributes of the start tag that takes attributes.
+    std::vector<QByteArray> attributes;
+    std::vector<QByteArray> attributePrefixes;
     bool rootWritten = false;
-    QHash<QString, CheckedName> names;
+    QHash<QString, Name> names;
 };
 
-XmlStreamWriter::XmlStreamWriter(const QString& path) {
-    XmlDocument::InitializeParser();
-    d_ = std::make_unique<Impl>(path);
-    xmlOutputBufferPtr out = xmlOutputBufferCreateIO(Impl::Write, Impl::Close, d_.get(), nullptr);
-    if (!out) throw XmlError(QStringLiteral("out of memory"));
-    d_->writer = xmlNewTextWriter(out);
-    if (!d_->writer) {
-        xmlOutputBufferClose(out);
-        throw XmlError(QStringLiteral("out of memory"));
-    }
-    d_->Check(xmlTextWriterStartDocument(d_->writer, "1.0", "UTF-8", nullptr));
+XmlStreamWriter::XmlStreamWriter(const QString& path) : d_(std::make_unique<Impl>(path)) {
+    d_->Append(kDeclaration, qsizetype(sizeof kDeclaration) - 1);
 }
 
 XmlStreamWriter::~XmlStreamWriter() = default;
@@ -150,59 +306,50 @@ void XmlStreamWriter::AddProcessingInstruction(const QString& target, const QStr
     RequireXmlText(data);
     if (target.contains(QLatin1Char(':')) || data.contains(QLatin1String("?>")))
         throw XmlError(QStringLiteral("invalid processing instruction \"%1\"").arg(target));
-    const QByteArray t = target.toUtf8(), d = data.toUtf8();
-    d_->Check(xmlTextWriterWritePI(d_->writer, Xc(t), Xc(d)));
+    d_->Append("<?", 2);
+    d_->Append(target.toUtf8());
+    d_->Append(' ');
+    d_->Append(data.toUtf8());
+    d_->Append("?>", 2);
 }
 
 void XmlStreamWriter::StartElement(const QString& qualifiedName) {
-    if (d_->open.empty() && d_->rootWritten)
-        throw XmlError(QStringLiteral("a document has only one root element"));
-    d_->CompleteStartTag();
-    const CheckedName& name = d_->Name(qualifiedName);
-    d_->Check(xmlTextWriterStartElement(d_->writer, Xc(name.utf8)));
-    d_->open.push_back(OpenElement{name.prefix, {}, {}, {}});
-    d_->startTagOpen = true;
+    d_->StartElement(d_->CachedName(qualifiedName));
+}
+
+void XmlStreamWriter::StartElement(const Name& name) {
+    d_->StartElement(name);
 }
 
 void XmlStreamWriter::WriteAttribute(const QString& qualifiedName, const QString& value) {
-    if (!d_->startTagOpen)
-        throw XmlError(QStringLiteral("attributes can only be written on an element just started"));
-    if (qualifiedName == QLatin1String("xmlns")) return d_->Declare(QString(), value);
-    if (qualifiedName.startsWith(QLatin1String("xmlns:"))) return d_->Declare(qualifiedName.mid(6), value);
-    const CheckedName& name = d_->Name(qualifiedName);
-    RequireXmlText(value);
-    OpenElement& e = d_->open.back();
-    if (e.attributes.contains(name.utf8))
-        throw XmlError(QStringLiteral("the attribute \"%1\" is written twice").arg(qualifiedName));
-    e.attributes.append(name.utf8);
-    if (!name.prefix.isEmpty()) e.attributePrefixes.append(name.prefix);
-    const QByteArray v = value.toUtf8();
-    d_->Check(xmlTextWriterWriteAttribute(d_->writer, Xc(name.utf8), Xc(v)));
+    d_->WriteAttribute(d_->CachedName(qualifiedName), value);
+}
+
+void XmlStreamWriter::WriteAttribute(const Name& name, const QString& value) {
+    d_->WriteAttribute(name, value);
 }
 
 void XmlStreamWriter::WriteText(const QString& text) {
-    if (d_->open.empty()) throw XmlError(QStringLiteral("text can only be written inside an element"));
-    d_->CompleteStartTag();
-    RequireXmlText(text);
-    const QByteArray t = text.toUtf8();
-    d_->Check(xmlTextWriterWriteString(d_->writer, Xc(t)));
+    d_->WriteText(text);
 }
 
 void XmlStreamWriter::EndElement() {
-    if (d_->open.empty()) throw XmlError(QStringLiteral("no element is open"));
-    d_->CompleteStartTag();
-    d_->Check(xmlTextWriterEndElement(d_->writer));
-    d_->open.pop_back();
-    if (d_->open.empty()) d_->rootWritten = true;
+    d_->EndElement();
+}
+
+void XmlStreamWriter::WriteTextElement(const Name& name, const QString& text) {
+    d_->StartElement(name);
+    d_->WriteText(text);
+    d_->EndElement();
 }
 
 void XmlStreamWriter::Commit() {
-    if (!d_->writer) throw XmlError(QStringLiteral("%1: the document was already written").arg(d_->path));
+    if (d_->committed) throw XmlError(QStringLiteral("%1: the document was already written").arg(d_->path));
     if (!d_->open.empty() || !d_->rootWritten)
         throw XmlError(QStringLiteral("%1: the document is not complete").arg(d_->path));
-    d_->Check(xmlTextWriterEndDocument(d_->writer));
-    xmlFreeTextWriter(d_->writer);  // flushes what libxml2 still holds
-    d_->writer = nullptr;
-    if (!d_->FlushBlock()) throw XmlError(QStringLiteral("%1: cannot write").arg(d_->path));
+    d_->committed = true;
+    d_->Append('\n');
+    d_->Flush();
+    if (d_->ioFailed) throw XmlError(QStringLiteral("%1: cannot write").arg(d_->path));
     d_->file.Commit();
 }

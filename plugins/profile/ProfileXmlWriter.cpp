@@ -51,18 +51,48 @@ CPELFM_ItemInfo* FirstItemOfKind(const CPELFM_ElemInfo& elem, int itemKind) {
     return nullptr;
 }
 
-void WriteValue(XmlStreamWriter& out, const QString& name, const QString& text) {
-    out.StartElement(kPrefix + name);
-    out.WriteText(text);
-    out.EndElement();
+XmlStreamWriter::Name Prefixed(const QString& name) {
+    return XmlStreamWriter::Name(kPrefix + name);
 }
 
+}  // namespace
+
+struct ProfileXmlWriter::Names {
+    explicit Names(const CProfilePlugin& plugin) : settings(plugin.Settings()) {
+        for (int i = 0; i < int(std::size(sections)); ++i)
+            sections[i] = Prefixed(ProfileInnerConst::SectionTagNames().value(i));
+        for (int i = 0; i < PART_KIND_COUNT; ++i) {
+            const QString tag = ProfileInnerConst::PartTagNames().value(i);
+            parts[i] = Prefixed(tag);
+            members[i] = Prefixed(tag + QStringLiteral("Member"));
+        }
+        for (int i = 0; i < ITEM_KIND_COUNT; ++i) items[i] = Prefixed(settings.ItemTagName(i));
+    }
+
+    static constexpr int PART_KIND_COUNT = PART_ENUM + 1;
+    static constexpr int ITEM_KIND_COUNT = RELATION + 1;
+
+    const PeloraFormat::FormatSettings& settings;
+    XmlStreamWriter::Name sections[SECTION_BLOCK + 1];
+    XmlStreamWriter::Name parts[PART_KIND_COUNT];
+    XmlStreamWriter::Name members[PART_KIND_COUNT];
+    XmlStreamWriter::Name items[ITEM_KIND_COUNT];
+    XmlStreamWriter::Name item = Prefixed(QStringLiteral("item"));
+    XmlStreamWriter::Name enumRefItem = Prefixed(QStringLiteral("enumRefItem"));
+    XmlStreamWriter::Name label2 = Prefixed(QStringLiteral("label2"));
+    XmlStreamWriter::Name comment = Prefixed(QStringLiteral("comment"));
+    XmlStreamWriter::Name label{QStringLiteral("label")};
+};
+
+namespace {
+
 // An optional child holding one "item" with the text; the model keeps the trimmed text.
-void WriteTrimmedText(XmlStreamWriter& out, const QString& name, QString& text) {
+void WriteTrimmedText(XmlStreamWriter& out, const XmlStreamWriter::Name& name,
+                      const XmlStreamWriter::Name& item, QString& text) {
     text = text.trimmed();
     if (text.isEmpty()) return;
-    out.StartElement(kPrefix + name);
-    WriteValue(out, QStringLiteral("item"), text);
+    out.StartElement(name);
+    out.WriteTextElement(item, text);
     out.EndElement();
 }
 
@@ -77,6 +107,7 @@ int ProfileXmlWriter::WriteProfileXml(CProfilePlugin& plugin, const QString& pat
 
     // Written straight to the file, so a large profile is never held twice.
     const std::unique_ptr<XmlStreamWriter> out = OpenProfileXmlStream(path);
+    const Names names(plugin);
     // The writer puts the declaration (version 1.0, UTF-8) first by itself.
     out->StartElement(kPrefix + QStringLiteral("profile"));
     out->WriteAttribute(QStringLiteral("xsi:schemaLocation"), schemaLocation);
@@ -85,79 +116,71 @@ int ProfileXmlWriter::WriteProfileXml(CProfilePlugin& plugin, const QString& pat
     for (int kind : {SECTION_FILE, SECTION_DEVICE, SECTION_COMM_IF, SECTION_BLOCK}) {
         QList<CPELFM_SectionInfo*> sections;
         root->GetSectionsByType(sections, kind);
-        for (CPELFM_SectionInfo* section : sections) WriteSectionXml(plugin, *out, *section);
+        for (CPELFM_SectionInfo* section : sections) WriteSectionXml(names, *out, *section);
     }
     out->EndElement();
     CommitProfileXmlStream(*out);
     return 0;
 }
 
-void ProfileXmlWriter::WriteSectionXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
+void ProfileXmlWriter::WriteSectionXml(const Names& names, XmlStreamWriter& out,
                                        CPELFM_SectionInfo& section) {
-    out.StartElement(kPrefix + ProfileInnerConst::SectionTagNames().at(section.sectionType));
-    out.WriteAttribute(QStringLiteral("label"), section.name);
-    WriteTrimmedText(out, QStringLiteral("comment"), section.comment);
-    for (int partKind : PartKindsWritten(section.sectionType)) WritePartsXml(plugin, out, section, partKind);
+    out.StartElement(names.sections[section.sectionType]);
+    out.WriteAttribute(names.label, section.name);
+    WriteTrimmedText(out, names.comment, names.item, section.comment);
+    for (int partKind : PartKindsWritten(section.sectionType)) WritePartsXml(names, out, section, partKind);
     out.EndElement();
 }
 
-void ProfileXmlWriter::WritePartsXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
-                                     CPELFM_SectionInfo& section, int partKind) {
+void ProfileXmlWriter::WritePartsXml(const Names& names, XmlStreamWriter& out, CPELFM_SectionInfo& section,
+                                     int partKind) {
     QList<CPELFM_PartInfo*> parts;
     section.GetPartsByType(parts, partKind);
-    for (CPELFM_PartInfo* part : parts) WritePartXml(plugin, out, *part);
+    for (CPELFM_PartInfo* part : parts) WritePartXml(names, out, *part);
 }
 
-void ProfileXmlWriter::WritePartXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
-                                    CPELFM_PartInfo& part) {
-    out.StartElement(kPrefix + ProfileInnerConst::PartTagNames().at(part.partType));
-    out.WriteAttribute(QStringLiteral("label"), part.name);
-    WriteTrimmedText(out, QStringLiteral("label2"), part.label2);
-    WriteTrimmedText(out, QStringLiteral("comment"), part.comment);
-    WriteElementsXml(plugin, out, part);
+void ProfileXmlWriter::WritePartXml(const Names& names, XmlStreamWriter& out, CPELFM_PartInfo& part) {
+    out.StartElement(names.parts[part.partType]);
+    out.WriteAttribute(names.label, part.name);
+    WriteTrimmedText(out, names.label2, names.item, part.label2);
+    WriteTrimmedText(out, names.comment, names.item, part.comment);
+    WriteElementsXml(names, out, part);
     out.EndElement();
 }
 
-void ProfileXmlWriter::WriteElementsXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
-                                        CPELFM_PartInfo& part) {
-    const std::span<const int> order = plugin.Settings().ItemOrder(part.partType);
-    const QString memberName = ProfileInnerConst::PartTagNames().at(part.partType) + QStringLiteral("Member");
+void ProfileXmlWriter::WriteElementsXml(const Names& names, XmlStreamWriter& out, CPELFM_PartInfo& part) {
+    const std::span<const int> order = names.settings.ItemOrder(part.partType);
     const bool information = IsInformationPart(part.partType);
-    QList<CPELFM_ElemInfo*> elems;
-    part.GetElems(elems);
-    for (CPELFM_ElemInfo* elem : elems) {
+    for (CPELFM_ElemInfo* elem : part.Elems()) {
         if (!elem || elem->label.isEmpty()) continue;
         if (information) {
             const CPELFM_ItemInfo* data = FirstItemOfKind(*elem, DATA);
             if (!data || data->GetFirstValue().isEmpty()) continue;
         }
-        WriteElementXml(plugin, out, memberName, *elem, order);
+        WriteElementXml(names, out, part.partType, *elem, order);
     }
 }
 
-void ProfileXmlWriter::WriteElementXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
-                                       const QString& memberName, CPELFM_ElemInfo& elem,
-                                       std::span<const int> order) {
-    out.StartElement(kPrefix + memberName);
-    out.WriteAttribute(QStringLiteral("label"), elem.label);
+void ProfileXmlWriter::WriteElementXml(const Names& names, XmlStreamWriter& out, int partKind,
+                                       CPELFM_ElemInfo& elem, std::span<const int> order) {
+    out.StartElement(names.members[partKind]);
+    out.WriteAttribute(names.label, elem.label);
     for (int kind : order) {
-        if (CPELFM_ItemInfo* item = FirstItemOfKind(elem, kind)) WriteItemXml(plugin, out, *item);
+        if (CPELFM_ItemInfo* item = FirstItemOfKind(elem, kind)) WriteItemXml(names, out, *item);
     }
     out.EndElement();
 }
 
-void ProfileXmlWriter::WriteItemXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
-                                    CPELFM_ItemInfo& item) {
+void ProfileXmlWriter::WriteItemXml(const Names& names, XmlStreamWriter& out, CPELFM_ItemInfo& item) {
     // Classified afresh: a cached kind may predate the last edit, and a stale "single value" would
     // export a list as its first value only.
     const int kind = item.AnalyzeValue();
-    const QString itemName = kPrefix + plugin.Settings().ItemTagName(item.itemType);
+    const XmlStreamWriter::Name& itemName = names.items[item.itemType];
     if (kind != VALUE_LIST || item.values.size() <= 1) {
-        const QString text = item.GetFirstValue();
+        const QString& text = item.values.constFirst().text;
         if (text.isEmpty()) return;
         out.StartElement(itemName);
-        WriteValue(out, kind == VALUE_ENUM_REF ? QStringLiteral("enumRefItem") : QStringLiteral("item"),
-                   text);
+        out.WriteTextElement(kind == VALUE_ENUM_REF ? names.enumRefItem : names.item, text);
         out.EndElement();
         return;
     }
@@ -166,7 +189,7 @@ void ProfileXmlWriter::WriteItemXml(const CProfilePlugin& plugin, XmlStreamWrite
         if (value.text.isEmpty()) return;
     }
     out.StartElement(itemName);
-    for (const auto& value : item.values) WriteValue(out, QStringLiteral("item"), value.text);
+    for (const auto& value : item.values) out.WriteTextElement(names.item, value.text);
     out.EndElement();
 }
 

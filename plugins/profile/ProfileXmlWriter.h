@@ -24,15 +24,17 @@ public:
     static int WriteProfileXml(CProfilePlugin& plugin, const QString& path, CPELFM_ProfileInfo* root);
 
 private:
-    static void WriteSectionXml(const CProfilePlugin& plugin, XmlStreamWriter& out,
-                                CPELFM_SectionInfo& section);
-    static void WritePartsXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_SectionInfo& section,
+    // The element names of the plug-in's format, made once per document.
+    struct Names;
+
+    static void WriteSectionXml(const Names& names, XmlStreamWriter& out, CPELFM_SectionInfo& section);
+    static void WritePartsXml(const Names& names, XmlStreamWriter& out, CPELFM_SectionInfo& section,
                               int partKind);
-    static void WritePartXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_PartInfo& part);
-    static void WriteElementsXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_PartInfo& part);
-    static void WriteElementXml(const CProfilePlugin& plugin, XmlStreamWriter& out, const QString& memberName,
-                                CPELFM_ElemInfo& elem, std::span<const int> order);
-    static void WriteItemXml(const CProfilePlugin& plugin, XmlStreamWriter& out, CPELFM_ItemInfo& item);
+    static void WritePartXml(const Names& names, XmlStreamWriter& out, CPELFM_PartInfo& part);
+    static void WriteElementsXml(const Names& names, XmlStreamWriter& out, CPELFM_PartInfo& part);
+    static void WriteElementXml(const Names& names, XmlStreamWriter& out, int partKind, CPELFM_ElemInfo& elem,
+                                std::span<const int> order);
+    static void WriteItemXml(const Names& names, XmlStreamWriter& out, CPELFM_ItemInfo& item);
 };
 
 }  // namespace PeloraPlugin::Internal

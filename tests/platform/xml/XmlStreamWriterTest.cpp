@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <libxml/xmlwriter.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <random>
 
 #include "XmlDocument.h"
 #include "XmlError.h"
@@ -70,6 +72,93 @@ TEST(XmlStreamWriterTest, AttributesKeepTheirOrderAndTextReadsBackAsWritten) {
     EXPECT_EQ(items[0].TextContent(), text);
     EXPECT_EQ(items[1].TextContent(), QStringLiteral("   "));
     EXPECT_EQ(items[2].QualifiedName(), QStringLiteral("p:empty"));
+}
+
+// The same documents through libxml2's own text writer give the same bytes: escaping of every kind of
+// character in text and attribute values, empty elements, empty text, nesting, the ends.
+TEST(XmlStreamWriterTest, WritesWhatLibxml2sTextWriterWrites) {
+    const char* pieces[] = {"a",
+                            " ",
+                            "\t",
+                            "\n",
+                            "\r",
+                            "\"",
+                            "'",
+                            "<",
+                            ">",
+                            "&",
+                            "]",
+                            "?",
+                            ";",
+                            "#",
+                            "\x7f",
+                            "\xc3\xa4",
+                            "\xdf\xbf",
+                            "\xe0\xa0\x80",
+                            "\xe3\x80\x80",
+                            "\xef\xbf\xbd",
+                            "\xf0\x9f\x98\x80"};
+    std::mt19937 random(7);
+    auto text = [&] {
+        QString t;
+        for (int n = random() % 12; n > 0; --n) t += QString::fromUtf8(pieces[random() % std::size(pieces)]);
+        return t;
+    };
+    const char* names[] = {"p:a", "p:member", "b", "\xc3\xa4x"};
+    for (int round = 0; round < 20; ++round) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.xml"));
+        xmlBufferPtr buffer = xmlBufferCreate();
+        xmlTextWriterPtr lib = xmlNewTextWriterMemory(buffer, 0);
+        XmlStreamWriter out(path);
+        auto both = [&](auto ours, auto theirs) {
+            ours();
+            theirs();
+        };
+        xmlTextWriterStartDocument(lib, "1.0", "UTF-8", nullptr);
+        const QString pi = text().remove(QLatin1Char('?'));
+        both([&] { out.AddProcessingInstruction(QStringLiteral("pi"), pi); },
+             [&] { xmlTextWriterWritePI(lib, BAD_CAST "pi", BAD_CAST pi.toUtf8().constData()); });
+        both([&] { out.StartElement(QStringLiteral("p:root")); },
+             [&] { xmlTextWriterStartElement(lib, BAD_CAST "p:root"); });
+        both(
+            [&] { out.WriteAttribute(QStringLiteral("xmlns:p"), kNs); },
+            [&] { xmlTextWriterWriteAttribute(lib, BAD_CAST "xmlns:p", BAD_CAST kNs.toUtf8().constData()); });
+        int depth = 1;
+        for (int step = 0; depth > 0; ++step) {
+            const int what = step < 60 ? int(random() % 4) : 3;
+            const QString t = text();
+            const QByteArray u = t.toUtf8();
+            if (what == 0 && depth < 5) {
+                const char* name = names[random() % std::size(names)];
+                both([&] { out.StartElement(QString::fromUtf8(name)); },
+                     [&] { xmlTextWriterStartElement(lib, BAD_CAST name); });
+                ++depth;
+                if (random() % 2)
+                    both([&] { out.WriteAttribute(XmlStreamWriter::Name(QStringLiteral("label")), t); },
+                         [&] { xmlTextWriterWriteAttribute(lib, BAD_CAST "label", BAD_CAST u.constData()); });
+            } else if (what == 1) {
+                both([&] { out.WriteTextElement(XmlStreamWriter::Name(QStringLiteral("p:item")), t); },
+                     [&] {
+                         xmlTextWriterStartElement(lib, BAD_CAST "p:item");
+                         xmlTextWriterWriteString(lib, BAD_CAST u.constData());
+                         xmlTextWriterEndElement(lib);
+                     });
+            } else if (what == 2) {
+                both([&] { out.WriteText(t); },
+                     [&] { xmlTextWriterWriteString(lib, BAD_CAST u.constData()); });
+            } else if (depth > 1 || step >= 60) {
+                both([&] { out.EndElement(); }, [&] { xmlTextWriterEndElement(lib); });
+                --depth;
+            }
+        }
+        out.Commit();
+        xmlTextWriterEndDocument(lib);
+        xmlFreeTextWriter(lib);
+        const QByteArray expected(reinterpret_cast<const char*>(buffer->content), int(buffer->use));
+        xmlBufferFree(buffer);
+        ASSERT_EQ(ReadAll(path).toStdString(), expected.toStdString()) << "round " << round;
+    }
 }
 
 TEST(XmlStreamWriterTest, ReadOnlyTargetIsReplacedAndALinkKeepsPointingAtIt) {
