@@ -16,6 +16,7 @@
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "CheckFormat.h"
+#include "CheckPatterns.h"
 #include "ICheckProgressSink.h"
 
 namespace {
@@ -53,6 +54,14 @@ int CCheckContext::Build(CPELFM_ProfileInfo* root) {
 }
 
 void CCheckContext::CollectCheckTargets() {
+    // The elements first, so that the targets and the synthetic items are made in one piece each: a
+    // large profile has millions of targets, and the groups keep pointers to them.
+    struct PartElems {
+        CPELFM_PartInfo* part;
+        QList<CPELFM_ElemInfo*> elems;
+    };
+    std::vector<PartElems> parts;
+    qsizetype elemCount = 0, targetCount = 0;
     for (CPELFM_SectionInfo* section : root_->sections) {
         if (!section) continue;
         for (CPELFM_PartInfo* part : section->parts) {
@@ -66,33 +75,52 @@ void CCheckContext::CollectCheckTargets() {
                 // A part whose elements cannot be read has nothing to judge.
                 continue;
             }
-            for (int k = 0; k < elems.size(); ++k) {
-                CPELFM_ElemInfo* elem = elems[k];
+            for (const CPELFM_ElemInfo* elem : elems) {
                 if (!elem) continue;
-                elem->rowIndex = k;
-                CPELFM_ItemInfo& label = labelItems_.emplace_back();
-                label.itemType = LABEL;
-                label.ownerElem = elem;
-                label.values.append(
-                    ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
-                RouteCheckTarget(&label, k);
-                for (CPELFM_ItemInfo* item : elem->items) {
-                    if (item) RouteCheckTarget(item, k);
-                }
+                ++elemCount;
+                targetCount += 1 + elem->items.size();
+            }
+            parts.push_back(PartElems{part, std::move(elems)});
+        }
+    }
+    labelItems_ = std::make_unique<CPELFM_ItemInfo[]>(size_t(elemCount));
+    targets_.reserve(size_t(targetCount));
+    qsizetype labels = 0;
+    for (const PartElems& p : parts) {
+        for (int k = 0; k < p.elems.size(); ++k) {
+            CPELFM_ElemInfo* elem = p.elems[k];
+            if (!elem) continue;
+            elem->rowIndex = k;
+            CPELFM_ItemInfo& label = labelItems_[labels++];
+            label.itemType = LABEL;
+            label.ownerElem = elem;
+            label.values.append(
+                ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
+            RouteCheckTarget(&label, k);
+            for (CPELFM_ItemInfo* item : elem->items) {
+                if (item) RouteCheckTarget(item, k);
             }
         }
     }
 }
 
 void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex) {
-    const CPELFM_ElemInfo* elem = item ? item->ownerElem : nullptr;
-    const CPELFM_PartInfo* part = elem ? elem->ownerPart : nullptr;
-    const CPELFM_SectionInfo* section = part ? part->ownerSection : nullptr;
+    CPELFM_ElemInfo* elem = item ? item->ownerElem : nullptr;
+    CPELFM_PartInfo* part = elem ? elem->ownerPart : nullptr;
+    CPELFM_SectionInfo* section = part ? part->ownerSection : nullptr;
     if (!section) return;
 
+    // Never more targets than counted: the groups hold pointers into the array.
+    if (targets_.size() == targets_.capacity()) return;
     CCheckItemInfo* target = &targets_.emplace_back();
     target->elementIndex = elementIndex;
     target->item = item;
+    target->itemKind = item->itemType;
+    target->partKind = part->partType;
+    target->sectionKind = section->sectionType;
+    target->elem = elem;
+    target->part = part;
+    target->section = section;
     allItems_->targets.push_back(target);
 
     const int kind = item->itemType;
@@ -188,6 +216,7 @@ void CCheckContext::RunCheckGroups(ICheckProgressSink* progress) {
         } catch (...) {
         }
     };
+    const Internal::MatchRegexMemo memo;
     step(1, [this] { allItems_->Run(); });
     step(2, [this] { references_->Run(); });
     step(6, [this] { labels_->Run(); });
@@ -208,7 +237,7 @@ void CCheckContext::Destroy() {
     allItems_.reset();
     final_.reset();
     targets_.clear();
-    labelItems_.clear();
+    labelItems_.reset();
     rdbBlockMemoryResults_.clear();
 }
 

@@ -4,8 +4,8 @@
 
 #include <QHash>
 #include <QList>
-#include <deque>
 #include <memory>
+#include <vector>
 
 #include "CCheckItemInfo.h"
 #include "CPELFM_ItemInfo.h"
@@ -70,8 +70,8 @@ private:
     std::unique_ptr<CCheckLabelGroup> labels_;
     std::unique_ptr<CCheckItemGroup> items_;
     std::unique_ptr<CCheckAllItemsGroup> allItems_;
-    std::deque<CCheckItemInfo> targets_;
-    std::deque<CPELFM_ItemInfo> labelItems_;
+    std::vector<CCheckItemInfo> targets_;
+    std::unique_ptr<CPELFM_ItemInfo[]> labelItems_;
     std::unique_ptr<CCheckMandatorySection> final_;
 
     QList<_ST_PEL_CHECK_MESSAGE> messages_;

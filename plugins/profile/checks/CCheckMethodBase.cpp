@@ -11,7 +11,7 @@ void CCheckMethodBase::Run(CCheckItemInfo* target) {
     target_ = target;
     if (!target || target->status != 1) return;
     // Arguments a check added before it passed or threw must not reach a later check's message.
-    const qsizetype argumentCount = target->message.arguments.size();
+    const qsizetype argumentCount = target->message ? target->message->arguments.size() : 0;
     int result = 1;
     try {
         result = Check();
@@ -19,8 +19,8 @@ void CCheckMethodBase::Run(CCheckItemInfo* target) {
         result = 1;
     }
     if (result == 1) {
-        if (target->message.arguments.size() != argumentCount)
-            target->message.arguments.resize(argumentCount);
+        if (target->message && target->message->arguments.size() != argumentCount)
+            target->message->arguments.resize(argumentCount);
         return;
     }
     target->status = 0;
@@ -34,11 +34,11 @@ int CCheckMethodBase::Check() {
 void CCheckMethodBase::SetMessageId() {}
 
 void CCheckMethodBase::AddMessageArgument(const QString& text) {
-    target_->message.arguments.append(text);
+    target_->Message().arguments.append(text);
 }
 
 void CCheckMethodBase::SetTargetMessageId(int id) {
-    target_->message.messageId = id;
+    target_->Message().messageId = id;
 }
 
 CPELFM_ItemInfo* CCheckMethodBase::Item() const {
@@ -46,31 +46,31 @@ CPELFM_ItemInfo* CCheckMethodBase::Item() const {
 }
 
 CPELFM_ElemInfo* CCheckMethodBase::Elem() const {
-    return Internal::ElemOf(Item());
+    return target_ ? target_->elem : nullptr;
 }
 
 CPELFM_PartInfo* CCheckMethodBase::Part() const {
-    return Internal::PartOf(Item());
+    return target_ ? target_->part : nullptr;
 }
 
 CPELFM_SectionInfo* CCheckMethodBase::Section() const {
-    return Internal::SectionOf(Item());
+    return target_ ? target_->section : nullptr;
 }
 
 int CCheckMethodBase::ItemKind() const {
-    return Item() ? Item()->itemType : 0;
+    return target_ ? target_->itemKind : 0;
 }
 
 int CCheckMethodBase::PartKind() const {
-    return Internal::PartKindOf(Item());
+    return target_ ? target_->partKind : 0;
 }
 
 int CCheckMethodBase::SectionKind() const {
-    return Internal::SectionKindOf(Item());
+    return target_ ? target_->sectionKind : 0;
 }
 
 void CCheckMethodBase::ReportCheckFailure() {
-    _ST_PEL_CHECK_MESSAGE& m = target_->message;
+    _ST_PEL_CHECK_MESSAGE& m = target_->Message();
     const CPELFM_PartInfo* part = Part();
     const CPELFM_SectionInfo* section = Section();
     m.sectionLabel = section ? section->name : QString();

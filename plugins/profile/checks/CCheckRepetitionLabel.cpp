@@ -8,37 +8,49 @@
 #include "CheckHelpers.h"
 #include "CheckNumber.h"
 
-CCheckRepetitionLabel::Key CCheckRepetitionLabel::MakeKey(const QString& label) const {
-    const CPELFM_SectionInfo* section = Section();
-    return Key{Internal::AsciiLower(section ? section->name : QString()), Internal::AsciiLower(Part()->name),
-               Internal::AsciiLower(label)};
+CCheckRepetitionLabel::PartLabels& CCheckRepetitionLabel::LabelsOfPart() {
+    CPELFM_PartInfo* part = Part();
+    if (part != lastPart_) {
+        const CPELFM_SectionInfo* section = Section();
+        const std::pair<QString, QString> key{Internal::AsciiLower(section ? section->name : QString()),
+                                              Internal::AsciiLower(part->name)};
+        auto it = partIndex_.constFind(key);
+        if (it == partIndex_.cend()) {
+            it = partIndex_.insert(key, int(parts_.size()));
+            parts_.emplace_back().labels.reserve(part->ElemCount());
+        }
+        lastPart_ = part;
+        lastIndex_ = *it;
+    }
+    return parts_[size_t(lastIndex_)];
 }
 
 int CCheckRepetitionLabel::Check() {
     if (ItemKind() != LABEL) return 1;
+    PartLabels& seen = LabelsOfPart();
     int result = 1;
     const QString label = Item()->GetFirstValue();
     if (!label.isEmpty()) {
-        const Key key = MakeKey(label);
-        if (labels_.contains(key)) {
+        const QString key = Internal::AsciiLower(label);
+        if (seen.labels.contains(key)) {
             AddMessageArgument(label);
             messageId_ = 40012;
             result = 0;
         } else {
-            labels_.insert(key);
+            seen.labels.insert(key);
         }
     }
     // Second labels are judged whether or not the label was a duplicate.
     const CPELFM_ItemInfo* label2 = Elem()->FindItem(LABEL2, 2);
     const QString second = Internal::FirstValueOrEmpty(label2);
     if (!second.isEmpty()) {
-        const Key key = MakeKey(second);
-        if (secondLabels_.contains(key)) {
+        const QString key = Internal::AsciiLower(second);
+        if (seen.secondLabels.contains(key)) {
             _ST_PEL_CHECK_MESSAGE m = context_.ElementMessage(Elem(), 40012, LABEL2);
             m.arguments.append(second);
             context_.AppendMessage(m);
         } else {
-            secondLabels_.insert(key);
+            seen.secondLabels.insert(key);
         }
     }
     return result;

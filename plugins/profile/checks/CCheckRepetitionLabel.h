@@ -1,8 +1,13 @@
 #pragma once
 #include "CCheckMethodBase.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
+#include <utility>
+#include <vector>
+
+class CPELFM_PartInfo;
 
 // Labels and second labels may occur once per part, ignoring case (40012).
 class CCheckRepetitionLabel : public CCheckMethodBase {
@@ -12,19 +17,19 @@ public:
     void SetMessageId() override;
 
 private:
-    // Section, part and label, each lower-cased: a tuple, so that names holding a comma cannot collide.
-    struct Key {
-        QString section;
-        QString part;
-        QString label;
-        bool operator==(const Key&) const = default;
-        friend size_t qHash(const Key& key, size_t seed = 0) {
-            return qHashMulti(seed, key.section, key.part, key.label);
-        }
+    // The lower-cased labels and second labels seen so far in the parts of one section name and part
+    // name, ignoring case. Names are kept apart, not joined, so that names holding a comma cannot
+    // collide.
+    struct PartLabels {
+        QSet<QString> labels;
+        QSet<QString> secondLabels;
     };
-    Key MakeKey(const QString& label) const;
+    PartLabels& LabelsOfPart();
 
-    QSet<Key> labels_;
-    QSet<Key> secondLabels_;
+    QHash<std::pair<QString, QString>, int> partIndex_;
+    std::vector<PartLabels> parts_;
+    // Targets come part by part: the last part's labels are found without a lookup.
+    const CPELFM_PartInfo* lastPart_ = nullptr;
+    int lastIndex_ = -1;
     int messageId_ = 0;
 };

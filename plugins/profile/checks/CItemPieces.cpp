@@ -9,12 +9,10 @@ CItemPieces::CItemPieces(CPELFM_ItemInfo* item, Split split) {
     sourceKind_ = ValueKind(item);
     if (sourceKind_ == VALUE_LIST) {
         item->SplitListItems(owned_);
-        pieces_ = owned_;
     } else if (sourceKind_ == VALUE_ANGLE_LIST && split == Split::ListsAndAngles) {
         item->SplitAngleItems(owned_);
-        pieces_ = owned_;
     } else {
-        pieces_.append(item);
+        single_ = item;
     }
 }
 

@@ -3,6 +3,7 @@
 // list (value kind 2) or of an angle list (value kind 3). Temporary items are deleted with this object.
 
 #include <QList>
+#include <span>
 
 class CPELFM_ItemInfo;
 
@@ -18,11 +19,15 @@ public:
     CItemPieces(const CItemPieces&) = delete;
     CItemPieces& operator=(const CItemPieces&) = delete;
 
-    const QList<CPELFM_ItemInfo*>& Items() const { return pieces_; }
+    std::span<CPELFM_ItemInfo* const> Items() const {
+        return owned_.isEmpty() && single_ ? std::span<CPELFM_ItemInfo* const>(&single_, 1)
+                                           : std::span<CPELFM_ItemInfo* const>(owned_.constData(), owned_.size());
+    }
     int SourceKind() const { return sourceKind_; }
 
 private:
-    QList<CPELFM_ItemInfo*> pieces_;
+    // The item itself when it is not split: most items are judged whole.
+    CPELFM_ItemInfo* single_ = nullptr;
     QList<CPELFM_ItemInfo*> owned_;
     int sourceKind_ = 0;
 };

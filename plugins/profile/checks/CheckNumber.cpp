@@ -1,5 +1,7 @@
 #include "CheckNumber.h"
 
+#include <algorithm>
+
 #include <locale.h>
 #include <cerrno>
 #include <clocale>
@@ -145,6 +147,9 @@ QChar AsciiLower(QChar c) {
 }
 
 QString AsciiLower(const QString& text) {
+    auto upper = [](QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; };
+    // A text without capitals is shared, not copied.
+    if (std::none_of(text.cbegin(), text.cend(), upper)) return text;
     QString lowered = text;
     for (QChar& c : lowered) c = AsciiLower(c);
     return lowered;

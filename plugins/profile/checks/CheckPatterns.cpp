@@ -103,6 +103,12 @@ const CompiledPatterns& Compiled() {
     return patterns;
 }
 
+static_assert(size_t(EPattern::Count) <= 64, "one bit per pattern");
+// Texts kept at most; a run over unique texts starts afresh rather than growing without bound.
+constexpr qsizetype kMemoTexts = 8192;
+// A plain pointer: nothing to destroy when a plug-in is unloaded.
+thread_local MatchRegexMemo* currentMemo = nullptr;
+
 }  // namespace
 
 QString PatternText(EPattern pattern) {
@@ -117,7 +123,31 @@ const QRegularExpression& Pattern(EPattern pattern) {
 }
 
 bool MatchRegex(const QString& value, EPattern pattern) {
+    if (currentMemo) return currentMemo->Match(value, pattern);
     return Pattern(pattern).match(value).hasMatch();
+}
+
+MatchRegexMemo::MatchRegexMemo() : previous_(currentMemo) {
+    currentMemo = this;
+}
+
+MatchRegexMemo::~MatchRegexMemo() {
+    currentMemo = previous_;
+}
+
+bool MatchRegexMemo::Match(const QString& value, EPattern pattern) {
+    const quint64 bit = quint64(1) << unsigned(pattern);
+    auto it = verdicts_.find(value);
+    if (it == verdicts_.end()) {
+        if (verdicts_.size() >= kMemoTexts) verdicts_.clear();
+        it = verdicts_.insert(value, Verdicts{});
+    } else if (it->tried & bit) {
+        return it->matched & bit;
+    }
+    const bool matched = Pattern(pattern).match(value).hasMatch();
+    it->tried |= bit;
+    if (matched) it->matched |= bit;
+    return matched;
 }
 
 bool MatchBinaryDigits(const QString& value, int digits) {

@@ -6,6 +6,7 @@
 // character, and a long value overflows the check worker's stack; PCRE2 does not recurse on the
 // machine stack. Matching is on the UTF-16 text itself, so lengths and positions stay in UTF-16 units.
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QString>
 
@@ -72,6 +73,26 @@ const QRegularExpression& Pattern(EPattern pattern);
 
 // 1 when the whole value matches.
 bool MatchRegex(const QString& value, EPattern pattern);
+
+// While one lives, MatchRegex on its thread keeps every verdict: a check run meets the same few texts
+// again and again (data types, access words, range bounds), and a match costs far more than a lookup.
+class MatchRegexMemo {
+public:
+    MatchRegexMemo();
+    ~MatchRegexMemo();
+    MatchRegexMemo(const MatchRegexMemo&) = delete;
+    MatchRegexMemo& operator=(const MatchRegexMemo&) = delete;
+
+    bool Match(const QString& value, EPattern pattern);
+
+private:
+    struct Verdicts {
+        quint64 tried = 0;
+        quint64 matched = 0;
+    };
+    QHash<QString, Verdicts> verdicts_;
+    MatchRegexMemo* previous_;
+};
 
 // "[0-1]{n}": exactly n binary digits (n from 1 to 32).
 bool MatchBinaryDigits(const QString& value, int digits);
