@@ -239,6 +239,7 @@ void CCheckContext::Destroy() {
     targets_.clear();
     labelItems_.reset();
     rdbBlockMemoryResults_.clear();
+    referenceMemo_ = Internal::CheckReferences();
 }
 
 _ST_PEL_CHECK_MESSAGE CCheckContext::ElementMessage(const CPELFM_ElemInfo* elem, int messageId,

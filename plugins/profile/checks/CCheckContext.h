@@ -9,6 +9,7 @@
 
 #include "CCheckItemInfo.h"
 #include "CPELFM_ItemInfo.h"
+#include "CheckReferences.h"
 #include "PluginRecords.h"
 
 struct CheckFormat;
@@ -53,6 +54,8 @@ public:
     // A RANGE finding for an element that is reached without a target of its own.
     void ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId);
 
+    // What references name, looked up once per run.
+    Internal::CheckReferences& References() { return referenceMemo_; }
     // Results of the RDB block-memory test, per part, kept for the run.
     QHash<const CPELFM_PartInfo*, int>& RdbBlockMemoryResults() { return rdbBlockMemoryResults_; }
 
@@ -77,4 +80,5 @@ private:
     QList<_ST_PEL_CHECK_MESSAGE> messages_;
     int progressSum_ = 0;
     QHash<const CPELFM_PartInfo*, int> rdbBlockMemoryResults_;
+    Internal::CheckReferences referenceMemo_;
 };

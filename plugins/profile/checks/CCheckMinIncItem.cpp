@@ -19,7 +19,7 @@ int CCheckMinIncItem::Check() {
     }
     if (ItemKind() != DATATYPE || Internal::OwnItem(Elem(), MIN_INC)) return 1;
     // An element without a MIN_INC of its own is judged by a MIN_INC it refers to.
-    CPELFM_ItemInfo* minInc = Elem()->FindItem(MIN_INC, 1);
+    CPELFM_ItemInfo* minInc = context_.References().FindItem(Elem(), MIN_INC, 1);
     if (!minInc || Internal::FirstValueOrEmpty(minInc).isEmpty()) return 1;
     const int id = JudgeMinInc(minInc);
     if (id != 1) context_.AppendMessage(context_.ElementMessage(Elem(), id, MIN_INC));
@@ -29,10 +29,10 @@ int CCheckMinIncItem::Check() {
 int CCheckMinIncItem::JudgeMinInc(CPELFM_ItemInfo* minInc) {
     const QString value = minInc->GetFirstValue();
     if (value.isEmpty() || value == u"NA") return 1;
-    const CPELFM_ItemInfo* unit = Elem()->FindItem(ENG_UNIT, 1);
+    const CPELFM_ItemInfo* unit = context_.References().FindItem(Elem(), ENG_UNIT, 1);
     if (Internal::FirstValueOrEmpty(unit).isEmpty()) return 40041;
     if (!MatchRegex(value, EPattern::MinIncPowerOfTen)) return 40042;
-    const CPELFM_ItemInfo* dataTypeItem = Elem()->FindItem(DATATYPE, 1);
+    const CPELFM_ItemInfo* dataTypeItem = context_.References().FindItem(Elem(), DATATYPE, 1);
     const QString dataType = dataTypeItem ? dataTypeItem->GetFirstValue() : QString();
     if (!MatchRegex(dataType, EPattern::TypeInt) && !MatchRegex(dataType, EPattern::TypeUint) &&
         !MatchRegex(dataType, EPattern::TypeBcd)) {

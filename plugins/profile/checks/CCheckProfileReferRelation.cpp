@@ -1,5 +1,6 @@
 #include "CCheckProfileReferRelation.h"
 
+#include "CCheckContext.h"
 #include "CItemPieces.h"
 #include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
@@ -18,7 +19,7 @@ int CCheckProfileReferRelation::Check() {
     const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         if (Internal::ValueKind(piece) != VALUE_REFERENCE) continue;
-        const CPELFM_PartInfo* target = piece->GetReferencedPart();
+        const CPELFM_PartInfo* target = context_.References().ReferencedPart(piece);
         if (!target || target->partType != allowed) {
             referringItem_ = Internal::ItemKindKeyword(kind);
             referringPart_ = Internal::PartKindKeyword(PART_COMM_IF_CONFIGURATION);

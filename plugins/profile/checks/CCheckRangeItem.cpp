@@ -49,7 +49,7 @@ int CCheckRangeItem::Check() {
     }
     if (ItemKind() != DATATYPE || Internal::OwnItem(Elem(), RANGE)) return 1;
     // An element without a RANGE of its own is judged by the RANGE it refers to.
-    CPELFM_ItemInfo* range = Elem()->FindItem(RANGE, 1);
+    CPELFM_ItemInfo* range = context_.References().FindItem(Elem(), RANGE, 1);
     if (!range) return 1;
     const int id = JudgeRange(range);
     if (id != 1) context_.ReportRangeMessage(Elem(), id);
@@ -70,7 +70,7 @@ int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         switch (Internal::ValueKind(piece)) {
             case VALUE_ENUM_REF: {
-                CPELFM_PartInfo* enumPart = piece->GetEnumRefPart();
+                CPELFM_PartInfo* enumPart = context_.References().EnumRefPart(piece);
                 if (!enumPart) return 1;
                 CollectEnumCodeItems(enumPart, texts);
                 break;
@@ -93,7 +93,7 @@ int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
         }
     }
 
-    const CPELFM_ItemInfo* dataTypeItem = Elem()->FindItem(DATATYPE, 1);
+    const CPELFM_ItemInfo* dataTypeItem = context_.References().FindItem(Elem(), DATATYPE, 1);
     const QString dataType = dataTypeItem ? dataTypeItem->GetFirstValue() : QString();
     if (dataTypeItem) {
         for (const QString& text : texts) {

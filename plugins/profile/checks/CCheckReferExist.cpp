@@ -39,17 +39,17 @@ int CCheckReferExist::Check() {
         switch (ItemKind()) {
             case DATA:
                 if (Internal::AsciiEqualsIgnoreCase(Elem()->label, QStringLiteral("DeviceInterface"))) {
-                    resolved = piece->GetReferencedPartOfType(PART_DEVICE_IF) != nullptr;
+                    resolved = context_.References().ReferencedPartOfType(piece, PART_DEVICE_IF) != nullptr;
                 }
                 break;
             case RANGE:
                 if (Internal::ValueKind(piece) == VALUE_ENUM_REF)
-                    resolved = piece->GetEnumRefPart() != nullptr;
+                    resolved = context_.References().EnumRefPart(piece) != nullptr;
                 break;
             case REF_MEMORY:
             case REF_PARAM:
                 if (Internal::ValueKind(piece) == VALUE_REFERENCE)
-                    resolved = piece->GetReferencedPart() != nullptr;
+                    resolved = context_.References().ReferencedPart(piece) != nullptr;
                 break;
             default:
                 break;

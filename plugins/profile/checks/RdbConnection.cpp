@@ -57,7 +57,7 @@ int IsRdbBlockMemoryPart(CCheckContext& context, const CPELFM_PartInfo* part) {
             for (const CPELFM_ElemInfo* elem : config->Elems()) {
                 CPELFM_ItemInfo* ref = OwnItem(elem, REF_MEMORY);
                 const CPELFM_PartInfo* memory =
-                    ref ? ref->GetReferencedPartOfType(PART_BLOCK_MEMORY) : nullptr;
+                    ref ? context.References().ReferencedPartOfType(ref, PART_BLOCK_MEMORY) : nullptr;
                 if (!memory || !AsciiEqualsIgnoreCase(memory->name, part->name)) continue;
                 if (IsRdbCommIfSection(config) == 0) {
                     context.RdbBlockMemoryResults().insert(part, 0);
