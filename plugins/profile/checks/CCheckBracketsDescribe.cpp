@@ -1,7 +1,9 @@
 #include "CCheckBracketsDescribe.h"
 
+#include "CCheckContext.h"
 #include "CItemPieces.h"
 #include "CPELFM_ItemInfo.h"
+#include "CheckHelpers.h"
 #include "CheckNumber.h"
 #include "ItemValueText.h"
 
@@ -37,7 +39,7 @@ Bound ReadBound(const QString& text) {
 }
 
 int JudgeRangeText(CPELFM_ItemInfo* piece) {
-    const QString text = piece->GetFirstValue();
+    const QString& text = Internal::FirstValue(piece);
     if (text.isEmpty()) return 1;
     const QChar first = text.front();
     const QChar last = text.back();
@@ -62,7 +64,7 @@ int JudgeRangeText(CPELFM_ItemInfo* piece) {
 
 int CCheckBracketsDescribe::Check() {
     if (ItemKind() != RANGE) return 1;
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::Lists);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::Lists);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         const int id = JudgeRangeText(piece);
         if (id != 1) {

@@ -1,5 +1,7 @@
 #include "CCheckBracketsItem.h"
 
+#include "CCheckContext.h"
+
 #include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "CheckHelpers.h"
@@ -47,28 +49,19 @@ int CCheckBracketsItem::Check() {
     if (!judged) return 1;
 
     CPELFM_ItemInfo* item = Item();
-    QList<CPELFM_ItemInfo*> pieces;
     const int valueKind = Internal::ValueKind(item);
     if (valueKind == VALUE_LIST || valueKind == VALUE_ANGLE_LIST) {
+        const QList<CPELFM_ItemInfo*>* pieces = nullptr;
         try {
-            if (valueKind == VALUE_LIST) {
-                item->SplitListItems(pieces);
-            } else {
-                item->SplitAngleItems(pieces);
-            }
+            pieces = &context_.SplitPieces(item, valueKind);
         } catch (const CPELFM_ExceptionBase&) {
             if (valueKind == VALUE_ANGLE_LIST) return 0;  // a malformed angle list cannot balance
             throw;
         }
-        int result = 1;
-        for (CPELFM_ItemInfo* piece : pieces) {
-            if (!Balanced(Internal::FirstValueOrEmpty(piece))) {
-                result = 0;
-                break;
-            }
+        for (CPELFM_ItemInfo* piece : *pieces) {
+            if (!Balanced(Internal::FirstValueOrEmpty(piece))) return 0;
         }
-        DeleteItemArray(pieces);
-        return result;
+        return 1;
     }
     return Balanced(item->GetFirstValue()) ? 1 : 0;
 }

@@ -8,6 +8,7 @@
 #include "CCheckItemGroup.h"
 #include "CCheckLabelGroup.h"
 #include "CCheckMandatorySection.h"
+#include "CCheckMethodBase.h"
 #include "CCheckReferenceGroup.h"
 #include "CCheckSyntaxGroup.h"
 #include "CCheckValueGroup.h"
@@ -31,7 +32,9 @@ bool IsOneOf(int partKind, std::initializer_list<int> kinds) {
 
 CCheckContext::CCheckContext(const CheckFormat& format) : format_(format) {}
 
-CCheckContext::~CCheckContext() = default;
+CCheckContext::~CCheckContext() {
+    Destroy();
+}
 
 int CCheckContext::Build(CPELFM_ProfileInfo* root) {
     if (!root) return 0;
@@ -240,6 +243,8 @@ void CCheckContext::Destroy() {
     labelItems_.reset();
     rdbBlockMemoryResults_.clear();
     referenceMemo_ = Internal::CheckReferences();
+    for (QList<CPELFM_ItemInfo*>& pieces : pieces_) DeleteItemArray(pieces);
+    pieces_.clear();
 }
 
 _ST_PEL_CHECK_MESSAGE CCheckContext::ElementMessage(const CPELFM_ElemInfo* elem, int messageId,
@@ -264,6 +269,53 @@ _ST_PEL_CHECK_MESSAGE CCheckContext::PartMessage(const CPELFM_PartInfo* part, in
     }
     m.messageId = messageId;
     return m;
+}
+
+void CCheckContext::RunSteps(const std::vector<CCheckItemInfo*>& targets,
+                             std::initializer_list<std::function<void(CCheckItemInfo*)>> steps) {
+    std::vector<QList<_ST_PEL_CHECK_MESSAGE>> findings(steps.size());
+    struct Restore {
+        QList<_ST_PEL_CHECK_MESSAGE>*& to;
+        ~Restore() { to = nullptr; }
+    } restore{findingsOfStep_};
+    for (CCheckItemInfo* target : targets) {
+        size_t i = 0;
+        for (const auto& step : steps) {
+            findingsOfStep_ = &findings[i++];
+            step(target);
+        }
+    }
+    findingsOfStep_ = nullptr;
+    for (QList<_ST_PEL_CHECK_MESSAGE>& f : findings) messages_.append(std::move(f));
+}
+
+void CCheckContext::RunChecks(const std::vector<CCheckItemInfo*>& targets,
+                              std::initializer_list<CCheckMethodBase*> checks) {
+    std::vector<QList<_ST_PEL_CHECK_MESSAGE>> findings(checks.size());
+    struct Restore {
+        QList<_ST_PEL_CHECK_MESSAGE>*& to;
+        ~Restore() { to = nullptr; }
+    } restore{findingsOfStep_};
+    for (CCheckItemInfo* target : targets) {
+        size_t i = 0;
+        for (CCheckMethodBase* check : checks) {
+            findingsOfStep_ = &findings[i++];
+            check->Run(target);
+        }
+    }
+    findingsOfStep_ = nullptr;
+    for (QList<_ST_PEL_CHECK_MESSAGE>& f : findings) messages_.append(std::move(f));
+}
+
+const QList<CPELFM_ItemInfo*>& CCheckContext::SplitPieces(CPELFM_ItemInfo* item, int valueKind) {
+    auto it = pieces_.constFind(item);
+    if (it != pieces_.cend()) return *it;
+    QList<CPELFM_ItemInfo*> pieces;
+    if (valueKind == VALUE_LIST)
+        item->SplitListItems(pieces);
+    else
+        item->SplitAngleItems(pieces);
+    return *pieces_.insert(item, pieces);
 }
 
 void CCheckContext::ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId) {

@@ -4,6 +4,8 @@
 
 #include <QHash>
 #include <QList>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -26,6 +28,7 @@ class CCheckLabelGroup;
 class CCheckItemGroup;
 class CCheckAllItemsGroup;
 class CCheckMandatorySection;
+class CCheckMethodBase;
 
 class CCheckContext {
 public:
@@ -46,7 +49,18 @@ public:
     const QList<_ST_PEL_CHECK_MESSAGE>& Messages() const { return messages_; }
     int ProgressSum() const { return progressSum_; }
 
-    void AppendMessage(const _ST_PEL_CHECK_MESSAGE& message) { messages_.append(message); }
+    void AppendMessage(const _ST_PEL_CHECK_MESSAGE& message) {
+        (findingsOfStep_ ? *findingsOfStep_ : messages_).append(message);
+    }
+    // Runs each step over all the targets and keeps the findings as if each step ran over every target
+    // before the next: the first step's, then the second's. The work goes target by target, so that
+    // the steps of one target read its item while it is at hand; a large profile does not fit in any
+    // cache. Steps judge one target each and share nothing that depends on another target's steps.
+    void RunSteps(const std::vector<CCheckItemInfo*>& targets,
+                  std::initializer_list<std::function<void(CCheckItemInfo*)>> steps);
+    // The same for checks run on every target.
+    void RunChecks(const std::vector<CCheckItemInfo*>& targets,
+                   std::initializer_list<CCheckMethodBase*> checks);
     // A finding located at an element: its section and part labels and its index.
     _ST_PEL_CHECK_MESSAGE ElementMessage(const CPELFM_ElemInfo* elem, int messageId, int itemKind) const;
     // A finding for a part as a whole (element index 0, item kind 0).
@@ -54,6 +68,10 @@ public:
     // A RANGE finding for an element that is reached without a target of its own.
     void ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId);
 
+    // The single-value items of a list (value kind 2) or angle list (3), split once per run: several
+    // checks judge the same items piece by piece. The model's exceptions pass through, and nothing is
+    // kept then.
+    const QList<CPELFM_ItemInfo*>& SplitPieces(CPELFM_ItemInfo* item, int valueKind);
     // What references name, looked up once per run.
     Internal::CheckReferences& References() { return referenceMemo_; }
     // Results of the RDB block-memory test, per part, kept for the run.
@@ -78,7 +96,10 @@ private:
     std::unique_ptr<CCheckMandatorySection> final_;
 
     QList<_ST_PEL_CHECK_MESSAGE> messages_;
+    // Where findings go while RunSteps runs a step.
+    QList<_ST_PEL_CHECK_MESSAGE>* findingsOfStep_ = nullptr;
     int progressSum_ = 0;
     QHash<const CPELFM_PartInfo*, int> rdbBlockMemoryResults_;
     Internal::CheckReferences referenceMemo_;
+    QHash<const CPELFM_ItemInfo*, QList<CPELFM_ItemInfo*>> pieces_;
 };

@@ -1,11 +1,12 @@
 #include "CCheckEnumCodeItem.h"
 
 #include "CPELFM_ItemInfo.h"
+#include "CheckHelpers.h"
 #include "CheckNumber.h"
 #include "CheckPatterns.h"
 
 int CCheckEnumCodeItem::Check() {
-    const QString value = Item()->GetFirstValue();
+    const QString& value = Internal::FirstValue(Item());
     if (value.isEmpty()) return 1;
     int base = 10;
     if (Internal::AsciiStartsWithIgnoreCase(value, QStringLiteral("0x"))) {

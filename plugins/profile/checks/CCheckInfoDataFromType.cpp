@@ -1,5 +1,6 @@
 #include "CCheckInfoDataFromType.h"
 
+#include "CCheckContext.h"
 #include "CItemPieces.h"
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
@@ -12,11 +13,11 @@ int CCheckInfoDataFromType::Check() {
     if (!Internal::IsInfoPart(part) && part != PART_BLOCK_PARAM) return 1;
     CPELFM_ItemInfo* dataTypeItem = Internal::OwnItem(Elem(), DATATYPE);
     if (!dataTypeItem) return 1;
-    const QString dataType = dataTypeItem->GetFirstValue();
-    if (dataType.isEmpty() || Item()->GetFirstValue().isEmpty()) return 1;
+    const QString& dataType = Internal::FirstValue(dataTypeItem);
+    if (dataType.isEmpty() || Internal::FirstValue(Item()).isEmpty()) return 1;
     if (Internal::ValueKind(dataTypeItem) == VALUE_ENUM_REF) return 1;
 
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::ListsAndAngles);
     bool valid = pieces.SourceKind() != VALUE_ANGLE_LIST || dataType.endsWith(u"()");
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         if (!valid) break;

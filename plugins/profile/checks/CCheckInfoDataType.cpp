@@ -6,6 +6,7 @@
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "CheckFormat.h"
+#include "CheckHelpers.h"
 #include "CheckNumber.h"
 #include "CheckPatterns.h"
 
@@ -56,7 +57,7 @@ int CCheckInfoDataType::Check() {
             }
         }
         if (!fixed || !*fixed->dataType) return 1;
-        valid = Item()->GetFirstValue() == QLatin1String(fixed->dataType);
+        valid = Internal::FirstValue(Item()) == QLatin1String(fixed->dataType);
     }
     if (valid) return 1;
     AddMessageArgument(label);

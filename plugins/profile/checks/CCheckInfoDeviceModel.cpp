@@ -1,8 +1,10 @@
 #include "CCheckInfoDeviceModel.h"
 
+#include "CCheckContext.h"
 #include "CItemPieces.h"
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
+#include "CheckHelpers.h"
 #include "CheckNumber.h"
 
 int CCheckInfoDeviceModel::Check() {
@@ -18,9 +20,9 @@ int CCheckInfoDeviceModel::Check() {
         return 1;
     }
     static const QString kFileNameCharacters = QStringLiteral("\\/:*?\"<>|");
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
-        const QString value = piece->GetFirstValue();
+        const QString& value = Internal::FirstValue(piece);
         for (QChar c : kFileNameCharacters) {
             if (value.contains(c)) {
                 AddMessageArgument(label);

@@ -5,13 +5,14 @@
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "CheckFormat.h"
+#include "CheckHelpers.h"
 #include "CheckNumber.h"
 #include "CheckPatterns.h"
 
 using Internal::EPattern;
 
 int CCheckInfoFormat::Check() {
-    if (ItemKind() != DATA || Item()->GetFirstValue().isEmpty()) return 1;
+    if (ItemKind() != DATA || Internal::FirstValue(Item()).isEmpty()) return 1;
     const QString& label = Elem()->label;
     auto is = [&label](const char* name) {
         return Internal::AsciiEqualsIgnoreCase(label, QLatin1String(name));
@@ -33,7 +34,7 @@ int CCheckInfoFormat::Check() {
     } else {
         return 1;
     }
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         if (!Internal::MatchRegex(piece->GetFirstValue(), pattern)) {
             AddMessageArgument(label);

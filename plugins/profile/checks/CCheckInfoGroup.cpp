@@ -62,9 +62,5 @@ void CCheckInfoGroup::RunStructuralChecks() {
 void CCheckInfoGroup::Run() {
     // The structural checks judge the profile, not the targets: they run even when no target came.
     RunStructuralChecks();
-    for (CCheckItemInfo* target : targets) dataType_.Run(target);
-    for (CCheckItemInfo* target : targets) versionFormat_.Run(target);
-    for (CCheckItemInfo* target : targets) format_.Run(target);
-    for (CCheckItemInfo* target : targets) deviceModel_.Run(target);
-    for (CCheckItemInfo* target : targets) dataFromType_.Run(target);
+    context_.RunChecks(targets, {&dataType_, &versionFormat_, &format_, &deviceModel_, &dataFromType_});
 }

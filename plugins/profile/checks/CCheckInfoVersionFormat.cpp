@@ -6,6 +6,7 @@
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "CheckFormat.h"
+#include "CheckHelpers.h"
 #include "CheckNumber.h"
 #include "CheckPatterns.h"
 
@@ -26,7 +27,7 @@ bool IsVersionText(const QString& value, EPattern pattern) {
 
 int CCheckInfoVersionFormat::Check() {
     if (ItemKind() != DATA || PartKind() != PART_FILE_INFO) return 1;
-    const QString value = Item()->GetFirstValue();
+    const QString& value = Internal::FirstValue(Item());
     if (value.isEmpty()) return 1;
     const QString& label = Elem()->label;
     if (Internal::AsciiEqualsIgnoreCase(label, QStringLiteral("ProfileSpecVersion"))) {

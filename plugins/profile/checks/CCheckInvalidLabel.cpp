@@ -3,6 +3,7 @@
 #include "CCheckContext.h"
 #include "CPELFM_ItemInfo.h"
 #include "CheckFormat.h"
+#include "CheckHelpers.h"
 #include "CheckNumber.h"
 
 namespace {
@@ -15,7 +16,20 @@ const QString kLeadingCharacters = QStringLiteral("0123456789_");
 CCheckInvalidLabel::CCheckInvalidLabel(CCheckContext& context) : CCheckMethodBase(context) {
     const PeloraFormat::FormatSettings& settings = context_.Format().settings;
     for (char16_t c : settings.prohibitedLabelChars) prohibited_.append(QChar(c));
+    asciiPosition_.fill(-1);
+    for (qsizetype i = prohibited_.size() - 1; i >= 0; --i) {
+        if (prohibited_[i].unicode() < 128) asciiPosition_[prohibited_[i].unicode()] = i;
+    }
     for (const char* word : settings.reservedLabelWords) reservedWords_.append(QString::fromLatin1(word));
+}
+
+qsizetype CCheckInvalidLabel::FirstProhibited(const QString& text) const {
+    qsizetype first = -1;
+    for (QChar c : text) {
+        const qsizetype i = c.unicode() < 128 ? asciiPosition_[c.unicode()] : prohibited_.indexOf(c);
+        if (i >= 0 && (first < 0 || i < first)) first = i;
+    }
+    return first;
 }
 
 int CCheckInvalidLabel::Fail(int messageId, const QString& argument) {
@@ -27,11 +41,9 @@ int CCheckInvalidLabel::Fail(int messageId, const QString& argument) {
 int CCheckInvalidLabel::Check() {
     const int kind = ItemKind();
     if (kind != LABEL && kind != LABEL2) return 1;
-    const QString text = Item()->GetFirstValue();
+    const QString& text = Internal::FirstValue(Item());
     if (text.isEmpty()) return 1;
-    for (QChar c : prohibited_) {
-        if (text.contains(c)) return Fail(40014, QString(c));
-    }
+    if (const qsizetype i = FirstProhibited(text); i >= 0) return Fail(40014, QString(prohibited_[i]));
     if (kLeadingCharacters.contains(text.front())) return Fail(40015, QString(text.front()));
     for (const QString& reserved : reservedWords_) {
         if (Internal::AsciiEqualsIgnoreCase(text, reserved)) return Fail(40013, reserved);

@@ -69,24 +69,22 @@ void CCheckItemGroup::CheckMandatoryItems(CCheckItemInfo* target) {
 }
 
 void CCheckItemGroup::Run() {
-    for (CCheckItemInfo* target : targets) {
-        if (target->item->itemType != LABEL) continue;
-        // Not a check of the target: it reports on the element, even after earlier failures.
-        try {
-            CheckMandatoryItems(target);
-        } catch (...) {
-        }
-    }
-    for (CCheckItemInfo* target : targets) {
-        if (target->item->itemType == ACCESS) access_.Run(target);
-    }
-    if (context_.Format().enumCodeCheck) {
-        for (CCheckItemInfo* target : targets) {
-            if (target->item->itemType == CODE) enumCode_.Run(target);
-        }
-    } else {
-        for (CCheckItemInfo* target : targets) {
-            if (target->item->itemType == READ_CONDITION) readCondition_.Run(target);
-        }
-    }
+    const bool enumCodes = context_.Format().enumCodeCheck;
+    context_.RunSteps(targets, {[this](CCheckItemInfo* target) {
+                                    if (target->itemKind != LABEL) return;
+                                    // Not a check of the target: it reports on the element, even after
+                                    // earlier failures.
+                                    try {
+                                        CheckMandatoryItems(target);
+                                    } catch (...) {
+                                    }
+                                },
+                                [this](CCheckItemInfo* target) {
+                                    if (target->itemKind == ACCESS) access_.Run(target);
+                                },
+                                [this, enumCodes](CCheckItemInfo* target) {
+                                    if (enumCodes && target->itemKind == CODE) enumCode_.Run(target);
+                                    if (!enumCodes && target->itemKind == READ_CONDITION)
+                                        readCondition_.Run(target);
+                                }});
 }

@@ -1,10 +1,12 @@
 #include "CCheckLabelGroup.h"
 
+#include "CCheckContext.h"
+
 #include "CCheckItemInfo.h"
 
-CCheckLabelGroup::CCheckLabelGroup(CCheckContext& context) : repetition_(context), invalid_(context) {}
+CCheckLabelGroup::CCheckLabelGroup(CCheckContext& context)
+    : context_(context), repetition_(context), invalid_(context) {}
 
 void CCheckLabelGroup::Run() {
-    for (CCheckItemInfo* target : targets) repetition_.Run(target);
-    for (CCheckItemInfo* target : targets) invalid_.Run(target);
+    context_.RunChecks(targets, {&repetition_, &invalid_});
 }

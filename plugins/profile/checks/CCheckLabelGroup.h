@@ -16,6 +16,7 @@ public:
     std::vector<CCheckItemInfo*> targets;  // not owned
 
 private:
+    CCheckContext& context_;
     CCheckRepetitionLabel repetition_;
     CCheckInvalidLabel invalid_;
 };

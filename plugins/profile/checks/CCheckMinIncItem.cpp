@@ -27,7 +27,7 @@ int CCheckMinIncItem::Check() {
 }
 
 int CCheckMinIncItem::JudgeMinInc(CPELFM_ItemInfo* minInc) {
-    const QString value = minInc->GetFirstValue();
+    const QString& value = Internal::FirstValue(minInc);
     if (value.isEmpty() || value == u"NA") return 1;
     const CPELFM_ItemInfo* unit = context_.References().FindItem(Elem(), ENG_UNIT, 1);
     if (Internal::FirstValueOrEmpty(unit).isEmpty()) return 40041;

@@ -16,7 +16,7 @@ int CCheckProfileReferRelation::Check() {
         return 1;
     }
     const int allowed = kind == REF_MEMORY ? PART_BLOCK_MEMORY : PART_BLOCK_PARAM;
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         if (Internal::ValueKind(piece) != VALUE_REFERENCE) continue;
         const CPELFM_PartInfo* target = context_.References().ReferencedPart(piece);

@@ -72,7 +72,7 @@ int CCheckProhibitionItem::Check() {
                                       QStringLiteral("]"), QStringLiteral("<"), QStringLiteral(">"),
                                       QStringLiteral("\\")};
     bool found[7] = {};
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::Lists);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::Lists);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         const QString value = Internal::RemoveEscapeSequences(piece->GetFirstValue());
         for (int i = 0; i < 7; ++i) {

@@ -58,11 +58,11 @@ int CCheckRangeItem::Check() {
 
 int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
     const int kind = Internal::ValueKind(range);
-    const Internal::CItemPieces pieces(range, Internal::CItemPieces::Split::Lists);
+    const Internal::CItemPieces pieces(context_, range, Internal::CItemPieces::Split::Lists);
     if (kind == VALUE_LIST) {
         for (CPELFM_ItemInfo* piece : pieces.Items()) {
             if (Internal::ValueKind(piece) == VALUE_ENUM_REF) return 40038;
-            if (piece->GetFirstValue() == u"NA") return 40039;
+            if (Internal::FirstValue(piece) == u"NA") return 40039;
         }
     }
 

@@ -23,7 +23,7 @@ bool IsComparisonValid(CPELFM_ItemInfo* left, const QString& right, const QStrin
     const CPELFM_ElemInfo* elem = left->GetReferencedElem();
     const CPELFM_ItemInfo* dataTypeItem = Internal::OwnItem(elem, DATATYPE);
     if (!dataTypeItem) return false;
-    const QString dataType = dataTypeItem->GetFirstValue();
+    const QString& dataType = Internal::FirstValue(dataTypeItem);
     if (!MatchRegex(dataType, EPattern::TypeReadCondition)) return false;
     const bool valueValid = CheckValueAgainstDataType(right, dataType) == 1 ||
                             (dataType == u"BOOL" && MatchRegex(right, EPattern::ValueOnOff));

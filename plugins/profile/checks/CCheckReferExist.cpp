@@ -33,7 +33,7 @@ bool IsReferenceItem(int sectionKind, int partKind, int itemKind) {
 
 int CCheckReferExist::Check() {
     if (!IsReferenceItem(SectionKind(), PartKind(), ItemKind())) return 1;
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         bool resolved = true;
         switch (ItemKind()) {

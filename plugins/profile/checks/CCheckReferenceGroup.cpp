@@ -1,11 +1,12 @@
 #include "CCheckReferenceGroup.h"
 
+#include "CCheckContext.h"
+
 #include "CCheckItemInfo.h"
 
 CCheckReferenceGroup::CCheckReferenceGroup(CCheckContext& context)
-    : referExist_(context), referRelation_(context) {}
+    : context_(context), referExist_(context), referRelation_(context) {}
 
 void CCheckReferenceGroup::Run() {
-    for (CCheckItemInfo* target : targets) referExist_.Run(target);
-    for (CCheckItemInfo* target : targets) referRelation_.Run(target);
+    context_.RunChecks(targets, {&referExist_, &referRelation_});
 }

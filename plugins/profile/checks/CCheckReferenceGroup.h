@@ -16,6 +16,7 @@ public:
     std::vector<CCheckItemInfo*> targets;  // not owned
 
 private:
+    CCheckContext& context_;
     CCheckReferExist referExist_;
     CCheckProfileReferRelation referRelation_;
 };

@@ -29,7 +29,7 @@ int CCheckRepetitionLabel::Check() {
     if (ItemKind() != LABEL) return 1;
     PartLabels& seen = LabelsOfPart();
     int result = 1;
-    const QString label = Item()->GetFirstValue();
+    const QString& label = Internal::FirstValue(Item());
     if (!label.isEmpty()) {
         const QString key = Internal::AsciiLower(label);
         if (seen.labels.contains(key)) {

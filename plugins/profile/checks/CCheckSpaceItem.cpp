@@ -34,9 +34,9 @@ CCheckSpaceItem::CCheckSpaceItem(CCheckContext& context)
 int CCheckSpaceItem::Check() {
     if (!Judged(PartKind(), ItemKind())) return 1;
     if (Internal::ValueKind(Item()) == VALUE_ENUM_REF) return 1;
-    const Internal::CItemPieces pieces(Item(), Internal::CItemPieces::Split::ListsAndAngles);
+    const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
-        const QString value = piece->GetFirstValue();
+        const QString& value = Internal::FirstValue(piece);
         if (value.contains(u' ') || (!wideSpace_.isEmpty() && value.contains(wideSpace_)) ||
             (!tab_.isEmpty() && value.contains(tab_))) {
             SetTargetMessageId(40035);

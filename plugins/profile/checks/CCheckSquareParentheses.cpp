@@ -1,5 +1,7 @@
 #include "CCheckSquareParentheses.h"
 
+#include "CCheckContext.h"
+
 #include "CPELFM_ItemInfo.h"
 #include "CheckHelpers.h"
 
@@ -7,12 +9,8 @@ int CCheckSquareParentheses::Check() {
     if (ItemKind() != ASSIGN) return 1;
     CPELFM_ItemInfo* item = Item();
     if (Internal::ValueKind(item) != VALUE_ANGLE_LIST) return 1;
-    {
-        // Only a list that splits is judged; a split that throws passes the target.
-        QList<CPELFM_ItemInfo*> pieces;
-        item->SplitAngleItems(pieces);
-        DeleteItemArray(pieces);
-    }
+    // Only a list that splits is judged; a split that throws passes the target.
+    context_.SplitPieces(item, VALUE_ANGLE_LIST);
     QString rest = Internal::RemoveEscapeSequences(item->GetFirstValue());
     while (!rest.isEmpty()) {
         if (rest.front() != u'<') {

@@ -18,6 +18,7 @@ public:
     std::vector<CCheckItemInfo*> targets;  // not owned
 
 private:
+    CCheckContext& context_;
     CCheckProhibitionItem prohibition_;
     CCheckBracketsItem bracketsItem_;
     CCheckBracketsDescribe bracketsDescribe_;

@@ -1,13 +1,12 @@
 #include "CCheckValueGroup.h"
 
+#include "CCheckContext.h"
+
 #include "CCheckItemInfo.h"
 
 CCheckValueGroup::CCheckValueGroup(CCheckContext& context)
-    : dataType_(context), space_(context), range_(context), minInc_(context) {}
+    : context_(context), dataType_(context), space_(context), range_(context), minInc_(context) {}
 
 void CCheckValueGroup::Run() {
-    for (CCheckItemInfo* target : targets) dataType_.Run(target);
-    for (CCheckItemInfo* target : targets) space_.Run(target);
-    for (CCheckItemInfo* target : targets) range_.Run(target);
-    for (CCheckItemInfo* target : targets) minInc_.Run(target);
+    context_.RunChecks(targets, {&dataType_, &space_, &range_, &minInc_});
 }

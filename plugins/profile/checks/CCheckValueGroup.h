@@ -18,6 +18,7 @@ public:
     std::vector<CCheckItemInfo*> targets;  // not owned
 
 private:
+    CCheckContext& context_;
     CCheckDataTypeMethod dataType_;
     CCheckSpaceItem space_;
     CCheckRangeItem range_;

@@ -1,11 +1,12 @@
 #pragma once
 // The pieces an item's value is judged by: the item itself, or the temporary single-value items of a
-// list (value kind 2) or of an angle list (value kind 3). Temporary items are deleted with this object.
+// list (value kind 2) or of an angle list (value kind 3), which live as long as the check run.
 
 #include <QList>
 #include <span>
 
 class CPELFM_ItemInfo;
+class CCheckContext;
 
 namespace Internal {
 
@@ -13,22 +14,17 @@ class CItemPieces {
 public:
     enum class Split { Lists, ListsAndAngles };
 
-    // Classifies the item; model exceptions (no value, bad list) pass through to the caller.
-    CItemPieces(CPELFM_ItemInfo* item, Split split);
-    ~CItemPieces();
-    CItemPieces(const CItemPieces&) = delete;
-    CItemPieces& operator=(const CItemPieces&) = delete;
+    // Classifies the item; model exceptions (no value, bad list) pass through to the caller. The
+    // pieces of a split are the run's, made once per item (CCheckContext::SplitPieces).
+    CItemPieces(CCheckContext& context, CPELFM_ItemInfo* item, Split split);
 
-    std::span<CPELFM_ItemInfo* const> Items() const {
-        return owned_.isEmpty() && single_ ? std::span<CPELFM_ItemInfo* const>(&single_, 1)
-                                           : std::span<CPELFM_ItemInfo* const>(owned_.constData(), owned_.size());
-    }
+    std::span<CPELFM_ItemInfo* const> Items() const { return pieces_; }
     int SourceKind() const { return sourceKind_; }
 
 private:
     // The item itself when it is not split: most items are judged whole.
     CPELFM_ItemInfo* single_ = nullptr;
-    QList<CPELFM_ItemInfo*> owned_;
+    std::span<CPELFM_ItemInfo* const> pieces_;
     int sourceKind_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "CPELFM_SectionInfo.h"
+#include "PELFMExceptions.h"
 #include "ProfileInnerConst.h"
 
 namespace Internal {
@@ -64,6 +65,11 @@ CPELFM_ItemInfo* OwnItem(const CPELFM_ElemInfo* elem, int itemKind) {
         if (item && item->itemType == itemKind) return item;
     }
     return nullptr;
+}
+
+const QString& FirstValue(const CPELFM_ItemInfo* item) {
+    if (item->values.isEmpty()) throw CPELFM_InvalidDescException();
+    return item->values.constFirst().text;
 }
 
 QString FirstValueOrEmpty(const CPELFM_ItemInfo* item) {

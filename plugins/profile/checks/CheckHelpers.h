@@ -32,6 +32,9 @@ int ValueKind(CPELFM_ItemInfo* item);
 
 // The element's own first item of a kind; no reference is followed.
 CPELFM_ItemInfo* OwnItem(const CPELFM_ElemInfo* elem, int itemKind);
+// The first value of an item as CPELFM_ItemInfo::GetFirstValue gives it, without copying the text:
+// throws CPELFM_InvalidDescException for an item without values.
+const QString& FirstValue(const CPELFM_ItemInfo* item);
 // The first value of an item, "" for a null item or one without values; never throws.
 QString FirstValueOrEmpty(const CPELFM_ItemInfo* item);
 // The first value of the element's own item of a kind; "" when there is none.

@@ -30,7 +30,9 @@ private:
         int flag;
         QString text;
         bool operator==(const Key&) const = default;
-        friend size_t qHash(const Key& key, size_t seed = 0) { return qHashMulti(seed, key.place, key.flag, key.text); }
+        friend size_t qHash(const Key& key, size_t seed = 0) {
+            return qHashMulti(seed, key.place, key.flag, key.text);
+        }
     };
     CPELFM_ElemInfo* ReferencedElem(CPELFM_ItemInfo* item);
 
