@@ -118,12 +118,11 @@ void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex) {
     CCheckItemInfo* target = &targets_.emplace_back();
     target->elementIndex = elementIndex;
     target->item = item;
-    target->itemKind = item->itemType;
-    target->partKind = part->partType;
-    target->sectionKind = section->sectionType;
+    target->itemKind = CCheckItemInfo::ShortKind(item->itemType);
+    target->partKind = CCheckItemInfo::ShortKind(part->partType);
+    target->sectionKind = CCheckItemInfo::ShortKind(section->sectionType);
     target->elem = elem;
     target->part = part;
-    target->section = section;
     allItems_->targets.push_back(target);
 
     const int kind = item->itemType;

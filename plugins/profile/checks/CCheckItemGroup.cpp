@@ -71,7 +71,7 @@ void CCheckItemGroup::CheckMandatoryItems(CCheckItemInfo* target) {
 void CCheckItemGroup::Run() {
     const bool enumCodes = context_.Format().enumCodeCheck;
     context_.RunSteps(targets, {[this](CCheckItemInfo* target) {
-                                    if (target->itemKind != LABEL) return;
+                                    if (target->ItemKind() != LABEL) return;
                                     // Not a check of the target: it reports on the element, even after
                                     // earlier failures.
                                     try {
@@ -80,11 +80,11 @@ void CCheckItemGroup::Run() {
                                     }
                                 },
                                 [this](CCheckItemInfo* target) {
-                                    if (target->itemKind == ACCESS) access_.Run(target);
+                                    if (target->ItemKind() == ACCESS) access_.Run(target);
                                 },
                                 [this, enumCodes](CCheckItemInfo* target) {
-                                    if (enumCodes && target->itemKind == CODE) enumCode_.Run(target);
-                                    if (!enumCodes && target->itemKind == READ_CONDITION)
+                                    if (enumCodes && target->ItemKind() == CODE) enumCode_.Run(target);
+                                    if (!enumCodes && target->ItemKind() == READ_CONDITION)
                                         readCondition_.Run(target);
                                 }});
 }

@@ -54,19 +54,22 @@ CPELFM_PartInfo* CCheckMethodBase::Part() const {
 }
 
 CPELFM_SectionInfo* CCheckMethodBase::Section() const {
-    return target_ ? target_->section : nullptr;
+    return target_ ? target_->part->ownerSection : nullptr;
 }
 
 int CCheckMethodBase::ItemKind() const {
-    return target_ ? target_->itemKind : 0;
+    return target_ ? target_->ItemKind() : 0;
 }
 
 int CCheckMethodBase::PartKind() const {
-    return target_ ? target_->partKind : 0;
+    if (!target_) return 0;
+    return target_->partKind != CCheckItemInfo::kNotShort ? target_->partKind : target_->part->partType;
 }
 
 int CCheckMethodBase::SectionKind() const {
-    return target_ ? target_->sectionKind : 0;
+    if (!target_) return 0;
+    return target_->sectionKind != CCheckItemInfo::kNotShort ? target_->sectionKind
+                                                             : target_->part->ownerSection->sectionType;
 }
 
 void CCheckMethodBase::ReportCheckFailure() {
