@@ -51,9 +51,9 @@ int CCheckBracketsItem::Check() {
     CPELFM_ItemInfo* item = Item();
     const int valueKind = Internal::ValueKind(item);
     if (valueKind == VALUE_LIST || valueKind == VALUE_ANGLE_LIST) {
-        const QList<CPELFM_ItemInfo*>* pieces = nullptr;
+        CCheckContext::Pieces pieces;
         try {
-            pieces = &context_.SplitPieces(item, valueKind);
+            pieces = context_.SplitPieces(item, valueKind);
         } catch (const CPELFM_ExceptionBase&) {
             if (valueKind == VALUE_ANGLE_LIST) return 0;  // a malformed angle list cannot balance
             throw;

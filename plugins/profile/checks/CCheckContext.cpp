@@ -242,8 +242,8 @@ void CCheckContext::Destroy() {
     labelItems_.reset();
     rdbBlockMemoryResults_.clear();
     referenceMemo_ = Internal::CheckReferences();
-    for (QList<CPELFM_ItemInfo*>& pieces : pieces_) DeleteItemArray(pieces);
-    pieces_.clear();
+    lastSplit_ = nullptr;
+    lastPieces_.reset();
 }
 
 _ST_PEL_CHECK_MESSAGE CCheckContext::ElementMessage(const CPELFM_ElemInfo* elem, int messageId,
@@ -306,15 +306,21 @@ void CCheckContext::RunChecks(const std::vector<CCheckItemInfo*>& targets,
     for (QList<_ST_PEL_CHECK_MESSAGE>& f : findings) messages_.append(std::move(f));
 }
 
-const QList<CPELFM_ItemInfo*>& CCheckContext::SplitPieces(CPELFM_ItemInfo* item, int valueKind) {
-    auto it = pieces_.constFind(item);
-    if (it != pieces_.cend()) return *it;
+CCheckContext::Pieces CCheckContext::SplitPieces(CPELFM_ItemInfo* item, int valueKind) {
+    if (item == lastSplit_ && lastPieces_) return lastPieces_;
     QList<CPELFM_ItemInfo*> pieces;
     if (valueKind == VALUE_LIST)
         item->SplitListItems(pieces);
     else
         item->SplitAngleItems(pieces);
-    return *pieces_.insert(item, pieces);
+    lastSplit_ = item;
+    lastPieces_ =
+        Pieces(new QList<CPELFM_ItemInfo*>(std::move(pieces)), [](const QList<CPELFM_ItemInfo*>* p) {
+            QList<CPELFM_ItemInfo*> items = *p;
+            DeleteItemArray(items);
+            delete p;
+        });
+    return lastPieces_;
 }
 
 void CCheckContext::ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId) {

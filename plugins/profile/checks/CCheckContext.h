@@ -68,10 +68,12 @@ public:
     // A RANGE finding for an element that is reached without a target of its own.
     void ReportRangeMessage(const CPELFM_ElemInfo* elem, int messageId);
 
-    // The single-value items of a list (value kind 2) or angle list (3), split once per run: several
-    // checks judge the same items piece by piece. The model's exceptions pass through, and nothing is
+    // The single-value items of a list (value kind 2) or angle list (3) of an item of the profile:
+    // the checks of one target often judge the same item piece by piece, so the last item's pieces are
+    // kept. They live as long as the last holder. The model's exceptions pass through, and nothing is
     // kept then.
-    const QList<CPELFM_ItemInfo*>& SplitPieces(CPELFM_ItemInfo* item, int valueKind);
+    using Pieces = std::shared_ptr<const QList<CPELFM_ItemInfo*>>;
+    Pieces SplitPieces(CPELFM_ItemInfo* item, int valueKind);
     // What references name, looked up once per run.
     Internal::CheckReferences& References() { return referenceMemo_; }
     // Results of the RDB block-memory test, per part, kept for the run.
@@ -101,5 +103,6 @@ private:
     int progressSum_ = 0;
     QHash<const CPELFM_PartInfo*, int> rdbBlockMemoryResults_;
     Internal::CheckReferences referenceMemo_;
-    QHash<const CPELFM_ItemInfo*, QList<CPELFM_ItemInfo*>> pieces_;
+    const CPELFM_ItemInfo* lastSplit_ = nullptr;
+    Pieces lastPieces_;
 };

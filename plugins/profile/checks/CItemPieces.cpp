@@ -9,8 +9,8 @@ namespace Internal {
 CItemPieces::CItemPieces(CCheckContext& context, CPELFM_ItemInfo* item, Split split) {
     sourceKind_ = ValueKind(item);
     if (sourceKind_ == VALUE_LIST || (sourceKind_ == VALUE_ANGLE_LIST && split == Split::ListsAndAngles)) {
-        const QList<CPELFM_ItemInfo*>& pieces = context.SplitPieces(item, sourceKind_);
-        pieces_ = std::span<CPELFM_ItemInfo* const>(pieces.constData(), size_t(pieces.size()));
+        split_ = context.SplitPieces(item, sourceKind_);
+        pieces_ = std::span<CPELFM_ItemInfo* const>(split_->constData(), size_t(split_->size()));
     } else {
         single_ = item;
         pieces_ = std::span<CPELFM_ItemInfo* const>(&single_, 1);

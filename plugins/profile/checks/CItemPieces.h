@@ -3,6 +3,7 @@
 // list (value kind 2) or of an angle list (value kind 3), which live as long as the check run.
 
 #include <QList>
+#include <memory>
 #include <span>
 
 class CPELFM_ItemInfo;
@@ -25,6 +26,7 @@ private:
     // The item itself when it is not split: most items are judged whole.
     CPELFM_ItemInfo* single_ = nullptr;
     std::span<CPELFM_ItemInfo* const> pieces_;
+    std::shared_ptr<const QList<CPELFM_ItemInfo*>> split_;
     int sourceKind_ = 0;
 };
 
