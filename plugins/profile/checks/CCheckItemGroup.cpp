@@ -63,7 +63,7 @@ void CCheckItemGroup::CheckMandatoryItems(CCheckItemInfo* target) {
     }
     for (int kind : required) {
         // An item without any value counts as omitted, like an empty one or "-".
-        const QString value = Internal::OwnValue(elem, kind);
+        const QString& value = Internal::OwnValue(elem, kind);
         if (value.isEmpty() || value == u"-") ReportOmittedItem(elem, kind);
     }
 }

@@ -42,7 +42,7 @@ int CCheckRepetitionLabel::Check() {
     }
     // Second labels are judged whether or not the label was a duplicate.
     const CPELFM_ItemInfo* label2 = context_.References().FindItem(Elem(), LABEL2, 2);
-    const QString second = Internal::FirstValueOrEmpty(label2);
+    const QString& second = Internal::FirstValueOrEmpty(label2);
     if (!second.isEmpty()) {
         const QString key = Internal::AsciiLower(second);
         if (seen.secondLabels.contains(key)) {

@@ -72,11 +72,12 @@ const QString& FirstValue(const CPELFM_ItemInfo* item) {
     return item->values.constFirst().text;
 }
 
-QString FirstValueOrEmpty(const CPELFM_ItemInfo* item) {
-    return item && !item->values.isEmpty() ? item->values.first().text : QString();
+const QString& FirstValueOrEmpty(const CPELFM_ItemInfo* item) {
+    static const QString empty;
+    return item && !item->values.isEmpty() ? item->values.constFirst().text : empty;
 }
 
-QString OwnValue(const CPELFM_ElemInfo* elem, int itemKind) {
+const QString& OwnValue(const CPELFM_ElemInfo* elem, int itemKind) {
     return FirstValueOrEmpty(OwnItem(elem, itemKind));
 }
 

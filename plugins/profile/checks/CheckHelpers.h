@@ -36,9 +36,9 @@ CPELFM_ItemInfo* OwnItem(const CPELFM_ElemInfo* elem, int itemKind);
 // throws CPELFM_InvalidDescException for an item without values.
 const QString& FirstValue(const CPELFM_ItemInfo* item);
 // The first value of an item, "" for a null item or one without values; never throws.
-QString FirstValueOrEmpty(const CPELFM_ItemInfo* item);
+const QString& FirstValueOrEmpty(const CPELFM_ItemInfo* item);
 // The first value of the element's own item of a kind; "" when there is none.
-QString OwnValue(const CPELFM_ElemInfo* elem, int itemKind);
+const QString& OwnValue(const CPELFM_ElemInfo* elem, int itemKind);
 
 // Drops \\ \, \< \> \[ \] \( \) \$ in this order.
 QString RemoveEscapeSequences(QString text);
