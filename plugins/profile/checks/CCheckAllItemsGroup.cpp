@@ -4,6 +4,6 @@
 
 CCheckAllItemsGroup::CCheckAllItemsGroup(CCheckContext& context) : allItemRef_(context) {}
 
-void CCheckAllItemsGroup::Run() {
-    for (CCheckItemInfo* target : targets) allItemRef_.Run(target);
+std::vector<CCheckContext::Step> CCheckAllItemsGroup::Steps() {
+    return {[this](CCheckItemInfo* t) { allItemRef_.Run(t); }};
 }

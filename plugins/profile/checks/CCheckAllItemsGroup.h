@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "CCheckContext.h"
+
 #include "CCheckAllItemRefMethod.h"
 class CCheckContext;
 struct CCheckItemInfo;
@@ -10,9 +12,8 @@ struct CCheckItemInfo;
 class CCheckAllItemsGroup {
 public:
     explicit CCheckAllItemsGroup(CCheckContext& context);
-    void Run();
-
-    std::vector<CCheckItemInfo*> targets;  // not owned
+    // The group's checks in run order, each judging one target (CCheckContext runs them).
+    std::vector<CCheckContext::Step> Steps();
 
 private:
     CCheckAllItemRefMethod allItemRef_;

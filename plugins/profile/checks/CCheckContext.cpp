@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <numeric>
 
 #include "CCheckAllItemsGroup.h"
 #include "CCheckInfoGroup.h"
@@ -48,7 +49,7 @@ int CCheckContext::Build(CPELFM_ProfileInfo* root) {
         items_ = std::make_unique<CCheckItemGroup>(*this);
         allItems_ = std::make_unique<CCheckAllItemsGroup>(*this);
         final_ = std::make_unique<CCheckMandatorySection>(*this);
-        CollectCheckTargets();
+        CollectElements();
     } catch (const std::bad_alloc&) {
         Destroy();
         return 0;
@@ -56,15 +57,7 @@ int CCheckContext::Build(CPELFM_ProfileInfo* root) {
     return 1;
 }
 
-void CCheckContext::CollectCheckTargets() {
-    // The elements first, so that the targets and the synthetic items are made in one piece each: a
-    // large profile has millions of targets, and the groups keep pointers to them.
-    struct PartElems {
-        CPELFM_PartInfo* part;
-        QList<CPELFM_ElemInfo*> elems;
-    };
-    std::vector<PartElems> parts;
-    qsizetype elemCount = 0, targetCount = 0;
+void CCheckContext::CollectElements() {
     for (CPELFM_SectionInfo* section : root_->sections) {
         if (!section) continue;
         for (CPELFM_PartInfo* part : section->parts) {
@@ -78,33 +71,48 @@ void CCheckContext::CollectCheckTargets() {
                 // A part whose elements cannot be read has nothing to judge.
                 continue;
             }
-            for (const CPELFM_ElemInfo* elem : elems) {
-                if (!elem) continue;
-                ++elemCount;
-                targetCount += 1 + elem->items.size();
+            // Every element knows its index before any check runs: findings about other elements
+            // carry theirs.
+            for (int k = 0; k < elems.size(); ++k) {
+                if (!elems[k]) continue;
+                elems[k]->rowIndex = k;
+                ++elementCount_;
             }
-            parts.push_back(PartElems{part, std::move(elems)});
+            parts_.push_back(PartElems{part, std::move(elems)});
         }
     }
-    labelItems_ = std::make_unique<CPELFM_ItemInfo[]>(size_t(elemCount));
-    targets_.reserve(size_t(targetCount));
-    qsizetype labels = 0;
-    for (const PartElems& p : parts) {
-        for (int k = 0; k < p.elems.size(); ++k) {
-            CPELFM_ElemInfo* elem = p.elems[k];
-            if (!elem) continue;
-            elem->rowIndex = k;
-            CPELFM_ItemInfo& label = labelItems_[labels++];
-            label.itemType = LABEL;
-            label.ownerElem = elem;
-            label.values.append(
-                ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
-            RouteCheckTarget(&label, k);
-            for (CPELFM_ItemInfo* item : elem->items) {
-                if (item) RouteCheckTarget(item, k);
+}
+
+void CCheckContext::JudgeElement(CPELFM_ElemInfo* elem, int elementIndex) {
+    targets_.clear();
+    targetGroups_.clear();
+    labelItem_.itemType = LABEL;
+    labelItem_.ownerElem = elem;
+    labelItem_.values.clear();
+    labelItem_.values.append(
+        ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
+    labelItem_.ClearValueCache();
+    RouteCheckTarget(&labelItem_, elementIndex);
+    for (CPELFM_ItemInfo* item : elem->items) {
+        if (item) RouteCheckTarget(item, elementIndex);
+    }
+    for (int group = 0; group < GroupCount; ++group) {
+        // Whatever escapes one group must not stop the next.
+        try {
+            for (size_t t = 0; t < targets_.size(); ++t) {
+                if (!(targetGroups_[t] & (1u << group))) continue;
+                for (size_t s = 0; s < steps_[group].size(); ++s) {
+                    findingsOfStep_ = &findings_[group][s];
+                    steps_[group][s](&targets_[t]);
+                }
             }
+        } catch (...) {
         }
     }
+    findingsOfStep_ = nullptr;
+    // The pieces may belong to the synthetic item, which the next element takes over.
+    lastSplit_ = nullptr;
+    lastPieces_.reset();
 }
 
 void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex) {
@@ -113,17 +121,16 @@ void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex) {
     CPELFM_SectionInfo* section = part ? part->ownerSection : nullptr;
     if (!section) return;
 
-    // Never more targets than counted: the groups hold pointers into the array.
-    if (targets_.size() == targets_.capacity()) return;
-    CCheckItemInfo* target = &targets_.emplace_back();
-    target->elementIndex = elementIndex;
-    target->item = item;
-    target->itemKind = CCheckItemInfo::ShortKind(item->itemType);
-    target->partKind = CCheckItemInfo::ShortKind(part->partType);
-    target->sectionKind = CCheckItemInfo::ShortKind(section->sectionType);
-    target->elem = elem;
-    target->part = part;
-    allItems_->targets.push_back(target);
+    CCheckItemInfo& target = targets_.emplace_back();
+    target.elementIndex = elementIndex;
+    target.item = item;
+    target.itemKind = CCheckItemInfo::ShortKind(item->itemType);
+    target.partKind = CCheckItemInfo::ShortKind(part->partType);
+    target.sectionKind = CCheckItemInfo::ShortKind(section->sectionType);
+    target.elem = elem;
+    target.part = part;
+    quint8& groups = targetGroups_.emplace_back(quint8(1u << AllItemsGroup));
+    auto route = [&groups](Group g) { groups |= quint8(1u << g); };
 
     const int kind = item->itemType;
     // Item kinds the format does not have meet only the checks every target meets.
@@ -132,72 +139,72 @@ void CCheckContext::RouteCheckTarget(CPELFM_ItemInfo* item, int elementIndex) {
     switch (kind) {
         case LABEL:
             if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
-                info_->targets.push_back(target);
+                route(InfoGroup);
             }
-            labels_->targets.push_back(target);
-            items_->targets.push_back(target);
+            route(LabelGroup);
+            route(ItemGroup);
             break;
         case LABEL2:
-            labels_->targets.push_back(target);
+            route(LabelGroup);
             break;
         case CATEGORY:
         case NAME:
         case COMMENT:
         case READ_CONDITION:
-            items_->targets.push_back(target);
+            route(ItemGroup);
             break;
         case DATATYPE:
             if (IsOneOf(p, {PART_FILE_INFO, PART_DEVICE_INFO, PART_DEVICE_IF, PART_COMM_IF_INFO,
                             PART_BLOCK_INFO})) {
-                info_->targets.push_back(target);
+                route(InfoGroup);
             } else {
-                references_->targets.push_back(target);
+                route(ReferenceGroup);
             }
-            values_->targets.push_back(target);
-            items_->targets.push_back(target);
+            route(ValueGroup);
+            route(ItemGroup);
             break;
         case DATA:
-            info_->targets.push_back(target);
-            items_->targets.push_back(target);
+            route(InfoGroup);
+            route(ItemGroup);
             if (IsOneOf(p, {PART_COMM_IF_INFO, PART_BLOCK_INFO})) {
-                references_->targets.push_back(target);
+                route(ReferenceGroup);
             } else if (p == PART_BLOCK_PARAM) {
-                syntax_->targets.push_back(target);
+                route(SyntaxGroup);
             }
             break;
         case RANGE:
             if (p == PART_BLOCK_PARAM) break;
-            references_->targets.push_back(target);
-            values_->targets.push_back(target);
-            syntax_->targets.push_back(target);
+            route(ReferenceGroup);
+            route(ValueGroup);
+            route(SyntaxGroup);
             break;
         case MIN_INC:
             if (p == PART_BLOCK_PARAM) break;
-            values_->targets.push_back(target);
-            syntax_->targets.push_back(target);
+            route(ValueGroup);
+            route(SyntaxGroup);
             break;
         case ENG_UNIT:
-            values_->targets.push_back(target);
+            route(ValueGroup);
             break;
         case ACCESS:
         case CODE:
-            values_->targets.push_back(target);
-            syntax_->targets.push_back(target);
-            items_->targets.push_back(target);
+            route(ValueGroup);
+            route(SyntaxGroup);
+            route(ItemGroup);
             break;
         case ASSIGN:
-            values_->targets.push_back(target);
-            syntax_->targets.push_back(target);
+            route(ValueGroup);
+            route(SyntaxGroup);
             break;
         case REF_MEMORY:
         case REF_PARAM:
-            references_->targets.push_back(target);
-            values_->targets.push_back(target);
-            syntax_->targets.push_back(target);
-            if (section->sectionType != SECTION_BLOCK) items_->targets.push_back(target);
+            route(ReferenceGroup);
+            route(ValueGroup);
+            route(SyntaxGroup);
+            if (section->sectionType != SECTION_BLOCK) route(ItemGroup);
             break;
         case RELATION:
-            syntax_->targets.push_back(target);
+            route(SyntaxGroup);
             break;
         default:
             break;
@@ -210,23 +217,57 @@ void CCheckContext::AddProgress(ICheckProgressSink* progress, int weight) {
 }
 
 void CCheckContext::RunCheckGroups(ICheckProgressSink* progress) {
-    // The steps and weights are fixed; whatever escapes one step must not stop the next.
-    auto step = [&](int weight, auto&& run) {
-        AddProgress(progress, weight);
-        try {
-            run();
-        } catch (...) {
+    static constexpr int kWeights[GroupCount] = {1, 2, 6, 7, 7, 10, 2};
+    const Internal::MatchRegexMemo memo;
+    steps_[AllItemsGroup] = allItems_->Steps();
+    steps_[ReferenceGroup] = references_->Steps();
+    steps_[LabelGroup] = labels_->Steps();
+    steps_[SyntaxGroup] = syntax_->Steps();
+    steps_[InfoGroup] = info_->Steps();
+    steps_[ValueGroup] = values_->Steps();
+    steps_[ItemGroup] = items_->Steps();
+    for (int group = 0; group < GroupCount; ++group) findings_[group].resize(steps_[group].size());
+
+    // The info group judges its parts before its targets; that needs no target.
+    QList<_ST_PEL_CHECK_MESSAGE> infoParts;
+    findingsOfStep_ = &infoParts;
+    try {
+        info_->RunStructuralChecks();
+    } catch (...) {
+    }
+    findingsOfStep_ = nullptr;
+
+    // Each group's progress is posted when the elements are judged as far as the groups before it
+    // weigh, so the bar moves with the work and posts the same sums in the same order.
+    int weightBefore = 0, posted = 0;
+    const int weightOfGroups = std::accumulate(std::begin(kWeights), std::end(kWeights), 0);
+    auto post = [&](qsizetype judged) {
+        while (posted < GroupCount &&
+               judged * weightOfGroups >= qsizetype(weightBefore) * std::max<qsizetype>(elementCount_, 1)) {
+            AddProgress(progress, kWeights[posted]);
+            weightBefore += kWeights[posted++];
         }
     };
-    const Internal::MatchRegexMemo memo;
-    step(1, [this] { allItems_->Run(); });
-    step(2, [this] { references_->Run(); });
-    step(6, [this] { labels_->Run(); });
-    step(7, [this] { syntax_->Run(); });
-    step(7, [this] { info_->Run(); });
-    step(10, [this] { values_->Run(); });
-    step(2, [this] { items_->Run(); });
-    step(1, [this] { final_->CheckMandatorySections(); });
+    qsizetype judged = 0;
+    post(judged);
+    for (const PartElems& p : parts_) {
+        for (int k = 0; k < p.elems.size(); ++k) {
+            if (!p.elems[k]) continue;
+            JudgeElement(p.elems[k], k);
+            post(++judged);
+        }
+    }
+    post(std::max<qsizetype>(elementCount_, 1));
+
+    for (int group = 0; group < GroupCount; ++group) {
+        if (group == InfoGroup) messages_.append(std::move(infoParts));
+        for (QList<_ST_PEL_CHECK_MESSAGE>& f : findings_[group]) messages_.append(std::move(f));
+    }
+    AddProgress(progress, 1);
+    try {
+        final_->CheckMandatorySections();
+    } catch (...) {
+    }
 }
 
 void CCheckContext::Destroy() {
@@ -239,7 +280,12 @@ void CCheckContext::Destroy() {
     allItems_.reset();
     final_.reset();
     targets_.clear();
-    labelItems_.reset();
+    targetGroups_.clear();
+    parts_.clear();
+    for (int group = 0; group < GroupCount; ++group) {
+        steps_[group].clear();
+        findings_[group].clear();
+    }
     rdbBlockMemoryResults_.clear();
     referenceMemo_ = Internal::CheckReferences();
     lastSplit_ = nullptr;
@@ -268,42 +314,6 @@ _ST_PEL_CHECK_MESSAGE CCheckContext::PartMessage(const CPELFM_PartInfo* part, in
     }
     m.messageId = messageId;
     return m;
-}
-
-void CCheckContext::RunSteps(const std::vector<CCheckItemInfo*>& targets,
-                             std::initializer_list<std::function<void(CCheckItemInfo*)>> steps) {
-    std::vector<QList<_ST_PEL_CHECK_MESSAGE>> findings(steps.size());
-    struct Restore {
-        QList<_ST_PEL_CHECK_MESSAGE>*& to;
-        ~Restore() { to = nullptr; }
-    } restore{findingsOfStep_};
-    for (CCheckItemInfo* target : targets) {
-        size_t i = 0;
-        for (const auto& step : steps) {
-            findingsOfStep_ = &findings[i++];
-            step(target);
-        }
-    }
-    findingsOfStep_ = nullptr;
-    for (QList<_ST_PEL_CHECK_MESSAGE>& f : findings) messages_.append(std::move(f));
-}
-
-void CCheckContext::RunChecks(const std::vector<CCheckItemInfo*>& targets,
-                              std::initializer_list<CCheckMethodBase*> checks) {
-    std::vector<QList<_ST_PEL_CHECK_MESSAGE>> findings(checks.size());
-    struct Restore {
-        QList<_ST_PEL_CHECK_MESSAGE>*& to;
-        ~Restore() { to = nullptr; }
-    } restore{findingsOfStep_};
-    for (CCheckItemInfo* target : targets) {
-        size_t i = 0;
-        for (CCheckMethodBase* check : checks) {
-            findingsOfStep_ = &findings[i++];
-            check->Run(target);
-        }
-    }
-    findingsOfStep_ = nullptr;
-    for (QList<_ST_PEL_CHECK_MESSAGE>& f : findings) messages_.append(std::move(f));
 }
 
 CCheckContext::Pieces CCheckContext::SplitPieces(CPELFM_ItemInfo* item, int valueKind) {

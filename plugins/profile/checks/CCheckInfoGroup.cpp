@@ -59,8 +59,9 @@ void CCheckInfoGroup::RunStructuralChecks() {
     }
 }
 
-void CCheckInfoGroup::Run() {
-    // The structural checks judge the profile, not the targets: they run even when no target came.
-    RunStructuralChecks();
-    context_.RunChecks(targets, {&dataType_, &versionFormat_, &format_, &deviceModel_, &dataFromType_});
+std::vector<CCheckContext::Step> CCheckInfoGroup::Steps() {
+    return {[this](CCheckItemInfo* t) { dataType_.Run(t); },
+            [this](CCheckItemInfo* t) { versionFormat_.Run(t); },
+            [this](CCheckItemInfo* t) { format_.Run(t); }, [this](CCheckItemInfo* t) { deviceModel_.Run(t); },
+            [this](CCheckItemInfo* t) { dataFromType_.Run(t); }};
 }

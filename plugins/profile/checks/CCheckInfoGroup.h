@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "CCheckContext.h"
+
 #include "CCheckInfoDataFromType.h"
 #include "CCheckInfoDataType.h"
 #include "CCheckInfoDeviceIf.h"
@@ -15,13 +17,13 @@ struct CCheckItemInfo;
 class CCheckInfoGroup {
 public:
     explicit CCheckInfoGroup(CCheckContext& context);
-    void Run();
-
-    std::vector<CCheckItemInfo*> targets;  // not owned
-
-private:
+    // The group's checks in run order, each judging one target (CCheckContext runs them).
+    std::vector<CCheckContext::Step> Steps();
+    // The structural checks of the information parts; they judge the profile, not the targets, and run
+    // even when no target came.
     void RunStructuralChecks();
 
+private:
     CCheckContext& context_;
     CCheckInfoDataType dataType_;
     CCheckInfoVersionFormat versionFormat_;

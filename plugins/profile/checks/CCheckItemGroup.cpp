@@ -68,23 +68,21 @@ void CCheckItemGroup::CheckMandatoryItems(CCheckItemInfo* target) {
     }
 }
 
-void CCheckItemGroup::Run() {
+std::vector<CCheckContext::Step> CCheckItemGroup::Steps() {
     const bool enumCodes = context_.Format().enumCodeCheck;
-    context_.RunSteps(targets, {[this](CCheckItemInfo* target) {
-                                    if (target->ItemKind() != LABEL) return;
-                                    // Not a check of the target: it reports on the element, even after
-                                    // earlier failures.
-                                    try {
-                                        CheckMandatoryItems(target);
-                                    } catch (...) {
-                                    }
-                                },
-                                [this](CCheckItemInfo* target) {
-                                    if (target->ItemKind() == ACCESS) access_.Run(target);
-                                },
-                                [this, enumCodes](CCheckItemInfo* target) {
-                                    if (enumCodes && target->ItemKind() == CODE) enumCode_.Run(target);
-                                    if (!enumCodes && target->ItemKind() == READ_CONDITION)
-                                        readCondition_.Run(target);
-                                }});
+    return {[this](CCheckItemInfo* target) {
+                if (target->ItemKind() != LABEL) return;
+                // Not a check of the target: it reports on the element, even after earlier failures.
+                try {
+                    CheckMandatoryItems(target);
+                } catch (...) {
+                }
+            },
+            [this](CCheckItemInfo* target) {
+                if (target->ItemKind() == ACCESS) access_.Run(target);
+            },
+            [this, enumCodes](CCheckItemInfo* target) {
+                if (enumCodes && target->ItemKind() == CODE) enumCode_.Run(target);
+                if (!enumCodes && target->ItemKind() == READ_CONDITION) readCondition_.Run(target);
+            }};
 }

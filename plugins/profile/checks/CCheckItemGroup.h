@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "CCheckContext.h"
+
 #include "CCheckAccessItem.h"
 #include "CCheckEnumCodeItem.h"
 #include "CCheckReadConditionItem.h"
@@ -13,9 +15,8 @@ struct CCheckItemInfo;
 class CCheckItemGroup {
 public:
     explicit CCheckItemGroup(CCheckContext& context);
-    void Run();
-
-    std::vector<CCheckItemInfo*> targets;  // not owned
+    // The group's judgements in run order, each of one target (CCheckContext runs them).
+    std::vector<CCheckContext::Step> Steps();
 
 private:
     void CheckMandatoryItems(CCheckItemInfo* target);

@@ -4,9 +4,9 @@
 
 #include "CCheckItemInfo.h"
 
-CCheckLabelGroup::CCheckLabelGroup(CCheckContext& context)
-    : context_(context), repetition_(context), invalid_(context) {}
+CCheckLabelGroup::CCheckLabelGroup(CCheckContext& context) : repetition_(context), invalid_(context) {}
 
-void CCheckLabelGroup::Run() {
-    context_.RunChecks(targets, {&repetition_, &invalid_});
+std::vector<CCheckContext::Step> CCheckLabelGroup::Steps() {
+    return {[this](CCheckItemInfo* t) { repetition_.Run(t); },
+            [this](CCheckItemInfo* t) { invalid_.Run(t); }};
 }

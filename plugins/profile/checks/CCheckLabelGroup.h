@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "CCheckContext.h"
+
 #include "CCheckInvalidLabel.h"
 #include "CCheckRepetitionLabel.h"
 class CCheckContext;
@@ -11,12 +13,10 @@ struct CCheckItemInfo;
 class CCheckLabelGroup {
 public:
     explicit CCheckLabelGroup(CCheckContext& context);
-    void Run();
-
-    std::vector<CCheckItemInfo*> targets;  // not owned
+    // The group's checks in run order, each judging one target (CCheckContext runs them).
+    std::vector<CCheckContext::Step> Steps();
 
 private:
-    CCheckContext& context_;
     CCheckRepetitionLabel repetition_;
     CCheckInvalidLabel invalid_;
 };

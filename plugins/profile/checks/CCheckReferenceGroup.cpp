@@ -5,8 +5,9 @@
 #include "CCheckItemInfo.h"
 
 CCheckReferenceGroup::CCheckReferenceGroup(CCheckContext& context)
-    : context_(context), referExist_(context), referRelation_(context) {}
+    : referExist_(context), referRelation_(context) {}
 
-void CCheckReferenceGroup::Run() {
-    context_.RunChecks(targets, {&referExist_, &referRelation_});
+std::vector<CCheckContext::Step> CCheckReferenceGroup::Steps() {
+    return {[this](CCheckItemInfo* t) { referExist_.Run(t); },
+            [this](CCheckItemInfo* t) { referRelation_.Run(t); }};
 }

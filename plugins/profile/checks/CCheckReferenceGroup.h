@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "CCheckContext.h"
+
 #include "CCheckProfileReferRelation.h"
 #include "CCheckReferExist.h"
 class CCheckContext;
@@ -11,12 +13,10 @@ struct CCheckItemInfo;
 class CCheckReferenceGroup {
 public:
     explicit CCheckReferenceGroup(CCheckContext& context);
-    void Run();
-
-    std::vector<CCheckItemInfo*> targets;  // not owned
+    // The group's checks in run order, each judging one target (CCheckContext runs them).
+    std::vector<CCheckContext::Step> Steps();
 
 private:
-    CCheckContext& context_;
     CCheckReferExist referExist_;
     CCheckProfileReferRelation referRelation_;
 };

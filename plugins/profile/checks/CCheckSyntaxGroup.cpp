@@ -5,12 +5,14 @@
 #include "CCheckItemInfo.h"
 
 CCheckSyntaxGroup::CCheckSyntaxGroup(CCheckContext& context)
-    : context_(context),
-      prohibition_(context),
+    : prohibition_(context),
       bracketsItem_(context),
       bracketsDescribe_(context),
       squareParentheses_(context) {}
 
-void CCheckSyntaxGroup::Run() {
-    context_.RunChecks(targets, {&prohibition_, &bracketsItem_, &bracketsDescribe_, &squareParentheses_});
+std::vector<CCheckContext::Step> CCheckSyntaxGroup::Steps() {
+    return {[this](CCheckItemInfo* t) { prohibition_.Run(t); },
+            [this](CCheckItemInfo* t) { bracketsItem_.Run(t); },
+            [this](CCheckItemInfo* t) { bracketsDescribe_.Run(t); },
+            [this](CCheckItemInfo* t) { squareParentheses_.Run(t); }};
 }

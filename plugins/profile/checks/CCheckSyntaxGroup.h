@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "CCheckContext.h"
+
 #include "CCheckBracketsDescribe.h"
 #include "CCheckBracketsItem.h"
 #include "CCheckProhibitionItem.h"
@@ -13,12 +15,10 @@ struct CCheckItemInfo;
 class CCheckSyntaxGroup {
 public:
     explicit CCheckSyntaxGroup(CCheckContext& context);
-    void Run();
-
-    std::vector<CCheckItemInfo*> targets;  // not owned
+    // The group's checks in run order, each judging one target (CCheckContext runs them).
+    std::vector<CCheckContext::Step> Steps();
 
 private:
-    CCheckContext& context_;
     CCheckProhibitionItem prohibition_;
     CCheckBracketsItem bracketsItem_;
     CCheckBracketsDescribe bracketsDescribe_;

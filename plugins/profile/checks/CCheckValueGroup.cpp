@@ -5,8 +5,9 @@
 #include "CCheckItemInfo.h"
 
 CCheckValueGroup::CCheckValueGroup(CCheckContext& context)
-    : context_(context), dataType_(context), space_(context), range_(context), minInc_(context) {}
+    : dataType_(context), space_(context), range_(context), minInc_(context) {}
 
-void CCheckValueGroup::Run() {
-    context_.RunChecks(targets, {&dataType_, &space_, &range_, &minInc_});
+std::vector<CCheckContext::Step> CCheckValueGroup::Steps() {
+    return {[this](CCheckItemInfo* t) { dataType_.Run(t); }, [this](CCheckItemInfo* t) { space_.Run(t); },
+            [this](CCheckItemInfo* t) { range_.Run(t); }, [this](CCheckItemInfo* t) { minInc_.Run(t); }};
 }

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "CCheckContext.h"
+
 #include "CCheckDataTypeMethod.h"
 #include "CCheckMinIncItem.h"
 #include "CCheckRangeItem.h"
@@ -13,12 +15,10 @@ struct CCheckItemInfo;
 class CCheckValueGroup {
 public:
     explicit CCheckValueGroup(CCheckContext& context);
-    void Run();
-
-    std::vector<CCheckItemInfo*> targets;  // not owned
+    // The group's checks in run order, each judging one target (CCheckContext runs them).
+    std::vector<CCheckContext::Step> Steps();
 
 private:
-    CCheckContext& context_;
     CCheckDataTypeMethod dataType_;
     CCheckSpaceItem space_;
     CCheckRangeItem range_;
