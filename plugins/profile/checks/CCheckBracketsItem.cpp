@@ -10,7 +10,7 @@
 namespace {
 
 // Round and square brackets close each other; an angle pair needs two characters between.
-bool Balanced(QString text) {
+bool JudgeBalance(QString text) {
     text = Internal::RemoveBracketEscapes(text);
     for (;;) {
         qsizetype opener = text.indexOf(u'[');
@@ -37,6 +37,12 @@ bool Balanced(QString text) {
 }
 
 }  // namespace
+
+bool CCheckBracketsItem::Balanced(const QString& text) {
+    auto it = balanced_.constFind(text);
+    if (it != balanced_.cend()) return *it;
+    return *balanced_.insert(text, JudgeBalance(text));
+}
 
 int CCheckBracketsItem::Check() {
     const int kind = ItemKind();

@@ -1,4 +1,7 @@
 #pragma once
+#include <QHash>
+#include <QString>
+
 #include "CCheckMethodBase.h"
 
 // Brackets of ranges and assignments must balance (40021).
@@ -7,4 +10,9 @@ public:
     explicit CCheckBracketsItem(CCheckContext& context) : CCheckMethodBase(context) {}
     int Check() override;
     void SetMessageId() override;
+
+private:
+    bool Balanced(const QString& text);
+    // The verdict on each text met in the run: ranges and assignments repeat from element to element.
+    QHash<QString, bool> balanced_;
 };

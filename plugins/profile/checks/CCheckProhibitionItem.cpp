@@ -61,6 +61,28 @@ ProhibitionRules RulesFor(const CheckFormat& format, int sectionKind, int partKi
     return r;
 }
 
+// The position of a character among the tokens ( ) [ ] < > backslash, -1 for none.
+int TokenIndex(QChar c) {
+    switch (c.unicode()) {
+        case u'(':
+            return 0;
+        case u')':
+            return 1;
+        case u'[':
+            return 2;
+        case u']':
+            return 3;
+        case u'<':
+            return 4;
+        case u'>':
+            return 5;
+        case u'\\':
+            return 6;
+        default:
+            return -1;
+    }
+}
+
 }  // namespace
 
 int CCheckProhibitionItem::Check() {
@@ -74,10 +96,11 @@ int CCheckProhibitionItem::Check() {
     bool found[7] = {};
     const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::Lists);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
-        const QString value = Internal::RemoveEscapeSequences(piece->GetFirstValue());
-        for (int i = 0; i < 7; ++i) {
+        // One pass over the value finds every token.
+        for (QChar c : Internal::RemoveEscapeSequences(piece->GetFirstValue())) {
+            const int i = TokenIndex(c);
             const bool applies = i < 4 ? rules.brackets : (i < 6 ? rules.angles : true);
-            if (applies && value.contains(kTokens[i])) found[i] = true;
+            if (i >= 0 && applies) found[i] = true;
         }
     }
     QStringList quoted;

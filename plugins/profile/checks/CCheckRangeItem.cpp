@@ -56,6 +56,22 @@ int CCheckRangeItem::Check() {
     return 1;
 }
 
+const _ST_PELFM_RANGEINFO& CCheckRangeItem::Bounds(CPELFM_ItemInfo* piece) {
+    const QString& text = Internal::FirstValue(piece);
+    auto it = bounds_.constFind(text);
+    if (it != bounds_.cend()) return *it;
+    _ST_PELFM_RANGEINFO bounds;
+    piece->GetRange(bounds);
+    return *bounds_.insert(text, bounds);
+}
+
+bool CCheckRangeItem::MatchesSyntax(const QString& text, const QString& dataType) {
+    const std::pair<QString, QString> key{text, dataType};
+    auto it = syntax_.constFind(key);
+    if (it != syntax_.cend()) return *it;
+    return *syntax_.insert(key, MatchDataTypeSyntax(text, dataType) != 0);
+}
+
 int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
     const int kind = Internal::ValueKind(range);
     const Internal::CItemPieces pieces(context_, range, Internal::CItemPieces::Split::Lists);
@@ -76,8 +92,7 @@ int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
                 break;
             }
             case VALUE_RANGE: {
-                _ST_PELFM_RANGEINFO bounds;
-                piece->GetRange(bounds);
+                const _ST_PELFM_RANGEINFO& bounds = Bounds(piece);
                 if (!bounds.upperText.isEmpty()) texts.append(bounds.upperText);
                 if (!bounds.lowerText.isEmpty()) texts.append(bounds.lowerText);
                 break;
@@ -97,7 +112,7 @@ int CCheckRangeItem::JudgeRange(CPELFM_ItemInfo* range) {
     const QString dataType = dataTypeItem ? dataTypeItem->GetFirstValue() : QString();
     if (dataTypeItem) {
         for (const QString& text : texts) {
-            if (text != u"NA" && !MatchDataTypeSyntax(text, dataType)) return 40039;
+            if (text != u"NA" && !MatchesSyntax(text, dataType)) return 40039;
         }
     }
     if (kind == VALUE_ENUM_REF && !AdmitsEnumReference(dataType, context_.Format().rangeEnumAllowsString)) {

@@ -31,7 +31,7 @@ int CCheckRepetitionLabel::Check() {
     int result = 1;
     const QString& label = Internal::FirstValue(Item());
     if (!label.isEmpty()) {
-        const QString key = Internal::AsciiLower(label);
+        const Label key{label};
         if (seen.labels.contains(key)) {
             AddMessageArgument(label);
             messageId_ = 40012;
@@ -44,7 +44,7 @@ int CCheckRepetitionLabel::Check() {
     const CPELFM_ItemInfo* label2 = context_.References().FindItem(Elem(), LABEL2, 2);
     const QString& second = Internal::FirstValueOrEmpty(label2);
     if (!second.isEmpty()) {
-        const QString key = Internal::AsciiLower(second);
+        const Label key{second};
         if (seen.secondLabels.contains(key)) {
             _ST_PEL_CHECK_MESSAGE m = context_.ElementMessage(Elem(), 40012, LABEL2);
             m.arguments.append(second);

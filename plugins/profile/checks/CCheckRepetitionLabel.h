@@ -1,5 +1,6 @@
 #pragma once
 #include "CCheckMethodBase.h"
+#include "CheckNumber.h"
 
 #include <QHash>
 #include <QSet>
@@ -20,9 +21,22 @@ private:
     // The lower-cased labels and second labels seen so far in the parts of one section name and part
     // name, ignoring case. Names are kept apart, not joined, so that names holding a comma cannot
     // collide.
+    // A label as written, compared and hashed with its ASCII letters lower-cased: no lower-cased copy
+    // is made of every label.
+    struct Label {
+        QString text;
+        friend bool operator==(const Label& a, const Label& b) {
+            return Internal::AsciiEqualsIgnoreCase(a.text, b.text);
+        }
+        friend size_t qHash(const Label& label, size_t seed = 0) {
+            size_t h = 0;
+            for (QChar c : label.text) h = h * 31 + Internal::AsciiLower(c).unicode();
+            return qHash(h, seed);
+        }
+    };
     struct PartLabels {
-        QSet<QString> labels;
-        QSet<QString> secondLabels;
+        QSet<Label> labels;
+        QSet<Label> secondLabels;
     };
     PartLabels& LabelsOfPart();
 
