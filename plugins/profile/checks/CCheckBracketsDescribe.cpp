@@ -66,7 +66,11 @@ int CCheckBracketsDescribe::Check() {
     if (ItemKind() != RANGE) return 1;
     const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::Lists);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
-        const int id = JudgeRangeText(piece);
+        // The verdict depends on the text and its value kind alone; ranges repeat from element to element.
+        const std::pair<QString, int> key{Internal::FirstValue(piece), Internal::ValueKind(piece)};
+        auto it = verdicts_.constFind(key);
+        if (it == verdicts_.cend()) it = verdicts_.insert(key, JudgeRangeText(piece));
+        const int id = *it;
         if (id != 1) {
             SetTargetMessageId(id);
             return 0;

@@ -56,20 +56,29 @@ int CCheckBracketsItem::Check() {
 
     CPELFM_ItemInfo* item = Item();
     const int valueKind = Internal::ValueKind(item);
-    if (valueKind == VALUE_LIST || valueKind == VALUE_ANGLE_LIST) {
-        CCheckContext::Pieces pieces;
-        try {
-            pieces = context_.SplitPieces(item, valueKind);
-        } catch (const CPELFM_ExceptionBase&) {
-            if (valueKind == VALUE_ANGLE_LIST) return 0;  // a malformed angle list cannot balance
-            throw;
-        }
-        for (CPELFM_ItemInfo* piece : *pieces) {
-            if (!Balanced(Internal::FirstValueOrEmpty(piece))) return 0;
-        }
-        return 1;
+    if (valueKind == VALUE_ANGLE_LIST) {
+        // An angle list is one text, and assignments repeat from element to element.
+        const QString& text = Internal::FirstValue(item);
+        auto it = angleLists_.constFind(text);
+        if (it == angleLists_.cend()) it = angleLists_.insert(text, PiecesBalanced(item, valueKind));
+        return *it ? 1 : 0;
     }
+    if (valueKind == VALUE_LIST) return PiecesBalanced(item, valueKind) ? 1 : 0;
     return Balanced(item->GetFirstValue()) ? 1 : 0;
+}
+
+bool CCheckBracketsItem::PiecesBalanced(CPELFM_ItemInfo* item, int valueKind) {
+    CCheckContext::Pieces pieces;
+    try {
+        pieces = context_.SplitPieces(item, valueKind);
+    } catch (const CPELFM_ExceptionBase&) {
+        if (valueKind == VALUE_ANGLE_LIST) return false;  // a malformed angle list cannot balance
+        throw;
+    }
+    for (CPELFM_ItemInfo* piece : *pieces) {
+        if (!Balanced(Internal::FirstValueOrEmpty(piece))) return false;
+    }
+    return true;
 }
 
 void CCheckBracketsItem::SetMessageId() {

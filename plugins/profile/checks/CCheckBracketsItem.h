@@ -13,6 +13,9 @@ public:
 
 private:
     bool Balanced(const QString& text);
-    // The verdict on each text met in the run: ranges and assignments repeat from element to element.
+    bool PiecesBalanced(CPELFM_ItemInfo* item, int valueKind);
+    // The verdicts on each text and each angle list met in the run: ranges and assignments repeat from
+    // element to element.
     QHash<QString, bool> balanced_;
+    QHash<QString, bool> angleLists_;
 };

@@ -97,7 +97,8 @@ int CCheckProhibitionItem::Check() {
     const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::Lists);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
         // One pass over the value finds every token.
-        for (QChar c : Internal::RemoveEscapeSequences(piece->GetFirstValue())) {
+        const QString value = Internal::RemoveEscapeSequences(piece->GetFirstValue());
+        for (QChar c : value) {
             const int i = TokenIndex(c);
             const bool applies = i < 4 ? rules.brackets : (i < 6 ? rules.angles : true);
             if (i >= 0 && applies) found[i] = true;

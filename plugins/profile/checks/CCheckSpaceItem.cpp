@@ -31,14 +31,20 @@ CCheckSpaceItem::CCheckSpaceItem(CCheckContext& context)
       wideSpace_(context_.Format().strings.Text(41003)),
       tab_(context_.Format().strings.Text(41004)) {}
 
+bool CCheckSpaceItem::HasSpace(const QString& value) const {
+    return value.contains(u' ') || (!wideSpace_.isEmpty() && value.contains(wideSpace_)) ||
+           (!tab_.isEmpty() && value.contains(tab_));
+}
+
 int CCheckSpaceItem::Check() {
     if (!Judged(PartKind(), ItemKind())) return 1;
-    if (Internal::ValueKind(Item()) == VALUE_ENUM_REF) return 1;
+    const int kind = Internal::ValueKind(Item());
+    if (kind == VALUE_ENUM_REF) return 1;
+    // Pieces of an angle list are parts of its one value: a value without any space has none.
+    if (kind != VALUE_LIST && !HasSpace(Internal::FirstValue(Item()))) return 1;
     const Internal::CItemPieces pieces(context_, Item(), Internal::CItemPieces::Split::ListsAndAngles);
     for (CPELFM_ItemInfo* piece : pieces.Items()) {
-        const QString& value = Internal::FirstValue(piece);
-        if (value.contains(u' ') || (!wideSpace_.isEmpty() && value.contains(wideSpace_)) ||
-            (!tab_.isEmpty() && value.contains(tab_))) {
+        if (HasSpace(Internal::FirstValue(piece))) {
             SetTargetMessageId(40035);
             return 0;
         }

@@ -10,6 +10,8 @@ public:
     int Check() override;
 
 private:
+    bool HasSpace(const QString& value) const;
+
     QString wideSpace_;  // string 41003
     QString tab_;        // string 41004
 };

@@ -1,4 +1,7 @@
 #pragma once
+#include <QHash>
+#include <QString>
+
 #include "CCheckMethodBase.h"
 
 // Angle brackets of an ASSIGN angle list (40025, 40026).
@@ -9,5 +12,9 @@ public:
     void SetMessageId() override;
 
 private:
+    int Judge(CPELFM_ItemInfo* item);
+
     int messageId_ = 0;
+    // The verdict (1 or the message id) on each angle list met in the run.
+    QHash<QString, int> verdicts_;
 };
