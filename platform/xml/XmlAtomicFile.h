@@ -26,6 +26,9 @@ private:
     QString path_;
     QFileInfo target_;
     QTemporaryFile temp_;
+    // Bytes written so far, and how many of them the disk was already asked to take.
+    qint64 written_ = 0;
+    qint64 submitted_ = 0;
 };
 
 }  // namespace Internal

@@ -3,6 +3,10 @@
 #include <libxml/tree.h>
 
 #include <QHash>
+#include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -48,40 +52,72 @@ constexpr AsciiEscapes kEscapes;
     throw XmlError(QStringLiteral("the text holds the character U+%1, which XML cannot carry").arg(code));
 }
 
+#ifdef __SSE2__
+// Copies the leading run of characters that stand for themselves in text and attribute values alike
+// (printable ASCII but " & < >), eight at a time; returns how many it copied.
+qsizetype CopyPlainAscii(const char16_t* s, qsizetype n, char*& out) {
+    const __m128i space = _mm_set1_epi16(0x20), del = _mm_set1_epi16(0x7F);
+    const __m128i quote = _mm_set1_epi16('"'), amp = _mm_set1_epi16('&'), lt = _mm_set1_epi16('<'),
+                  gt = _mm_set1_epi16('>');
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        // Signed compares: units from 0x8000 up count as below the space and end the run too.
+        __m128i special = _mm_or_si128(_mm_cmplt_epi16(v, space),
+                                       _mm_cmpgt_epi16(v, _mm_sub_epi16(del, _mm_set1_epi16(1))));
+        special = _mm_or_si128(special, _mm_or_si128(_mm_cmpeq_epi16(v, quote), _mm_cmpeq_epi16(v, amp)));
+        special = _mm_or_si128(special, _mm_or_si128(_mm_cmpeq_epi16(v, lt), _mm_cmpeq_epi16(v, gt)));
+        if (_mm_movemask_epi8(special)) break;
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(v, v));
+        out += 8;
+    }
+    return i;
+}
+#endif
+
 // Writes the text as escaped UTF-8 from out on and returns the end; throws XmlError, having written
 // nothing that counts, at the first character XML cannot carry.
 char* Encode(const QString& text, const char* const* escapes, char* out) {
     const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = s[i];
-        if (c < 0x80) {
-            const char* e = escapes[c];
-            if (!e) {
-                *out++ = char(c);
-            } else if (*e) {
-                const size_t len = std::strlen(e);
-                std::memcpy(out, e, len);
-                out += len;
-            } else {
+    qsizetype i = 0;
+    while (i < n) {
+        // Runs of plain ASCII go eight at a time; the block that ends a run goes one by one.
+        qsizetype stop = n;
+#ifdef __SSE2__
+        i += CopyPlainAscii(s + i, n - i, out);
+        stop = std::min(n, i + 8);
+#endif
+        for (; i < stop; ++i) {
+            const char16_t c = s[i];
+            if (c < 0x80) {
+                const char* e = escapes[c];
+                if (!e) {
+                    *out++ = char(c);
+                } else if (*e) {
+                    const size_t len = std::strlen(e);
+                    std::memcpy(out, e, len);
+                    out += len;
+                } else {
+                    ThrowUnwritableCharacter(c);
+                }
+            } else if (c < 0x800) {
+                *out++ = char(0xC0 | (c >> 6));
+                *out++ = char(0x80 | (c & 0x3F));
+            } else if (QChar::isHighSurrogate(c)) {
+                if (i + 1 >= n || !QChar::isLowSurrogate(s[i + 1])) ThrowUnwritableCharacter(c);
+                const char32_t u = QChar::surrogateToUcs4(c, s[++i]);
+                *out++ = char(0xF0 | (u >> 18));
+                *out++ = char(0x80 | ((u >> 12) & 0x3F));
+                *out++ = char(0x80 | ((u >> 6) & 0x3F));
+                *out++ = char(0x80 | (u & 0x3F));
+            } else if (QChar::isLowSurrogate(c) || c == 0xFFFE || c == 0xFFFF) {
                 ThrowUnwritableCharacter(c);
+            } else {
+                *out++ = char(0xE0 | (c >> 12));
+                *out++ = char(0x80 | ((c >> 6) & 0x3F));
+                *out++ = char(0x80 | (c & 0x3F));
             }
-        } else if (c < 0x800) {
-            *out++ = char(0xC0 | (c >> 6));
-            *out++ = char(0x80 | (c & 0x3F));
-        } else if (QChar::isHighSurrogate(c)) {
-            if (i + 1 >= n || !QChar::isLowSurrogate(s[i + 1])) ThrowUnwritableCharacter(c);
-            const char32_t u = QChar::surrogateToUcs4(c, s[++i]);
-            *out++ = char(0xF0 | (u >> 18));
-            *out++ = char(0x80 | ((u >> 12) & 0x3F));
-            *out++ = char(0x80 | ((u >> 6) & 0x3F));
-            *out++ = char(0x80 | (u & 0x3F));
-        } else if (QChar::isLowSurrogate(c) || c == 0xFFFE || c == 0xFFFF) {
-            ThrowUnwritableCharacter(c);
-        } else {
-            *out++ = char(0xE0 | (c >> 12));
-            *out++ = char(0x80 | ((c >> 6) & 0x3F));
-            *out++ = char(0x80 | (c & 0x3F));
         }
     }
     return out;
@@ -250,6 +286,39 @@ struct XmlStreamWriter::Impl {
         startTagUnclosed = false;
     }
 
+    // Start, text and end at once, in the bytes the three calls would write. Values are most of a
+    // profile's elements, and a whole one needs no place on the stack of open elements.
+    void WriteTextElement(const Name& name, const QString& text) {
+        if (open.empty()) {
+            StartElement(name);
+            WriteText(text);
+            EndElement();
+            return;
+        }
+        CompleteStartTag();
+        Require(name);
+        if (name.prefixLength_ >= 0) {
+            const QByteArrayView prefix(name.utf8_.constData(), name.prefixLength_);
+            RequireBound(IsBound(prefix), prefix);
+        }
+        const qsizetype n = name.utf8_.size();
+        char* const start = Reserve(2 * n + 6 + text.size() * kMaxBytesPerUnit);
+        char* out = start;
+        if (startTagUnclosed) *out++ = '>';
+        *out++ = '<';
+        std::memcpy(out, name.utf8_.constData(), size_t(n));
+        out += n;
+        *out++ = '>';
+        out = Encode(text, kEscapes.text, out);
+        *out++ = '<';
+        *out++ = '/';
+        std::memcpy(out, name.utf8_.constData(), size_t(n));
+        out += n;
+        *out++ = '>';
+        length += out - start;
+        startTagUnclosed = false;
+    }
+
     void EndElement() {
         if (open.empty()) throw XmlError(QStringLiteral("no element is open"));
         CompleteStartTag();
@@ -338,9 +407,7 @@ void XmlStreamWriter::EndElement() {
 }
 
 void XmlStreamWriter::WriteTextElement(const Name& name, const QString& text) {
-    d_->StartElement(name);
-    d_->WriteText(text);
-    d_->EndElement();
+    d_->WriteTextElement(name, text);
 }
 
 void XmlStreamWriter::Commit() {
