@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
@@ -37,6 +39,47 @@ INSTANTIATE_TEST_SUITE_P(Formats, EveryFormat,
 TEST_P(EveryFormat, ValidProfileHasNoFindings) {
     auto t = TestProfile::Valid(Format());
     EXPECT_EQ(Findings(RunCheck(Format(), t->Root())), std::vector<Finding>{});
+}
+
+// A run keeps verdicts per text (data types, ranges, brackets) and judges the profile element by
+// element; neither may carry anything over from one element to another. Every element of a part full
+// of repeated values, in every mix of data type, range, minimum increment and assignment, gets the
+// findings it gets alone.
+TEST_P(EveryFormat, AnElementIsJudgedAsItWouldBeAlone) {
+    const char* types[] = {"INT8", "UINT16", "REAL", "WORD", "BOOL", "STRING(4)", "DATE", "WORD[4]", "INT1"};
+    const char* ranges[] = {"(0,10)", "(0.5,1)", "[0,10", "(1, 5)", "(10,1)",
+                            "(a,b)",  "@States", "NA",    "<1><2>"};
+    const char* minIncs[] = {"1", "0.5", "NA"};
+    const char* assigns[] = {"<ab><cd>", "<a>b", "<a<b>>", "<a b>"};
+    constexpr int kElems = 72;
+    auto judge = [&](int from, int to) {
+        auto t = TestProfile::Valid(Format());
+        CPELFM_PartInfo* part = t->AddPart(t->Section("BLOCK1"), PART_BLOCK_MEMORY, "Mix");
+        for (int i = from; i < to; ++i) {
+            t->AddElem(part, QStringLiteral("E%1").arg(i),
+                       {{NAME, "n"},
+                        {DATATYPE, types[i % 9]},
+                        {RANGE, ranges[(i / 3 + i) % 9]},
+                        {MIN_INC, minIncs[i % 3]},
+                        {ENG_UNIT, i % 4 ? "mm" : ""},
+                        {ACCESS, "R"},
+                        {ASSIGN, assigns[i % 4]}});
+        }
+        std::vector<Finding> found;
+        for (Finding f : Findings(RunCheck(Format(), t->Root()))) {
+            if (f.part != u"Mix") continue;
+            f.element += from;
+            found.push_back(f);
+        }
+        return found;
+    };
+    const std::vector<Finding> together = judge(0, kElems);
+    for (int i = 0; i < kElems; ++i) {
+        std::vector<Finding> ofElement;
+        std::copy_if(together.begin(), together.end(), std::back_inserter(ofElement),
+                     [i](const Finding& f) { return f.element == i; });
+        EXPECT_EQ(ofElement, judge(i, i + 1)) << "element " << i;
+    }
 }
 
 TEST_P(EveryFormat, NullRootEmptiesTheFindings) {
