@@ -4,7 +4,7 @@
 #include "PluginRecords.h"
 #include "ProfileCheckJob.h"
 
-class CMainFrame;
+class ICheckRunFrame;
 class IDialogPresenter;
 class IMessagePresenter;
 
@@ -13,12 +13,13 @@ struct ProfileCheckRunContext {
     int& checkRunning;
     QList<_ST_PEL_CHECK_MESSAGE>& checkMessages;
     ProfileCheckJob job;
-    CMainFrame* frame = nullptr;  // its active view and output pane; null for none
+    ICheckRunFrame* frame = nullptr;  // the window the run reports to; null for none
     const IStringSource& strings;
     IMessagePresenter& messages;
     IDialogPresenter& dialogs;
 };
 
+inline constexpr int IDS_CHECK_PROGRESS_TITLE = 331;
 inline constexpr int IDS_CHECK_SUMMARY = 40000;
 inline constexpr int IDS_CHECK_NO_PROBLEMS = 10009;
 inline constexpr int IDS_CHECK_ERRORS_AND_WARNINGS = 10010;

@@ -31,6 +31,7 @@
 #include "CWindowsDialog.h"
 #include "CWorkViewManager.h"
 #include "CheckMessageMetaType.h"
+#include "CoalescedUpdate.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "IDialogPresenter.h"
@@ -40,6 +41,7 @@
 #include "IStringSource.h"
 #include "IWorkView.h"
 #include "MainFrameCommandTable.h"
+#include "MdiDocumentMenu.h"
 #include "MenuText.h"
 #include "Observer.h"
 #include "PELFMExceptions.h"
@@ -143,6 +145,7 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
 // The part windows go before the manager that keys them.
 CMainFrame::~CMainFrame() {
     // Destroying an active window moves the focus, and the update must not run on a half-destroyed frame.
+    m_commandUiUpdate.reset();
     disconnect(qApp, nullptr, this, nullptr);
     if (QClipboard* clipboard = QApplication::clipboard()) disconnect(clipboard, nullptr, this, nullptr);
     m_historyWatcher.reset();
@@ -180,6 +183,7 @@ void CMainFrame::CreateTabArea() {
     if (m_tabBar) {
         m_tabBar->setDrawBase(true);
         m_tabBar->installEventFilter(this);
+        m_documentMenu = new MdiDocumentMenu(*m_mdi, *m_tabBar);
     }
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::ShowCloseButtonOnActiveTabOnly);
 }
@@ -283,12 +287,18 @@ void CMainFrame::CreatePanes() {
     }
 }
 
+// The panes and the file commands ask for an update themselves when their state changes.
 void CMainFrame::ConnectUpdateTriggers() {
-    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUi);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUi);
+    m_commandUiUpdate = std::make_unique<CoalescedUpdate>([this] { UpdateCommandUi(); });
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::RequestCommandUiUpdate);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestCommandUiUpdate);
     if (QClipboard* clipboard = QApplication::clipboard())
-        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandUi);
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::RequestCommandUiUpdate);
     m_historyWatcher = std::make_unique<HistoryWatcher>(*this);
+}
+
+void CMainFrame::RequestCommandUiUpdate() {
+    if (m_commandUiUpdate) m_commandUiUpdate->Request();
 }
 
 void CMainFrame::SetCommandHandler(int id, Handler handler, UpdateHandler update) {
@@ -347,6 +357,10 @@ IWorkViewManager& CMainFrame::WorkViews() {
 IProfileTreePane& CMainFrame::ProfileTree() {
     static NoProfileTree none;
     return m_commandTree ? *m_commandTree : none;
+}
+
+void CMainFrame::FinishActiveCellEdit() {
+    if (IWorkView* view = ActiveWorkView()) view->FinishCellEdit();
 }
 
 IWorkView* CMainFrame::ActiveWorkView() const {

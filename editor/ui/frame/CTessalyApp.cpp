@@ -94,8 +94,9 @@ bool CTessalyApp::InitInstance() {
     if (!LoadResourceDll()) return Fail(1);
 
     QCoreApplication::setOrganizationName(m_strings.LoadString(IDS_REGISTRY_KEY));
+    // No display name of its own: the platform would append it to every title that does not end with
+    // it, and the main title already begins with the application's name.
     QCoreApplication::setApplicationName(m_strings.LoadString(IDS_APP_TITLE));
-    QGuiApplication::setApplicationDisplayName(m_strings.LoadString(IDS_APP_TITLE));
 
     m_frame = std::make_unique<CMainFrame>(*this);
     if (!m_frame->Create()) {

@@ -80,6 +80,8 @@ QString ExtensionOf(const QString& path) {
 void CTessalyApp::CreateProfileTree() {
     m_treeView = new CProfileView(m_utility);
     m_frame->SetProfileTreePane(m_treeView, m_treeView, m_treeView);
+    QObject::connect(m_treeView, &CProfileView::commandStateChanged, m_frame.get(),
+                     &CMainFrame::RequestCommandUiUpdate);
     m_treeView->openPart = [this](CPELFM_PartInfo* part) {
         IWorkView* view = m_frame->WorkViewManager().OpenPartView(0, part);
         if (!view) return;
@@ -148,8 +150,11 @@ void CTessalyApp::OpenCommandLineFile() {
     OpenProfileFile(path);
 }
 
+// Called whenever a file is opened, created, saved or closed, which the file commands' rules read.
 void CTessalyApp::UpdateMainTitle() {
-    if (m_frame) m_frame->setWindowTitle(m_files->MainTitle());
+    if (!m_frame) return;
+    m_frame->setWindowTitle(m_files->MainTitle());
+    m_frame->RequestCommandUiUpdate();
 }
 
 void CTessalyApp::ShowNewProfile() {

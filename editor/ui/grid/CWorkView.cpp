@@ -83,6 +83,9 @@ CWorkView::CWorkView(const WorkViewContext& context, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
     m_grid->SetEventSink(this);
+    connect(m_grid, &CVsflexgridn::currentCellChanged, this, &CWorkView::commandStateChanged);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CWorkView::commandStateChanged);
 }
 
 CWorkView::~CWorkView() {
@@ -306,7 +309,7 @@ void CWorkView::BeforeEdit(int row, int col, bool& cancel) {
 }
 
 void CWorkView::StartEdit(int row, int col, bool& cancel) {
-    m_editing = true;
+    SetEditing(true);
     if (CellEditRules::OpensDataDialog(KindOfColumn(col), ElemOfRow(row))) {
         cancel = true;
         OpenDataDialog(row, col);
@@ -315,7 +318,7 @@ void CWorkView::StartEdit(int row, int col, bool& cancel) {
 
 void CWorkView::AfterEdit(int row, int col, bool committed) {
     // Also after Esc: the flag keeps Undo disabled while it is set.
-    m_editing = false;
+    SetEditing(false);
     if (!committed) return;
     const QString text = m_grid->GetTextMatrix(row, col);
     if (text == m_editStartText) return;
@@ -340,7 +343,7 @@ void CWorkView::AfterEdit(int row, int col, bool committed) {
 
 void CWorkView::CellButtonClick(int row, int col) {
     if (row < 1 || col < 1 || m_editing) return;
-    m_editing = true;
+    SetEditing(true);
     OpenDataDialog(row, col);
 }
 
@@ -371,6 +374,7 @@ void CWorkView::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
                        outcome.select->col2);
     if (outcome.focusGrid) FocusGrid();
     if (outcome.showMenu) ShowContextMenu(m_grid->mapToGlobal(position.toPoint()));
+    emit commandStateChanged();  // the reference rules read the selection mode
 }
 
 void CWorkView::MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) {
@@ -396,7 +400,13 @@ void CWorkView::OpenDataDialog(int row, int col) {
                                  kind, this);
         m_context.dialogs->RunModal(dialog);
     }
-    m_editing = false;
+    SetEditing(false);
+}
+
+void CWorkView::SetEditing(bool editing) {
+    if (m_editing == editing) return;
+    m_editing = editing;
+    emit commandStateChanged();
 }
 
 void CWorkView::ShowElemMissing() {
@@ -440,6 +450,8 @@ void CWorkView::ShowContextMenu(const QPoint& globalPosition) {
     }
     QAction* chosen = m_menuRunner ? m_menuRunner(menu, globalPosition) : menu.exec(globalPosition);
     if (chosen && chosen->isEnabled()) OnCommand(chosen->data().toInt());
+    // Copying references from here changes what the edit menu's paste offers.
+    emit commandStateChanged();
 }
 
 void CWorkView::OnCommand(int id) {

@@ -172,6 +172,7 @@ void CProfileView::UpdateCommands() {
     m_actions[ID_PASTE_NODE]->setEnabled(CanPasteNode());
     m_actions[ID_DELETE_NODE]->setEnabled(CanDeleteSelectedNode());
     m_actions[ID_COPY_REFERENCE]->setEnabled(CanCopyReference(node));
+    emit commandStateChanged();
 }
 
 void CProfileView::OnNewSection() {

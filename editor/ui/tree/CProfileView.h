@@ -88,6 +88,10 @@ public:
     std::function<void(int newPartInDeviceSection)> newPart;
     std::function<void(CPELFM_NodeBase*)> editProperties;
 
+signals:
+    // The selection or the copied node changed: what the edit commands offer may differ now.
+    void commandStateChanged();
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -31,6 +31,7 @@ void AddPair(QFormLayout* form, CCommonUtility& utility, int stringId, int first
 CDialogNewProfile::CDialogNewProfile(CCommonUtility& utility, const IStringSource& texts,
                                      INewProfileHost& host, QWidget* parent)
     : QDialog(parent), m_logic(utility, texts, host) {
+    setWindowTitle(utility.LoadString(2100));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     m_fileSection = NewEdit(this, 903, 64);
