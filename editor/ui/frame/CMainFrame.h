@@ -49,7 +49,7 @@ public:
     // Sets every command's enabled and checked state; skipped while the model is busy.
     void UpdateCommandUi();
     // Something a command's rule reads has changed: the update runs once this turn of the event loop
-    // is over, however many changes ask for it, and before a shortcut key is matched.
+    // is over, however many changes ask for it, or earlier when a key or a mouse press comes first.
     void RequestCommandUiUpdate();
 
     CWorkViewManager& WorkViewManager() { return *m_workViews; }
