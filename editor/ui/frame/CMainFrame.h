@@ -17,12 +17,14 @@ class IMainFrameHost;
 class IProfileTreeNavigation;
 class IProfileTreePane;
 class IWorkView;
+class LockKeyIndicators;
 class QAction;
 class QDockWidget;
 class QMdiArea;
 class QMenu;
 class QTabBar;
 class QToolBar;
+class ToolbarCustomizer;
 
 // The editor's top-level window: menus and toolbar from one command table, the profile tree
 // pane on the left, the output pane at the bottom and the part windows as tabs.
@@ -54,6 +56,8 @@ public:
     QDockWidget& ProfileTreeDock() { return *m_treeDock; }
     QMdiArea& MdiArea() { return *m_mdi; }
     QToolBar& ToolBar() { return *m_toolBar; }
+    ToolbarCustomizer& Toolbars() { return *m_toolbars; }
+    LockKeyIndicators& LockKeys() { return *m_lockKeys; }
     // The tree pane's widget goes into the left dock: the commands rebuild it, the frame tells it
     // what to select.
     void SetProfileTreePane(QWidget* content, IProfileTreePane* commandTree,
@@ -103,6 +107,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    void CreateStatusBar();
     void CreatePanes();
     void CreateTabArea();
     void ConnectUpdateTriggers();
@@ -121,6 +126,8 @@ private:
     QAction* m_toggleAnchor = nullptr;
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;
+    ToolbarCustomizer* m_toolbars = nullptr;  // owned by the frame
+    LockKeyIndicators* m_lockKeys = nullptr;  // owned by the status bar
     QDockWidget* m_treeDock = nullptr;
     COutputWnd* m_output = nullptr;
     QMdiArea* m_mdi = nullptr;

@@ -78,7 +78,7 @@ QString ExtensionOf(const QString& path) {
 }  // namespace
 
 void CTessalyApp::CreateProfileTree() {
-    m_treeView = new CProfileView(m_utility);
+    m_treeView = new CProfileView(m_utility, nullptr, highColorIcons != 0);
     m_frame->SetProfileTreePane(m_treeView, m_treeView, m_treeView);
     m_treeView->openPart = [this](CPELFM_PartInfo* part) {
         IWorkView* view = m_frame->WorkViewManager().OpenPartView(0, part);
