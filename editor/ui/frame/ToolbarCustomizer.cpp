@@ -73,6 +73,7 @@ void ToolbarCustomizer::Apply() {
                 bar = new QToolBar(entry.title, &m_window);
                 bar->setObjectName(entry.key);
                 m_window.addToolBar(Qt::TopToolBarArea, bar);
+                bar->show();  // a stored window state may hide it again
                 m_userBars.insert(entry.key, bar);
             }
             bar->setWindowTitle(entry.title);
@@ -124,30 +125,31 @@ bool ToolbarCustomizer::Locate(const QToolButton& button, int& bar, int& index) 
 
 bool ToolbarCustomizer::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseButtonDblClick)
+    if ((type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) ||
+        !watched->isWidgetType())
         return false;
-    auto* button = qobject_cast<QToolButton*>(watched);
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint global = mouse->globalPosition().toPoint();
-    if (type == QEvent::MouseButtonPress) {
+    if (m_drag.bar < 0) {
+        auto* button = qobject_cast<QToolButton*>(watched);
         int bar = -1;
         int index = -1;
-        if (!button || mouse->button() != Qt::LeftButton || !(mouse->modifiers() & Qt::AltModifier) ||
-            !Locate(*button, bar, index))
+        if (type != QEvent::MouseButtonPress || !button || mouse->button() != Qt::LeftButton ||
+            !(mouse->modifiers() & Qt::AltModifier) || !Locate(*button, bar, index))
             return false;
-        // The button neither presses nor triggers: the press starts a move.
+        // The button neither presses nor triggers: the press starts a move. Until the release the
+        // whole application's mouse events are the move's, wherever the pointer goes.
         m_drag = Drag{bar, index, global, false};
+        qApp->installEventFilter(this);
         return true;
     }
-    if (m_drag.bar < 0) return false;
     if (type == QEvent::MouseMove) {
-        if (!m_drag.moving &&
-            (global - m_drag.start).manhattanLength() >= QApplication::startDragDistance()) {
+        if (!m_drag.moving && (global - m_drag.start).manhattanLength() >= QApplication::startDragDistance()) {
             m_drag.moving = true;
             QApplication::setOverrideCursor(Qt::DragMoveCursor);
         }
     } else if (type == QEvent::MouseButtonRelease) {
+        qApp->removeEventFilter(this);
         if (m_drag.moving) {
             QApplication::restoreOverrideCursor();
             Drop(global);
