@@ -30,7 +30,7 @@ ToolbarCustomizer::ToolbarCustomizer(QMainWindow& window, QToolBar& standard, QA
 }
 
 ToolbarCustomizer::~ToolbarCustomizer() {
-    if (m_drag.moving) QApplication::restoreOverrideCursor();
+    EndDrag();
 }
 
 void ToolbarCustomizer::Restore() {
@@ -125,7 +125,8 @@ bool ToolbarCustomizer::Locate(const QToolButton& button, int& bar, int& index) 
 
 bool ToolbarCustomizer::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if ((type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) ||
+    if ((type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+         type != QEvent::MouseButtonRelease) ||
         !watched->isWidgetType())
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
@@ -143,20 +144,29 @@ bool ToolbarCustomizer::eventFilter(QObject* watched, QEvent* event) {
         qApp->installEventFilter(this);
         return true;
     }
+    if (type == QEvent::MouseButtonPress) {
+        // A press before the release (the release went elsewhere) ends the move where it began.
+        EndDrag();
+        return false;
+    }
     if (type == QEvent::MouseMove) {
-        if (!m_drag.moving && (global - m_drag.start).manhattanLength() >= QApplication::startDragDistance()) {
+        if (!m_drag.moving &&
+            (global - m_drag.start).manhattanLength() >= QApplication::startDragDistance()) {
             m_drag.moving = true;
             QApplication::setOverrideCursor(Qt::DragMoveCursor);
         }
     } else if (type == QEvent::MouseButtonRelease) {
-        qApp->removeEventFilter(this);
-        if (m_drag.moving) {
-            QApplication::restoreOverrideCursor();
-            Drop(global);
-        }
-        m_drag = Drag{};
+        if (m_drag.moving) Drop(global);
+        EndDrag();
     }
     return true;
+}
+
+void ToolbarCustomizer::EndDrag() {
+    if (m_drag.bar < 0) return;
+    qApp->removeEventFilter(this);
+    if (m_drag.moving) QApplication::restoreOverrideCursor();
+    m_drag = Drag{};
 }
 
 void ToolbarCustomizer::Drop(const QPoint& globalPos) {

@@ -59,7 +59,9 @@ private:
     void Store() const;
     // The layout's place of a toolbar button; false for a button that is not a layout's command.
     bool Locate(const QToolButton& button, int& bar, int& index) const;
+    // Asks for the move (or the removal) that a drop at the point means.
     void Drop(const QPoint& globalPos);
+    void EndDrag();
     int InsertionIndex(const QToolBar& bar, int barIndex, const QPoint& localPos) const;
 
     QMainWindow& m_window;

@@ -20,9 +20,9 @@
 #include "CTessalyApp.h"
 #include "CToolbarCustomizeDialog.h"
 #include "CommandIds.h"
-#include "LockKeyIndicators.h"
 #include "MainFrameCommandTable.h"
 #include "MessageBoxStyle.h"
+#include "PrintQString.h"
 #include "StagedProgramFolder.h"
 #include "ToolbarCustomizer.h"
 #include "UiTestSupport.h"
@@ -76,7 +76,6 @@ protected:
     // Alt+drag of a toolbar button to a point of another widget, then the deferred rebuild.
     void AltDrag(QToolBar& bar, int command, QWidget& target, QPoint at) {
         QWidget* button = bar.widgetForAction(app->MainFrame()->Action(command));
-        ASSERT_NE(button, nullptr);
         QTest::mousePress(button, Qt::LeftButton, Qt::AltModifier, button->rect().center());
         QTest::mouseMove(&target, at);
         QTest::mouseRelease(&target, Qt::LeftButton, Qt::AltModifier, at);
@@ -104,20 +103,9 @@ TEST_F(FrameBarsTest, CustomisedToolbarsComeBackAfterARestartAndACorruptLayoutGi
     Click("RenameToolbarButton");
     ChooseCommand(5, "About...");
     Click("AddButton");
-    const QList<int> standard = {ID_FILE_NEW,
-                                 ID_FILE_OPEN,
-                                 ID_FILE_SAVE,
-                                 0,
-                                 ID_EDIT_COPY,
-                                 ID_EDIT_PASTE,
-                                 ID_EDIT_PASTE_LINK,
-                                 0,
-                                 ID_EDIT_UNDO,
-                                 ID_EDIT_REDO,
-                                 0,
-                                 ID_FILE_CHECK,
-                                 0,
-                                 ID_APP_ABOUT};
+    QList<int> standard = MainFrameCommandTable::ToolbarButtons();
+    standard.removeOne(ID_EDIT_CUT);
+    standard.insert(standard.indexOf(ID_EDIT_PASTE) + 1, ID_EDIT_PASTE_LINK);
     EXPECT_EQ(Buttons(frame->ToolBar()), standard);
     dialog()->close();
 
@@ -177,7 +165,6 @@ TEST_F(FrameBarsTest, EveryToolbarButtonShowsAPictureOfTheChosenSetAndTheLockKey
             EXPECT_TRUE(action->isSeparator() || !action->icon().isNull()) << action->text().toStdString();
         newImage[highColor] = frame.Action(ID_FILE_NEW)->icon().pixmap(16).toImage();
         // Offscreen there is no keyboard state to show.
-        EXPECT_EQ(frame.LockKeys().Shown(), LockKeys{});
         for (const char* name : {"IndicatorCaps", "IndicatorNum", "IndicatorScroll"})
             EXPECT_TRUE(frame.findChild<QLabel*>(name)->text().isEmpty()) << name;
     }
@@ -209,7 +196,7 @@ TEST_F(FrameBarsTest, TreePaneToolbarOffersTheSortChoiceAndItsCommandsAndTheTree
         for (int j = 0; j < i; ++j) EXPECT_NE(images[i], images[j]) << i << " " << j;
     }
 
-    const QStringList before = {blockItem->child(0)->text(0), blockItem->child(1)->text(0)};
+    const QStringList order = {blockItem->child(0)->text(0), blockItem->child(1)->text(0)};
     QMenu* sortMenu = view.SortButton().menu();
     ASSERT_NE(sortMenu, nullptr);
     QObject::connect(sortMenu, &QMenu::aboutToShow, sortMenu, [&] {
@@ -223,21 +210,18 @@ TEST_F(FrameBarsTest, TreePaneToolbarOffersTheSortChoiceAndItsCommandsAndTheTree
     EXPECT_EQ(view.SortChoice(), 147);
     for (int id = 145; id <= 148; ++id) EXPECT_EQ(view.Action(id)->isChecked(), id == 147) << id;
     EXPECT_EQ(view.SortButton().icon().cacheKey(), view.Action(147)->icon().cacheKey());
-    EXPECT_EQ((QStringList{blockItem->child(0)->text(0), blockItem->child(1)->text(0)}), before);
+    EXPECT_EQ((QStringList{blockItem->child(0)->text(0), blockItem->child(1)->text(0)}), order);
 
-    const int hints[] = {114, 0, 0, 0, 115};
+    // 139 and 143 say which commands do the work; 140 to 142 do nothing.
+    QStringList shown;
     for (int id = 139; id <= 143; ++id) {
-        const qsizetype shown = messages.Calls().size();
-        QWidget* button = view.ToolBar().widgetForAction(view.Action(id));
-        ASSERT_NE(button, nullptr) << id;
         EXPECT_FALSE(view.Action(id)->icon().isNull()) << id;
-        QTest::mouseClick(button, Qt::LeftButton);
-        const int hint = hints[id - 139];
-        ASSERT_EQ(messages.Calls().size(), shown + (hint ? 1 : 0)) << id;
-        if (hint) {
-            EXPECT_EQ(messages.Calls().last().text, app->Strings().LoadString(hint));
-        }
+        const qsizetype boxes = messages.Calls().size();
+        QTest::mouseClick(view.ToolBar().widgetForAction(view.Action(id)), Qt::LeftButton);
+        shown << (messages.Calls().size() > boxes ? messages.Calls().last().text : QString());
     }
+    const QString add = app->Strings().LoadString(114), properties = app->Strings().LoadString(115);
+    EXPECT_EQ(shown, (QStringList{add, {}, {}, {}, properties}));
     app->Utility().CloseProfile();
 }
 

@@ -7,19 +7,21 @@ namespace {
 
 const QList<int> kDefault = {1, 2, 0, 3};
 
-// "key(title):buttons" per toolbar, joined by "|".
+// The standard toolbar's buttons, then "<key number><title>:<buttons>" per toolbar of the user.
 QString Describe(const ToolbarLayout& layout) {
     QStringList bars;
     for (const ToolbarLayout::Bar& bar : layout.Bars()) {
         QStringList ids;
         for (int id : bar.buttons) ids << QString::number(id);
-        bars << bar.key + (bar.title.isEmpty() ? QString() : "(" + bar.title + ")") + ":" + ids.join(',');
+        bars << (bar.IsStandard() ? QString() : bar.key.mid(11) + bar.title + ":") + ids.join(',');
     }
     return bars.join('|');
 }
 
+// Single quotes stand for JSON's double quotes.
 std::optional<ToolbarLayout> Parse(const char* text) {
-    return ToolbarLayout::Parse(text, kDefault, [](int id) { return id >= 1 && id <= 9; });
+    return ToolbarLayout::Parse(QByteArray(text).replace('\'', '"'), kDefault,
+                                [](int id) { return id > 0 && id < 10; });
 }
 
 struct ParseCase {
@@ -31,43 +33,35 @@ struct ParseCase {
 class ToolbarLayoutParseTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ToolbarLayoutParseTest, ReadsWhatCanBeReadAndRefusesTheRest) {
-    const ParseCase& c = GetParam();
-    const std::optional<ToolbarLayout> layout = Parse(c.text);
-    ASSERT_EQ(layout.has_value(), c.expected != nullptr);
+    const std::optional<ToolbarLayout> layout = Parse(GetParam().text);
+    ASSERT_EQ(layout.has_value(), GetParam().expected != nullptr);
     if (layout) {
-        EXPECT_EQ(Describe(*layout).toStdString(), c.expected);
+        EXPECT_EQ(Describe(*layout).toStdString(), GetParam().expected);
     }
 }
 
-#define BAR(buttons) "{\"key\":\"ToolBar\",\"buttons\":[" buttons "]}"
-#define LAYOUT(bars) "{\"version\":1,\"toolbars\":[" bars "]}"
+#define BAR(buttons) "{'key':'ToolBar','buttons':[" buttons "]}"
+#define USER(n, title) ",{'key':'UserToolBar" n "','title':'" title "','buttons':[4]}"
+#define LAYOUT(bars) "{'version':1,'toolbars':[" bars "]}"
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolbarLayoutParseTest,
-    ::testing::Values(
-        ParseCase{"UnknownCommandLeftOut", LAYOUT(BAR("1,99,-4,0,2")), "ToolBar:1,0,2"},
-        ParseCase{"SeparatorsLeftByAnUnknownOneMerge", LAYOUT(BAR("0,1,0,99,0,2,0")), "ToolBar:1,0,2"},
-        ParseCase{"CommandOncePerToolbar", LAYOUT(BAR("1,2,1")), "ToolBar:1,2"},
-        ParseCase{"UserToolbarAfterTheStandard",
-                  LAYOUT(BAR("1") ",{\"key\":\"UserToolBar3\",\"title\":\"Mine\",\"buttons\":[4]}"),
-                  "ToolBar:1|UserToolBar3(Mine):4"},
-        ParseCase{"NotJson", "{\"version\":1,", nullptr}, ParseCase{"NoObject", "[1,2]", nullptr},
-        ParseCase{"OtherVersion", "{\"version\":2,\"toolbars\":[" BAR("1") "]}", nullptr},
-        ParseCase{"NoStandardToolbar", LAYOUT("{\"key\":\"UserToolBar1\",\"title\":\"A\",\"buttons\":[]}"),
-                  nullptr},
-        ParseCase{"StandardTwice", LAYOUT(BAR("1") "," BAR("2")), nullptr},
-        ParseCase{"ForeignKey", LAYOUT(BAR("1") ",{\"key\":\"Dock\",\"title\":\"A\",\"buttons\":[]}"),
-                  nullptr},
-        ParseCase{"UntitledUserToolbar",
-                  LAYOUT(BAR("1") ",{\"key\":\"UserToolBar1\",\"title\":\" \",\"buttons\":[]}"), nullptr},
-        ParseCase{"TitleTwice",
-                  LAYOUT(BAR("") ",{\"key\":\"UserToolBar1\",\"title\":\"A\",\"buttons\":[]},"
-                                 "{\"key\":\"UserToolBar2\",\"title\":\"a\",\"buttons\":[]}"),
-                  nullptr},
-        ParseCase{"TextButton", LAYOUT(BAR("\"1\"")), nullptr},
-        ParseCase{"FractionButton", LAYOUT(BAR("1.5")), nullptr},
-        ParseCase{"HugeButton", LAYOUT(BAR("4294967297")), nullptr},
-        ParseCase{"NoButtons", LAYOUT("{\"key\":\"ToolBar\"}"), nullptr}),
+    ::testing::Values(ParseCase{"UnknownCommandLeftOut", LAYOUT(BAR("1,99,-4,0,2")), "1,0,2"},
+                      ParseCase{"SeparatorsLeftByAnUnknownOneMerge", LAYOUT(BAR("0,1,0,99,0,2,0")), "1,0,2"},
+                      ParseCase{"CommandOncePerToolbar", LAYOUT(BAR("1,2,1")), "1,2"},
+                      ParseCase{"UserToolbar", LAYOUT(BAR("1") USER("3", "Mine")), "1|3Mine:4"},
+                      ParseCase{"NotJson", "{'version':1,", nullptr}, ParseCase{"NoObject", "[1,2]", nullptr},
+                      ParseCase{"OtherVersion", "{'version':2,'toolbars':[" BAR("1") "]}", nullptr},
+                      ParseCase{"NoStandardToolbar",
+                                LAYOUT("{'key':'UserToolBar1','title':'A','buttons':[]}"), nullptr},
+                      ParseCase{"StandardTwice", LAYOUT(BAR("1") "," BAR("2")), nullptr},
+                      ParseCase{"ForeignKey", LAYOUT(BAR("1") USER("0", "A")), nullptr},
+                      ParseCase{"UntitledUserToolbar", LAYOUT(BAR("1") USER("1", " ")), nullptr},
+                      ParseCase{"TitleTwice", LAYOUT(BAR("") USER("1", "A") USER("2", "a")), nullptr},
+                      ParseCase{"TextButton", LAYOUT(BAR("'1'")), nullptr},
+                      ParseCase{"FractionButton", LAYOUT(BAR("1.5")), nullptr},
+                      ParseCase{"HugeButton", LAYOUT(BAR("4294967297")), nullptr},
+                      ParseCase{"NoButtons", LAYOUT("{'key':'ToolBar'}"), nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct EditCase {
@@ -81,14 +75,14 @@ class ToolbarLayoutEditTest : public ::testing::TestWithParam<EditCase> {};
 
 // Starts from the standard toolbar 1,2,|,3 and the user's toolbar "Mine" holding 4 and 1.
 TEST_P(ToolbarLayoutEditTest, KeepsEachToolbarTidy) {
-    const EditCase& c = GetParam();
     ToolbarLayout layout(kDefault);
-    ASSERT_EQ(layout.AddToolbar("Mine"), 1);
-    ASSERT_TRUE(layout.InsertButton(1, 0, 4) && layout.InsertButton(1, 1, 1));
-    EXPECT_EQ(c.edit(layout), c.changed);
-    EXPECT_EQ(Describe(layout).toStdString(), c.expected);
+    ASSERT_TRUE(layout.AddToolbar("Mine") == 1 && layout.InsertButton(1, 0, 4) &&
+                layout.InsertButton(1, 1, 1));
+    EXPECT_EQ(GetParam().edit(layout), GetParam().changed);
+    EXPECT_EQ(Describe(layout).toStdString(), GetParam().expected);
     // What is kept is what is read back.
-    const std::optional<ToolbarLayout> stored = Parse(layout.Serialize().constData());
+    const std::optional<ToolbarLayout> stored =
+        ToolbarLayout::Parse(layout.Serialize(), kDefault, [](int id) { return id > 0; });
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(stored->Bars(), layout.Bars());
 }
@@ -97,39 +91,37 @@ using L = ToolbarLayout;
 INSTANTIATE_TEST_SUITE_P(
     Cases, ToolbarLayoutEditTest,
     ::testing::Values(
-        EditCase{"InsertNew", [](L& l) { return l.InsertButton(0, 1, 4); }, true,
-                 "ToolBar:1,4,2,0,3|UserToolBar1(Mine):4,1"},
+        EditCase{"InsertNew", [](L& l) { return l.InsertButton(0, 1, 4); }, true, "1,4,2,0,3|1Mine:4,1"},
         EditCase{"InsertPresentMovesIt", [](L& l) { return l.InsertButton(0, 0, 3); }, true,
-                 "ToolBar:3,1,2|UserToolBar1(Mine):4,1"},
+                 "3,1,2|1Mine:4,1"},
         EditCase{"InsertOutsideRefused", [](L& l) { return l.InsertButton(0, 5, 4); }, false,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):4,1"},
+                 "1,2,0,3|1Mine:4,1"},
         EditCase{"RemoveLeavesNoTrailingSeparator", [](L& l) { return l.RemoveButton(0, 3); }, true,
-                 "ToolBar:1,2|UserToolBar1(Mine):4,1"},
+                 "1,2|1Mine:4,1"},
         EditCase{"RemoveOfNoButtonRefused", [](L& l) { return l.RemoveButton(2, 0); }, false,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):4,1"},
+                 "1,2,0,3|1Mine:4,1"},
         EditCase{"MoveRightWithinTheToolbar", [](L& l) { return l.MoveButton(0, 0, 0, 3); }, true,
-                 "ToolBar:2,0,1,3|UserToolBar1(Mine):4,1"},
+                 "2,0,1,3|1Mine:4,1"},
         EditCase{"MoveToItsOwnPlaceChangesNothing", [](L& l) { return l.MoveButton(0, 0, 0, 1); }, false,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):4,1"},
+                 "1,2,0,3|1Mine:4,1"},
         EditCase{"MoveToAToolbarHoldingItKeepsOne", [](L& l) { return l.MoveButton(0, 0, 1, 0); }, true,
-                 "ToolBar:2,0,3|UserToolBar1(Mine):1,4"},
+                 "2,0,3|1Mine:1,4"},
         EditCase{"MoveToTheEndOfAnotherToolbar", [](L& l) { return l.MoveButton(0, 3, 1, 2); }, true,
-                 "ToolBar:1,2|UserToolBar1(Mine):4,1,3"},
+                 "1,2|1Mine:4,1,3"},
         EditCase{"TakenTitleRefused", [](L& l) { return l.AddToolbar(" mine") >= 0; }, false,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):4,1"},
+                 "1,2,0,3|1Mine:4,1"},
         EditCase{"NewToolbarTakesTheSmallestFreeKey",
                  [](L& l) { return l.AddToolbar("B") == 2 && l.DeleteToolbar(1) && l.AddToolbar("C") == 2; },
-                 true, "ToolBar:1,2,0,3|UserToolBar2(B):|UserToolBar1(C):"},
+                 true, "1,2,0,3|2B:|1C:"},
         EditCase{"RenameStandardRefused", [](L& l) { return l.RenameToolbar(0, "X"); }, false,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):4,1"},
-        EditCase{"Rename", [](L& l) { return l.RenameToolbar(1, " Other "); }, true,
-                 "ToolBar:1,2,0,3|UserToolBar1(Other):4,1"},
+                 "1,2,0,3|1Mine:4,1"},
+        EditCase{"Rename", [](L& l) { return l.RenameToolbar(1, " Other "); }, true, "1,2,0,3|1Other:4,1"},
         EditCase{"DeleteStandardRefused", [](L& l) { return l.DeleteToolbar(0); }, false,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):4,1"},
+                 "1,2,0,3|1Mine:4,1"},
         EditCase{"ResetStandard", [](L& l) { return l.RemoveButton(0, 0) && l.ResetToolbar(0); }, true,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):4,1"},
+                 "1,2,0,3|1Mine:4,1"},
         EditCase{"ResetUserToolbarEmptiesIt", [](L& l) { return l.ResetToolbar(1); }, true,
-                 "ToolBar:1,2,0,3|UserToolBar1(Mine):"}),
+                 "1,2,0,3|1Mine:"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class FakeIndicators : public IKeyboardIndicatorSource {
@@ -151,16 +143,7 @@ class LockKeyStateTest : public ::testing::TestWithParam<LockCase> {};
 
 TEST_P(LockKeyStateTest, FindsTheIndicatorsByName) {
     FakeIndicators source(GetParam().state);
-    const LockKeys keys = ReadLockKeys(&source);
-    EXPECT_EQ(keys.caps, GetParam().expected.caps);
-    EXPECT_EQ(keys.num, GetParam().expected.num);
-    EXPECT_EQ(keys.scroll, GetParam().expected.scroll);
-}
-
-QStringList NumLockLast() {
-    QStringList names(32);
-    names[31] = "Num Lock";
-    return names;
+    EXPECT_EQ(ReadLockKeys(&source), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,11 +159,9 @@ INSTANTIATE_TEST_SUITE_P(
         LockCase{"UnnamedLitIndicatorsIgnored", KeyboardIndicators{{"Caps Lock"}, 0b110}, {}},
         LockCase{
             "MissingIndicatorOff", KeyboardIndicators{{"Caps Lock", "Num Lock"}, ~0u}, {true, true, false}},
-        LockCase{"HighestIndex", KeyboardIndicators{NumLockLast(), 1u << 31}, {false, true, false}}),
+        LockCase{"HighestIndex",
+                 KeyboardIndicators{QStringList(31) << "Num Lock", 1u << 31},
+                 {false, true, false}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LockKeyStateTest, NoSourceShowsOff) {
-    EXPECT_EQ(ReadLockKeys(nullptr), LockKeys{});
-}
 
 }  // namespace
