@@ -271,8 +271,8 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    m_lockKeys =
-        new LockKeyIndicators(*statusBar(), m_host.Strings(), std::make_unique<X11KeyboardIndicators>());
+    // Owned by the status bar.
+    new LockKeyIndicators(*statusBar(), m_host.Strings(), std::make_unique<X11KeyboardIndicators>());
 }
 
 void CMainFrame::CreatePanes() {

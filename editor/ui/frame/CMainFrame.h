@@ -17,7 +17,6 @@ class IMainFrameHost;
 class IProfileTreeNavigation;
 class IProfileTreePane;
 class IWorkView;
-class LockKeyIndicators;
 class QAction;
 class QDockWidget;
 class QMdiArea;
@@ -57,7 +56,6 @@ public:
     QMdiArea& MdiArea() { return *m_mdi; }
     QToolBar& ToolBar() { return *m_toolBar; }
     ToolbarCustomizer& Toolbars() { return *m_toolbars; }
-    LockKeyIndicators& LockKeys() { return *m_lockKeys; }
     // The tree pane's widget goes into the left dock: the commands rebuild it, the frame tells it
     // what to select.
     void SetProfileTreePane(QWidget* content, IProfileTreePane* commandTree,
@@ -127,7 +125,6 @@ private:
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;
     ToolbarCustomizer* m_toolbars = nullptr;  // owned by the frame
-    LockKeyIndicators* m_lockKeys = nullptr;  // owned by the status bar
     QDockWidget* m_treeDock = nullptr;
     COutputWnd* m_output = nullptr;
     QMdiArea* m_mdi = nullptr;

@@ -39,8 +39,8 @@ LockKeyIndicators::~LockKeyIndicators() = default;
 
 void LockKeyIndicators::Refresh() {
     m_refreshQueued = false;
-    m_shown = ReadLockKeys(m_source.get());
-    const bool on[kCount] = {m_shown.caps, m_shown.num, m_shown.scroll};
+    const LockKeys keys = ReadLockKeys(m_source.get());
+    const bool on[kCount] = {keys.caps, keys.num, keys.scroll};
     for (int i = 0; i < kCount; ++i) m_labels[i]->setText(on[i] ? m_texts[i] : QString());
 }
 

@@ -19,7 +19,6 @@ public:
     ~LockKeyIndicators() override;
 
     void Refresh();
-    LockKeys Shown() const { return m_shown; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,6 +28,5 @@ private:
     QLabel* m_labels[kCount] = {};
     QString m_texts[kCount];
     std::unique_ptr<IKeyboardIndicatorSource> m_source;
-    LockKeys m_shown;
     bool m_refreshQueued = false;
 };
