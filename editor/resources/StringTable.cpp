@@ -43,6 +43,9 @@ constexpr PelResourceString kStrings[] = {
     {129, "Part type"},
     {131, "&Windows...\nManage the open windows"},
     {139, "&Add...\nAdd to the profile"},
+    {140, "Add &Member\nAdd a member"},
+    {141, "Go to &Definition\nGo to the definition"},
+    {142, "New &Folder\nAdd a folder"},
     {143, "&Properties...\nShow the properties"},
     {145, "Sort by &Type\nSort the tree by type"},
     {146, "Sort &Alphabetically\nSort the tree by name"},
@@ -250,6 +253,10 @@ constexpr PelResourceString kStrings[] = {
     {57643, "&Undo\nUndo the last change"},
     {57644, "&Redo\nRedo the change undone last"},
     {57665, "E&xit\nQuit the editor"},
+    // The status bar's lock-key indicators, shown while the key is on.
+    {59137, "CAP"},
+    {59138, "NUM"},
+    {59139, "SCRL"},
     {59392, "&Toolbar\nShow or hide the toolbar"},
     // Data key: the settings file below the program folder.
     {62001, "/Config/SystemSetting.xml"},

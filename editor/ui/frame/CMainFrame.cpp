@@ -40,12 +40,16 @@
 #include "IProfileTreePane.h"
 #include "IStringSource.h"
 #include "IWorkView.h"
+#include "LockKeyIndicators.h"
 #include "MainFrameCommandTable.h"
 #include "MdiDocumentMenu.h"
 #include "MenuText.h"
 #include "Observer.h"
 #include "PELFMExceptions.h"
+#include "ResourceImages.h"
 #include "ResourceMessage.h"
+#include "ToolbarCustomizer.h"
+#include "X11KeyboardIndicators.h"
 
 namespace {
 
@@ -158,7 +162,7 @@ bool CMainFrame::Create() {
     CreateActions();
     CreateMenus();
     CreateToolBar();
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    CreateStatusBar();
     CreatePanes();
     m_recentFiles.Load();
     RefreshRecentFileMenu();
@@ -198,6 +202,7 @@ void CMainFrame::ShowCloseButtonOnActiveTabOnly() {
 
 void CMainFrame::CreateActions() {
     const IStringSource& strings = m_host.Strings();
+    const ResourceImages::ImageSet images = ResourceImages::SetFor(m_host.HighColorIcons());
     auto* looks = new QActionGroup(this);
     for (const MainFrameCommandTable::Command& command : MainFrameCommandTable::Commands()) {
         const QString text = strings.LoadString(command.id);
@@ -207,7 +212,8 @@ void CMainFrame::CreateActions() {
         action->setStatusTip(MenuText::StatusTip(text));
         action->setCheckable(command.checkable);
         if (command.key != QKeySequence::UnknownKey) action->setShortcuts(command.key);
-        if (command.icon != QStyle::SP_CustomBase) action->setIcon(style()->standardIcon(command.icon));
+        action->setIcon(
+            ResourceImages::ThemedImage(command.themeIcon, QString::fromLatin1(command.image), images));
         if (ApplicationLook::IsLookCommand(command.id)) looks->addAction(action);
         connect(action, &QAction::triggered, this, [this, id = command.id] { OnCommand(id); });
         m_actions.insert(command.id, action);
@@ -254,25 +260,37 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = addToolBar(m_host.Strings().LoadString(IDS_TOOLBAR_STANDARD));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
-    for (int id : MainFrameCommandTable::ToolbarButtons()) {
-        if (id == MainFrameCommandTable::kSeparator)
-            m_toolBar->addSeparator();
-        else if (QAction* action = m_actions.value(id))
-            m_toolBar->addAction(action);
-    }
+    const IStringSource& strings = m_host.Strings();
+    m_toolBar = addToolBar(strings.LoadString(IDS_TOOLBAR_STANDARD));
+    auto* customize = new QAction(m_actions.value(ID_VIEW_CUSTOMIZE)->icon(),
+                                  strings.LoadString(IDS_TOOLBAR_CUSTOMIZE), this);
+    customize->setObjectName(QStringLiteral("ToolbarCustomizeButton"));
+    connect(customize, &QAction::triggered, this, [this] { OnCommand(ID_VIEW_CUSTOMIZE); });
+    m_toolbars = new ToolbarCustomizer(
+        *this, *m_toolBar, *customize, [this](int id) { return m_actions.value(id); },
+        MainFrameCommandTable::ToolbarButtons());
+    m_toolbars->Restore();
+    SetCommandHandler(ID_VIEW_CUSTOMIZE, [this] { m_toolbars->ShowDialog(); });
+}
+
+void CMainFrame::CreateStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // Owned by the status bar.
+    new LockKeyIndicators(*statusBar(), m_host.Strings(), std::make_unique<X11KeyboardIndicators>());
 }
 
 void CMainFrame::CreatePanes() {
     const IStringSource& strings = m_host.Strings();
     m_treeDock = new QDockWidget(strings.LoadString(IDS_PROFILE_TREE_PANE), this);
     m_treeDock->setObjectName(QStringLiteral("CProfileView"));
+    const int highColor = m_host.HighColorIcons() ? 1 : 0;
+    m_treeDock->setWindowIcon(ResourceImages::Icon(IDI_PROFILE_TREE_PANE + highColor));
     m_treeDock->setAllowedAreas(Qt::AllDockWidgetAreas);
     addDockWidget(Qt::LeftDockWidgetArea, m_treeDock);
 
     m_output = new COutputWnd(strings, this);
     m_output->setAllowedAreas(Qt::AllDockWidgetAreas);
+    m_output->setWindowIcon(ResourceImages::Icon(IDI_OUTPUT_PANE + highColor));
     addDockWidget(Qt::BottomDockWidgetArea, m_output);
     resizeDocks({m_treeDock}, {200}, Qt::Horizontal);
     resizeDocks({m_output}, {100}, Qt::Vertical);

@@ -26,6 +26,7 @@ class QMdiArea;
 class QMenu;
 class QTabBar;
 class QToolBar;
+class ToolbarCustomizer;
 
 // The editor's top-level window: menus and toolbar from one command table, the profile tree
 // pane on the left, the output pane at the bottom and the part windows as tabs.
@@ -60,6 +61,7 @@ public:
     QDockWidget& ProfileTreeDock() { return *m_treeDock; }
     QMdiArea& MdiArea() { return *m_mdi; }
     QToolBar& ToolBar() { return *m_toolBar; }
+    ToolbarCustomizer& Toolbars() { return *m_toolbars; }
     // The tree pane's widget goes into the left dock: the commands rebuild it, the frame tells it
     // what to select.
     void SetProfileTreePane(QWidget* content, IProfileTreePane* commandTree,
@@ -114,6 +116,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    void CreateStatusBar();
     void CreatePanes();
     void CreateTabArea();
     void ConnectUpdateTriggers();
@@ -132,6 +135,7 @@ private:
     QAction* m_toggleAnchor = nullptr;
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;
+    ToolbarCustomizer* m_toolbars = nullptr;  // owned by the frame
     QDockWidget* m_treeDock = nullptr;
     COutputWnd* m_output = nullptr;
     QMdiArea* m_mdi = nullptr;

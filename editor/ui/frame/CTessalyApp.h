@@ -79,6 +79,7 @@ public:
     int CloseCurrentFile() override;
     void ReleaseAtClose() override;
     bool IsModelBusy() const override { return checkRunning != 0; }
+    bool HighColorIcons() const override { return highColorIcons != 0; }
 
     // The command line's text; a profile or project file named there is opened at start-up.
     QString commandLine;

@@ -78,7 +78,7 @@ QString ExtensionOf(const QString& path) {
 }  // namespace
 
 void CTessalyApp::CreateProfileTree() {
-    m_treeView = new CProfileView(m_utility);
+    m_treeView = new CProfileView(m_utility, nullptr, highColorIcons != 0);
     m_frame->SetProfileTreePane(m_treeView, m_treeView, m_treeView);
     QObject::connect(m_treeView, &CProfileView::commandStateChanged, m_frame.get(),
                      &CMainFrame::RequestCommandUiUpdate);
