@@ -342,8 +342,8 @@ constexpr PelResourceString kStrings[] = {
     {62143, "The file does not match the schema of its format version: %1!s!"},
     {62144, "The schema of the file's format version cannot be used: %1!s!"},
     {62145,
-     "The file is in format version %1!s!; the selected format version is %2!s!. To open the file, choose "
-     "version %1!s! under Settings > Version Settings."},
+     "The file is in format version %1!s!, which the selected format version %2!s! does not read. Choose a "
+     "version that reads it under Settings > Version Settings."},
     {62146, "The file does not name its format version: its root element is not in a profile namespace."},
     {62147, "The file has no %1!s! section."},
     {62148, "Only %1!s! files can be opened."},
