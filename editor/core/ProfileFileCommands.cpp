@@ -229,11 +229,11 @@ bool ProfileFileCommands::BeginOpen(const QString& path, OpenLoad& load) {
     if (m_utility.fileOpen || m_utility.openProfile) CloseCurrentFile();
 
     load.path = path;
-    load.extension = ExtensionOf(path);
+    const QString extension = ExtensionOf(path);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     load.fileInsert = QStringList{path.mid(slash + 1) + m_utility.LoadString(IDS_OPEN_BRACKET) +
                                   path.left(slash + 1) + m_utility.LoadString(IDS_CLOSE_BRACKET)};
-    if (!IsAcceptedExtension(load.extension)) {
+    if (!IsAcceptedExtension(extension)) {
         m_utility.openFilePath.clear();
         m_utility.ShowMessage(
             {load.fileInsert.first(), Format({AcceptedExtensionsText()}, IDS_REASON_EXTENSION)},
@@ -243,58 +243,55 @@ bool ProfileFileCommands::BeginOpen(const QString& path, OpenLoad& load) {
     m_utility.openFilePath = path;
 
     load.validated =
-        SameText(load.extension, m_utility.profileExtension) || SameText(load.extension, kAlternateProfile);
+        SameText(extension, m_utility.profileExtension) || SameText(extension, kAlternateProfile);
     load.deviceModelKind = m_utility.FirstDeviceModelKind();
     if (load.validated && !m_utility.profilePlugins.isEmpty())
         load.schemaPath = m_utility.GetSchemaPathPattern() +
-                          m_utility.profilePlugins.first().instance->GetSchemaFileName(load.extension);
+                          m_utility.profilePlugins.first().instance->GetSchemaFileName(extension);
     return true;
 }
 
 void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(int)>& stage) const {
-    const auto refuse = [&load](int id, const QStringList& inserts) {
-        load.refusal = id;
-        load.refusalInserts = inserts;
-        load.root.reset();  // freed here, so a large refused profile costs the UI thread nothing
-    };
+    QString reason;
     try {
         LoadProfile(load, stage);
-    } catch (const CPELFM_ExceptionBase& error) {
-        QString reason;
-        if (error.code == CPELFM_FileNotFoundException::Code_)
-            reason = Format({}, IDS_REASON_MISSING);
-        else if (error.code == CPELFM_CreateRootException::Code_ && error.line > 0)
-            reason = Format({error.detail}, IDS_REASON_NOT_WELL_FORMED);
-        else if (error.code == CPELFM_CreateRootException::Code_ && !error.detail.isEmpty())
-            reason = Format({error.detail}, IDS_REASON_UNREADABLE);
-        else if (error.code == CPELFM_SchemaCheckException::Code_)
-            reason = Format({error.detail}, error.line > 0 ? IDS_REASON_INVALID : IDS_REASON_NO_SCHEMA);
-        else
-            reason = Format({HexCode(error.code)}, IDS_REASON_CODE);
-        refuse(IDS_CANNOT_OPEN, {load.fileInsert.first(), reason});
-        return;
-    } catch (const std::exception& error) {
-        refuse(IDS_CANNOT_OPEN,
-               {load.fileInsert.first(), Format({QString::fromLocal8Bit(error.what())}, IDS_REASON_OTHER)});
-        return;
-    }
-
-    if (stage) stage(OPEN_CHECKING);
-    try {
-        const QString reason = CheckLoadedProfile(*load.root);
-        if (!reason.isEmpty()) {
-            refuse(IDS_CANNOT_OPEN, {load.fileInsert.first(), reason});
+        if (stage) stage(OPEN_CHECKING);
+        reason = CheckLoadedProfile(*load.root);
+        if (reason.isEmpty()) {
+            load.commIfTypeIds = CCommonUtility::CollectCommIfTypeIds(load.root.get());
+            if (!load.validated || !m_utility.HasUnclaimedCommIfTypeId(load.commIfTypeIds)) return;
+            load.refusal = IDS_UNCLAIMED_COMM_IF;
+            load.refusalInserts = load.fileInsert;
+            load.root.reset();
             return;
         }
-        load.commIfTypeIds = CCommonUtility::CollectCommIfTypeIds(load.root.get());
-        if (load.validated && m_utility.HasUnclaimedCommIfTypeId(load.commIfTypeIds))
-            refuse(IDS_UNCLAIMED_COMM_IF, load.fileInsert);
     } catch (const CPELFM_ExceptionBase& error) {
-        refuse(IDS_CANNOT_OPEN, {load.fileInsert.first(), Format({HexCode(error.code)}, IDS_REASON_CODE)});
+        reason = LoadFailureReason(error);
     } catch (const std::exception& error) {
-        refuse(IDS_CANNOT_OPEN,
-               {load.fileInsert.first(), Format({QString::fromLocal8Bit(error.what())}, IDS_REASON_OTHER)});
+        reason = Format({QString::fromLocal8Bit(error.what())}, IDS_REASON_OTHER);
+    } catch (...) {
+        reason = Format({QStringLiteral("?")}, IDS_REASON_CODE);
     }
+    load.refusal = IDS_CANNOT_OPEN;
+    load.refusalInserts = QStringList{load.fileInsert.first(), reason};
+    load.root.reset();  // freed here, so a large refused profile costs the UI thread nothing
+}
+
+QString ProfileFileCommands::LoadFailureReason(const CPELFM_ExceptionBase& error) const {
+    switch (error.code) {
+        case CPELFM_FileNotFoundException::Code_:
+            return Format({}, IDS_REASON_MISSING);
+        case CPELFM_CreateRootException::Code_:
+            // A file that was read has the parser's line; one that could not be read, the system's text.
+            if (error.line > 0) return Format({error.detail}, IDS_REASON_NOT_WELL_FORMED);
+            if (!error.detail.isEmpty()) return Format({error.detail}, IDS_REASON_UNREADABLE);
+            break;
+        case CPELFM_SchemaCheckException::Code_:
+            return Format({error.detail}, error.line > 0 ? IDS_REASON_INVALID : IDS_REASON_NO_SCHEMA);
+        default:
+            break;
+    }
+    return Format({HexCode(error.code)}, IDS_REASON_CODE);
 }
 
 void ProfileFileCommands::LoadProfile(OpenLoad& load, const std::function<void(int)>& stage) const {

@@ -7,11 +7,11 @@
 #include "CPELFM_ProfileInfo.h"
 
 class CCommonUtility;
+class CPELFM_ExceptionBase;
 
 // One open of a file: what the UI thread asks for, then what the load made of it.
 struct OpenLoad {
     QString path;
-    QString extension;
     QString schemaPath;  // the schema of a validated load; empty without a profile plug-in
     bool validated = false;
     int deviceModelKind = 0;
@@ -97,6 +97,7 @@ private:
                         const std::function<int()>& save);
     void RefuseOpen(const QStringList& inserts, int id);
     void LoadProfile(OpenLoad& load, const std::function<void(int)>& stage) const;
+    QString LoadFailureReason(const CPELFM_ExceptionBase& error) const;
     // Why a loaded profile cannot be the open file; empty when it can.
     QString CheckLoadedProfile(const CPELFM_ProfileInfo& root) const;
     QString VersionRefusal(const CPELFM_ProfileInfo& root) const;
