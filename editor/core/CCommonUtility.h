@@ -90,10 +90,16 @@ public:
     // ---- communication-interface types of the open profile
     void CollectCommIfTypeIds();
     int HasUnclaimedCommIfTypeId() const;
+    // The same for a profile not yet open (an open loads it on a worker thread).
+    static QStringList CollectCommIfTypeIds(const CPELFM_ProfileInfo* root);
+    int HasUnclaimedCommIfTypeId(const QStringList& typeIds) const;
 
     // ---- format versions
     int DetectProfileSpecVersion(const QString& path, int& major, int& minor) const;
     int IsProfileVersionSupported(const QString& path) const;
+    // The same for a loaded profile, from the root element it was read from: no second parse.
+    int DetectProfileSpecVersion(const CPELFM_ProfileInfo& root, int& major, int& minor) const;
+    int IsProfileVersionSupported(const CPELFM_ProfileInfo& root) const;
     int GetOpenProfileSpecVersion(QString& text) const;
     int IsOpenProfileVersionSupported() const;
     // The high 16 bits of the first profile plug-in's version, 0 when none is listed.

@@ -199,10 +199,10 @@ constexpr PelResourceString kStrings[] = {
      "plug-ins:\n%2!s!"},
     {10006, "The device model does not accept this selection."},
     {10007, "Save the changes to %1!s!?"},
-    {10008, "%1!s! failed.\nError code: %2!s!"},
+    {10008, "%1!s! failed.%3!s!\nError code: %2!s!"},
     {10009, "The check found no problems."},
-    {10010, "The check found %1!d! error(s) and %2!d! warning(s)."},
-    {10011, "The check found %1!d! error(s)."},
+    {10010, "The check found %1!d! error(s) and %2!d! warning(s).%3!s!"},
+    {10011, "The check found %1!d! error(s).%2!s!"},
     {10012, "The check found %1!d! warning(s)."},
     {10013, "This value does not refer to a part, an element or a data type."},
     {10014, "The target of %1!s! was not found."},
@@ -344,12 +344,36 @@ constexpr PelResourceString kStrings[] = {
     {62108,
      "The profile was made for an older format version. Saving stores it for the selected plug-in's "
      "version.\nSave anyway?"},
-    {62109, "The file cannot be opened: it is not a profile or project file of the selected format."},
+    {62109, "%1!s! cannot be opened.\n%2!s!"},
     {62110, "**Error** %1!s! section: The section name %2!s! is a reserved word."},
     {62111, "**Error** %1!s! section, %2!s! part: The part name %3!s! is a reserved word."},
     {62112, "**Error** %1!s! section, %2!s! part: The second name %3!s! is a reserved word."},
     {62113, "Version"},
     {62114, "Editor for machine profiles in the Pelora for Dazeziv format."},
+    // Why a file is not opened (the second insert of 62109).
+    {62140, "The file does not exist."},
+    {62141, "The file cannot be read: %1!s!"},
+    {62142, "The file is not well-formed XML: %1!s!"},
+    {62143, "The file does not match the schema of its format version: %1!s!"},
+    {62144, "The schema of the file's format version cannot be used: %1!s!"},
+    {62145,
+     "The file is in format version %1!s!, which the selected format version %2!s! does not read. Choose a "
+     "version that reads it under Settings > Version Settings."},
+    {62146, "The file does not name its format version: its root element is not in a profile namespace."},
+    {62147, "The file has no %1!s! section."},
+    {62148, "Only %1!s! files can be opened."},
+    {62149, "The file could not be loaded (error code %1!s!)."},
+    {62150, "The file could not be loaded: %1!s!"},
+    // The progress of an open: what is opened, then each stage in turn.
+    {62151, "Opening %1!s!"},
+    {62152, "Reading the file..."},
+    {62153, "Checking the file against its schema..."},
+    {62154, "Building the profile..."},
+    {62155, "Checking the format version and the interfaces..."},
+    // Which file a failed save was writing (the third insert of 10008), and what a stopped export left.
+    {62156, "\nThe file %1!s! could not be written: %2!s!"},
+    {62157, "\nThe file %1!s! could not be written."},
+    {62158, "\nNo profile file was written."},
 };
 
 constexpr bool IsStrictlyAscending() {

@@ -69,13 +69,15 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
     }
 
     if (counts.errors > 0) {
+        // Before an export the errors also mean that nothing was written.
+        const QString stopped = forExport ? context.strings.LoadString(IDS_CHECK_EXPORT_STOPPED) : QString();
         if (counts.warnings > 0)
             ShowResourceMessage(context.strings, context.messages,
-                                {Number(counts.errors), Number(counts.warnings)},
+                                {Number(counts.errors), Number(counts.warnings), stopped},
                                 IDS_CHECK_ERRORS_AND_WARNINGS, MB_ICONERROR);
         else
-            ShowResourceMessage(context.strings, context.messages, {Number(counts.errors)}, IDS_CHECK_ERRORS,
-                                MB_ICONERROR);
+            ShowResourceMessage(context.strings, context.messages, {Number(counts.errors), stopped},
+                                IDS_CHECK_ERRORS, MB_ICONERROR);
         return 1;
     }
     if (counts.warnings > 0) {

@@ -26,6 +26,7 @@ inline constexpr int IDS_CHECK_ERRORS_AND_WARNINGS = 10010;
 inline constexpr int IDS_CHECK_ERRORS = 10011;
 inline constexpr int IDS_CHECK_WARNINGS = 10012;
 inline constexpr int IDS_CHECK_EXPORT_WITH_WARNINGS = 10048;
+inline constexpr int IDS_CHECK_EXPORT_STOPPED = 62158;
 
 // Runs the profile check behind the modal progress dialog, lists the findings in the output pane
 // and reports them. 1 = stop (errors found, the user declined to export with warnings, or the

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolTip>
 #include <QUrl>
+#include <utility>
 
 #include "ApplicationLook.h"
 #include "CChildFrame.h"
@@ -555,7 +556,17 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     OnDropFiles(paths);
 }
 
+void CMainFrame::CloseIfDeferred() {
+    if (std::exchange(m_closeDeferred, false)) close();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The worker still reads the model and the plug-ins that closing would free.
+    if (m_host.IsModelBusy()) {
+        m_closeDeferred = true;
+        event->ignore();
+        return;
+    }
     if (m_host.AskSaveModified() == 1 || m_host.CloseCurrentFile() == 1) {
         event->ignore();
         return;

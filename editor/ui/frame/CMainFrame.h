@@ -94,6 +94,8 @@ public:
     // While the check worker owns the model: the tree pane and the part windows neither repaint
     // nor show tooltips, since both would read the model.
     void SetModelViewsLocked(bool locked) override;
+    // A close asked for while a worker holds the model waits until the host's work is done.
+    void CloseIfDeferred();
     bool ModelViewsLocked() const { return m_modelViewsLocked; }
     // ICheckRunFrame
     QWidget* CheckDialogParent() override { return this; }
@@ -149,4 +151,5 @@ private:
     RecentFileList m_recentFiles;
     int m_look;
     std::atomic<bool> m_modelViewsLocked{false};
+    bool m_closeDeferred = false;
 };

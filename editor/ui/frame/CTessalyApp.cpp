@@ -211,7 +211,9 @@ int CTessalyApp::CheckProfile(int forExport) {
     };
     context.job.strings = &m_strings;
     context.job.finishPauseMs = checkFinishPauseMs;
-    return RunProfileCheck(context, forExport);
+    const int result = RunProfileCheck(context, forExport);
+    if (m_frame) m_frame->CloseIfDeferred();
+    return result;
 }
 
 void CTessalyApp::UnloadPlugins() {
@@ -267,10 +269,6 @@ QStringList CTessalyApp::AcceptedFileExtensions() const {
 
 int CTessalyApp::AskSaveModified() {
     return m_files->AskSaveModified();
-}
-
-void CTessalyApp::OpenProfileFile(const QString& path) {
-    m_files->OpenProfileFile(path);
 }
 
 int CTessalyApp::CloseCurrentFile() {

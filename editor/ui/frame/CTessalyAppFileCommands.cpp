@@ -1,5 +1,6 @@
 // The application's file commands: the windows around the window-free file operations.
 #include <QFileDialog>
+#include <QScopeGuard>
 
 #include "CArchiveConditions.h"
 #include "CArchivePackingStep.h"
@@ -26,6 +27,7 @@
 #include "ModalRelatedNodeDialogs.h"
 #include "ProfileFileCommands.h"
 #include "ProfileFileNames.h"
+#include "ProfileOpenRun.h"
 #include "QtArchiveFileChooser.h"
 #include "SaveFileDialogChooser.h"
 
@@ -148,6 +150,22 @@ void CTessalyApp::OpenCommandLineFile() {
         return;
     }
     OpenProfileFile(path);
+}
+
+void CTessalyApp::OpenProfileFile(const QString& path) {
+    // One piece of work on the model at a time: a drop or a recent file waits for no load or check.
+    if (IsModelBusy()) return;
+    OpenLoad load;
+    if (!m_files->BeginOpen(path, load)) return;
+    {
+        m_openRunning = true;
+        const auto loaded = qScopeGuard([this] { m_openRunning = false; });
+        RunOpenLoad(*m_files, load, m_frame.get(), m_dialogs);
+    }
+    m_files->FinishOpen(load);
+    if (!m_frame) return;
+    m_frame->UpdateCommandUi();
+    m_frame->CloseIfDeferred();
 }
 
 // Called whenever a file is opened, created, saved or closed, which the file commands' rules read.

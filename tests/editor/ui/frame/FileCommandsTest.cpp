@@ -3,8 +3,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -21,6 +24,7 @@
 #include "CProfileTree.h"
 #include "CProfileView.h"
 #include "CTessalyApp.h"
+#include "CheckEvents.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
@@ -33,6 +37,7 @@
 #include "ProfileFileCommands.h"
 #include "ProfileFileNames.h"
 #include "ProfileGenerator.h"
+#include "ResourceMessage.h"
 #include "StagedProgramFolder.h"
 #include "UiTestSupport.h"
 
@@ -79,6 +84,22 @@ public:
         return true;
     }
     QList<ArchivePackInput> inputs;
+};
+
+// Calls back for each event of one type that reaches the watched object, before it is handled.
+class EventSpy : public QObject {
+public:
+    EventSpy(QObject* watched, int type, std::function<void(QEvent*)> seen) : m_type(type), m_seen(seen) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == m_type) m_seen(event);
+        return false;
+    }
+
+private:
+    int m_type;
+    std::function<void(QEvent*)> m_seen;
 };
 
 class FileCommandsTest : public ::testing::Test {
@@ -208,6 +229,61 @@ TEST_F(FileCommandsTest, ACommandLineFileOfAnotherKindIsNamedAndNotOpened) {
     EXPECT_EQ(messages.Calls().last().style, MB_ICONWARNING);
 }
 
+TEST_F(FileCommandsTest, OpenLoadsOnAWorkerBehindItsProgressDialog) {
+    QByteArray bogus = ProfileText();
+    bogus.replace("</p:profile>", "<p:bogus/></p:profile>");
+    const struct {
+        const char* name;
+        QString path;
+        QList<qintptr> stages;  // as the dialog named them
+        bool opened, closeWhileLoading;
+    } cases[] = {
+        {"profile", Write("Gen.pelp", ProfileText()), {0, 1, 2, 3}, true, false},
+        {"project without the schema", Write("Gen.pelproj", ProfileText()), {0, 2, 3}, true, false},
+        {"refused, as ever", Write("Bad.pelp", bogus), {0, 1}, false, false},
+        // Last: the deferred close ends the editor.
+        {"window closed meanwhile", work.filePath("Gen.pelp"), {0, 1, 2, 3}, true, true},
+    };
+    Start();
+    for (const auto& c : cases) {
+        QList<qintptr> stages;
+        QList<Qt::CursorShape> cursors;
+        QString heading, title;
+        bool onWorker = false;
+        dialogs.onRun = [&](QDialog& dialog) {
+            auto* progress = qobject_cast<CProfileProgressDlg*>(&dialog);
+            if (!progress) return int(QDialog::Rejected);
+            EventSpy spy(progress, WM_PROGRESS_STAGE, [&](QEvent* event) {
+                stages.append(static_cast<CheckEvent*>(event)->WParam());
+                cursors.append(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                              : Qt::ArrowCursor);
+                if (c.closeWhileLoading && stages.size() == 1) Frame().close();
+            });
+            const int result = dialog.exec();
+            onWorker = progress->WorkerStarted();
+            heading = progress->StageLabel().text();
+            title = dialog.windowTitle();
+            return result;
+        };
+        Mark();
+        openAnswer = c.path;
+        Trigger(ID_FILE_OPEN);
+        EXPECT_TRUE(onWorker) << c.name;
+        EXPECT_EQ(stages, c.stages) << c.name;
+        EXPECT_EQ(cursors, QList<Qt::CursorShape>(c.stages.size(), Qt::WaitCursor)) << c.name;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.name;
+        EXPECT_EQ(title, Text(62055)) << c.name;
+        EXPECT_TRUE(heading.contains(QFileInfo(c.path).fileName() + Text(62033))) << c.name;
+        EXPECT_TRUE(heading.endsWith(Text(62152 + int(c.stages.last())))) << c.name;
+        EXPECT_EQ(MessageIds(), c.opened ? QList<int>{} : QList<int>{62109}) << c.name;
+        EXPECT_EQ(Frame().RecentFiles().Files().value(0) == c.path, c.opened) << c.name;
+        const bool stillOpen = c.opened && !c.closeWhileLoading;
+        EXPECT_EQ(app->Utility().fileOpen, stillOpen ? 1 : 0) << c.name;
+        EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), stillOpen ? 1 : 0) << c.name;
+        EXPECT_EQ(Frame().isVisible(), !c.closeWhileLoading) << c.name;
+    }
+}
+
 TEST_F(FileCommandsTest, OpenAcceptsWhatTheFormatReadsAndRefusesTheRest) {
     const QByteArray good = ProfileText();
     QByteArray bogus = good;
@@ -221,32 +297,52 @@ TEST_F(FileCommandsTest, OpenAcceptsWhatTheFormatReadsAndRefusesTheRest) {
     unclaimed.replace("<p:block ", "<p:commIf label=\"Comm\"><p:commIfInfo label=\"CI\">" +
                                        InfoMember("commIfInfo", "CommIFTypeID", "NoSuchDevice") +
                                        "</p:commIfInfo></p:commIf><p:block ");
+    QByteArray newer = good;
+    newer.replace("peloraformachine/ver3/", "peloraformachine/ver4/");
+    Start();
+    // A reason whose insert comes from the system or the parser: its own text up to the insert.
+    const auto lead = [this](int id) { return Text(id).section("%1", 0, 0); };
+    const auto reason = [this](int id, const QStringList& inserts) {
+        return FormatResourceMessage(app->Strings(), inserts, id);
+    };
     const struct {
         const char* name;
         QString file;
-        QByteArray text;
+        QByteArray text;  // "dir": a folder of that name; "none": no file
         bool opened;
         int message;  // 0: none
+        QString reason = {}, detail = {};
     } cases[] = {
         {"profile", "a.pelp", good, true, 0},
         {"capital extension", "b.PELP", good, true, 0},
         {"project without the schema", "c.pelproj", bogus, true, 0},
-        {"wrong extension", "d.xml", good, false, 62109},
-        {"refused by the schema", "e.pelp", bogus, false, 62109},
-        {"no FILE section", "f.pelproj", noFile, false, 62109},
-        {"no DEVICE section", "g.pelproj", noDevice, false, 62109},
+        {"wrong extension", "d.xml", good, false, 62109, reason(62148, {".pelp, .pelproj"})},
+        {"refused by the schema", "e.pelp", bogus, false, 62109, lead(62143), "bogus"},
+        {"no FILE section", "f.pelproj", noFile, false, 62109, reason(62147, {"FILE"})},
+        {"no DEVICE section", "g.pelproj", noDevice, false, 62109, reason(62147, {"DEVICE"})},
         {"unclaimed interface type", "h.pelp", unclaimed, false, 10024},
+        {"unreadable", "i.pelp", "dir", false, 62109, lead(62141), "directory"},
+        {"not XML", "j.pelproj", "just text", false, 62109, lead(62142), "line 1:"},
+        {"truncated", "k.pelp", good.left(good.indexOf("</p:device>")), false, 62109, lead(62142), "line "},
+        {"newer format version", "l.pelproj", newer, false, 62109, reason(62145, {"4.0", "3.0"})},
+        {"missing", "m.pelp", "none", false, 62109, Text(62140)},
     };
-    Start();
     for (const auto& c : cases) {
-        const QString path = Write(c.file, c.text);
+        const QString path = c.text == "dir"    ? (QDir(work.path()).mkdir(c.file), work.filePath(c.file))
+                             : c.text == "none" ? work.filePath(c.file)
+                                                : Write(c.file, c.text);
         Mark();
         openAnswer = path;
         Trigger(ID_FILE_OPEN);
         EXPECT_EQ(app->Utility().fileOpen, c.opened ? 1 : 0) << c.name;
         EXPECT_EQ(MessageIds(), c.message ? QList<int>{c.message} : QList<int>{}) << c.name;
-        if (c.message == 10024) {
-            EXPECT_TRUE(messages.Calls().last().text.contains(c.file)) << c.name;
+        if (c.message) {
+            // The refusal names the file and says why.
+            const QString text = messages.Calls().last().text;
+            EXPECT_TRUE(text.contains(c.file + Text(62033) + work.path())) << c.name;
+            EXPECT_TRUE(text.contains(c.reason) && text.contains(c.detail))
+                << c.name << ": " << text.toStdString();
+            EXPECT_EQ(Frame().windowTitle(), Text(2203)) << c.name;
         }
         if (c.opened) {
             EXPECT_EQ(Frame().RecentFiles().Files().first(), path) << c.name;
@@ -295,7 +391,10 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
     saver.answer = work.filePath("missing/folder/x.pelproj");
     Trigger(ID_FILE_SAVE_AS);
     EXPECT_EQ(MessageIds(), QList<int>{10008});
+    // The code, the file and the system's reason.
     EXPECT_TRUE(messages.Calls().last().text.contains("0xa")) << messages.Calls().last().text.toStdString();
+    EXPECT_TRUE(messages.Calls().last().text.contains(
+        FormatResourceMessage(app->Strings(), {saver.answer, "No such file or directory"}, 62156)));
     EXPECT_TRUE(app->IsModified());
     EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));
     // Cancelled: nothing written, nothing said.
@@ -358,6 +457,8 @@ TEST_F(FileCommandsTest, CreateProfileExportsAValidProfileUnderTheDefaultName) {
     // The generated header breaks the format's rules: the check's errors stop the export.
     Trigger(ID_FILE_CREATE_PROFILE);
     ASSERT_FALSE(app->checkMessages.isEmpty());
+    EXPECT_TRUE(messages.Calls().last().text.endsWith(Text(62158)))
+        << messages.Calls().last().text.toStdString();
     EXPECT_TRUE(saver.asked.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(saver.answer));
 
