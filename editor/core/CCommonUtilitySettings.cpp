@@ -47,10 +47,10 @@ QString CCommonUtility::SettingsFilePath() const {
     const QString beside = ProgramSettingsFilePath();
     // An installed copy the user cannot write (a package under /usr or /opt) keeps the file in the
     // user's own configuration folder instead.
+    // A broken folder (a plain file named Config) stays where it is, so its failure is reported.
     const QFileInfo config(QFileInfo(beside).absolutePath());
-    const bool writable = config.exists() ? config.isDir() && config.isWritable()
-                                          : QFileInfo(config.absolutePath()).isWritable();
-    if (writable) return beside;
+    const QFileInfo folder = config.exists() ? config : QFileInfo(config.absolutePath());
+    if (!folder.isDir() || folder.isWritable()) return beside;
     return XdgBaseDirectories::ConfigHome() + QLatin1Char('/') + LoadString(112) + QLatin1Char('/') +
            QFileInfo(beside).fileName();
 }
