@@ -107,6 +107,8 @@ private:
     void CreateProfileTree();
     void CloseFileViews();
     void OpenCommandLineFile();
+    // Puts a file the user opened or saved under a new name first in the recent-file list.
+    void RememberRecentFile(const QString& path);
     bool ChooseSavePath(const QString& extension, const QString& defaultName, const QString& title,
                         const QString& filter, int target, QString& path);
 

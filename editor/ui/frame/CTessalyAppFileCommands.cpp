@@ -210,11 +210,20 @@ void CTessalyApp::OnFileClose() {
 }
 
 void CTessalyApp::OnFileSave() {
-    m_files->Save();
+    // A file opened in the profile form is saved under a new name, as with Save As.
+    const QString before = m_utility.openFilePath;
+    if (m_files->Save() == ProfileFileCommands::SAVED && m_utility.openFilePath != before)
+        RememberRecentFile(m_utility.openFilePath);
 }
 
 void CTessalyApp::OnFileSaveAs() {
-    m_files->SaveAs();
+    if (m_files->SaveAs() == ProfileFileCommands::SAVED) RememberRecentFile(m_utility.openFilePath);
+}
+
+void CTessalyApp::RememberRecentFile(const QString& path) {
+    if (!m_frame) return;
+    m_frame->RecentFiles().Add(path);
+    m_frame->RefreshRecentFileMenu();
 }
 
 void CTessalyApp::OnCreateProfile() {

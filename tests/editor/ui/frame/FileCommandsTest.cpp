@@ -19,10 +19,12 @@
 #include "ArchivePackInput.h"
 #include "BaseCommand.h"
 #include "CDialogCreateArchiveFile.h"
+#include "CDialogSystemSetting.h"
 #include "CMainFrame.h"
 #include "CProfileProgressDlg.h"
 #include "CProfileTree.h"
 #include "CProfileView.h"
+#include "CRadioListBox.h"
 #include "CTessalyApp.h"
 #include "CheckEvents.h"
 #include "CommandIds.h"
@@ -363,6 +365,7 @@ TEST_F(FileCommandsTest, SaveWritesOnlyChangesAndAProfileGoesThroughSaveAs) {
     EXPECT_TRUE(QFileInfo::exists(saver.answer));
     EXPECT_EQ(app->Utility().openFilePath, saver.answer);
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + saver.answer);
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), saver.answer);
     EXPECT_EQ(MessageIds(), QList<int>{10031});
 
     // Unchanged: nothing written, nothing said.
@@ -397,6 +400,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
         FormatResourceMessage(app->Strings(), {saver.answer, "No such file or directory"}, 62156)));
     EXPECT_TRUE(app->IsModified());
     EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), work.filePath("Gen.pelp"));
     // Cancelled: nothing written, nothing said.
     Mark();
     saver.answer.clear();
@@ -409,6 +413,31 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
     EXPECT_TRUE(messages.Calls().last().text.contains(Text(62044)));
     EXPECT_FALSE(app->IsModified());
     EXPECT_EQ(app->Utility().openFilePath, saver.answer);
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), saver.answer) << "joins the recent files";
+}
+
+// Settings of a 3.0 editor that still name the 2.0 plug-in, the one type a device model serves: the
+// system settings, closed or accepted as offered, keep 3.0 and record it whole.
+TEST_F(FileCommandsTest, SystemSettingsKeepTheFormatTheVersionSettingsChose) {
+    Start();
+    for (const bool accept : {false, true, false}) {
+        onDialog = [&](QDialog& dialog) {
+            auto& system = dynamic_cast<CDialogSystemSetting&>(dialog);
+            system.DeviceModelList()->setCurrentRow(0);
+            (accept ? system.AcceptButton() : system.CloseButton())->click();
+            return dialog.result();
+        };
+        Trigger(ID_SETTING_SYSTEM);
+        EXPECT_EQ(app->Utility().profilePlugins.value(0).version, 0x30000u) << accept;
+    }
+    QFile settings(folder.SettingsPath());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray saved = settings.readAll();
+    EXPECT_TRUE(saved.contains("<Value>196608</Value>") && saved.contains(">PeloraMachine_3.so<"))
+        << saved.data();
+    openAnswer = Write("Gen.pelp", ProfileText());
+    Trigger(ID_FILE_OPEN);
+    EXPECT_EQ(app->Utility().openFilePath, openAnswer) << "a 3.0 profile opens";
 }
 
 TEST_F(FileCommandsTest, AnOlderFormatIsSavedOnlyAfterAYes) {
