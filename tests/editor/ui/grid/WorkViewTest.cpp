@@ -526,6 +526,26 @@ TEST_F(WorkViewTest, ContextMenuEnableRules) {
     EXPECT_EQ(QApplication::clipboard()->text(), "Speed\r\n");
 }
 
+TEST_F(WorkViewTest, ListsShowWholeChoicesColumnsFollowEditsAndAnEmptyPartTakesElements) {
+    CWorkView* view = Open(param);
+    view->Grid().setColumnWidth(Column(view, DATATYPE) - 1, 30);
+    auto* combo = qobject_cast<QComboBox*>(EditCell(view, 1, Column(view, DATATYPE)));
+    combo->showPopup();
+    EXPECT_GE(combo->view()->viewport()->width(), combo->view()->sizeHintForColumn(0));
+    combo->hidePopup();
+    QTest::keyClicks(EditCell(view, 1, Column(view, NAME)), QString(80, 'n'));
+    QTest::keyClick(view->Grid().ActiveEditor(), Qt::Key_Return);
+    EXPECT_GT(view->Grid().columnWidth(Column(view, NAME) - 1),
+              view->Grid().fontMetrics().horizontalAdvance(QString(80, 'n')));
+    CWorkView* enums = Open(modes);  // every element deleted, the menu still adds the first
+    enums->SetMenuRunner([](QMenu& menu, const QPoint&) { return menu.actions()[5]; });  // add elements
+    messages.QueueAnswer(IDOK);
+    enums->Select(1, 1, 2, 1);
+    enums->OnDeleteElements();
+    QTest::mouseClick(enums->Grid().viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(modes->ElemCount(), 1);
+}
+
 struct FormatCase {
     const char* name;
     QString language;
