@@ -528,11 +528,9 @@ TEST_F(WorkViewTest, ContextMenuEnableRules) {
 
 TEST_F(WorkViewTest, ListsShowWholeChoicesColumnsFollowEditsAndAnEmptyPartTakesElements) {
     CWorkView* view = Open(param);
-    view->Grid().setColumnWidth(Column(view, DATATYPE) - 1, 30);
     auto* combo = qobject_cast<QComboBox*>(EditCell(view, 1, Column(view, DATATYPE)));
     combo->showPopup();
     EXPECT_GE(combo->view()->viewport()->width(), combo->view()->sizeHintForColumn(0));
-    combo->hidePopup();
     QTest::keyClicks(EditCell(view, 1, Column(view, NAME)), QString(80, 'n'));
     QTest::keyClick(view->Grid().ActiveEditor(), Qt::Key_Return);
     EXPECT_GT(view->Grid().columnWidth(Column(view, NAME) - 1),
