@@ -19,6 +19,7 @@
 #include "CWorkViewManager.h"
 #include "CommandIds.h"
 #include "FileDialogFilter.h"
+#include "FileDialogFolder.h"
 #include "IArchiveOutput.h"
 #include "IDialogPresenter.h"
 #include "INewProfileHost.h"
@@ -134,7 +135,7 @@ bool CTessalyApp::ChooseSavePath(const QString& extension, const QString& defaul
                                  const QString& filter, int target, QString& path) {
     if (saveFileChooser)
         return saveFileChooser->ChooseSaveFile(extension, defaultName, title, filter, target, path);
-    SaveFileDialogChooser chooser(m_frame.get());
+    SaveFileDialogChooser chooser(m_frame.get(), m_utility.openFilePath);
     return chooser.ChooseSaveFile(extension, defaultName, title, filter, target, path);
 }
 
@@ -198,9 +199,10 @@ void CTessalyApp::OnFileOpen() {
     if (chooseOpenFile)
         path = chooseOpenFile(title, filter);
     else
-        path =
-            QFileDialog::getOpenFileName(m_frame.get(), title, QString(),
-                                         FileDialogFilter::ToNameFilters(filter).join(QStringLiteral(";;")));
+        path = QFileDialog::getOpenFileName(
+            m_frame.get(), title, FileDialogFolder::StartFolder(m_utility.openFilePath),
+            FileDialogFilter::ToNameFilters(filter).join(QStringLiteral(";;")));
+    FileDialogFolder::Remember(path);
     if (!path.isEmpty()) OpenProfileFile(path);
 }
 
@@ -231,7 +233,7 @@ void CTessalyApp::OnCreateProfile() {
 }
 
 void CTessalyApp::OnCreateArchive() {
-    QtArchiveFileChooser chooser;
+    QtArchiveFileChooser chooser(m_utility.openFilePath);
     RelatedFilesReader related(m_utility);
     OutputPaneLines output(m_frame->OutputPane().List());
     CDialogSelectArchiveFile::Services packingServices;

@@ -232,6 +232,7 @@ void CWorkView::RefreshGridCells(int firstRow, int firstColumn, int lastRow, int
         for (int c = range.col1; c <= range.col2; ++c) ShowCell(r, c);
         FitRowHeight(r);
     }
+    m_grid->AutoSize(range.col1, range.col2);
 }
 
 void CWorkView::SelectGridRange(int firstRow, int firstColumn, int lastRow, int lastColumn) {
@@ -339,6 +340,8 @@ void CWorkView::AfterEdit(int row, int col, bool committed) {
     // The cell shows what the model holds now, also when the change did not go through.
     ShowCell(row, col);
     FitRowHeight(row);
+    // The command leaves the grid as it is, so the column is fitted to the new text here.
+    m_grid->AutoSize(col, col);
 }
 
 void CWorkView::CellButtonClick(int row, int col) {
@@ -439,6 +442,7 @@ void CWorkView::ShowContextMenu(const QPoint& globalPosition) {
     in.currentRow = m_grid->GetRow();
     in.currentCol = m_grid->GetCol();
     in.selectionMode = m_modes.CurrentMode();
+    in.partHasElements = m_grid->GetRows() > 1;
     const auto enabled = EnabledEntries(in);
     QMenu menu(this);
     for (int e = 0; e < EntryCount; ++e) {

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "ArchivePackInput.h"
 #include "BaseCommand.h"
@@ -31,6 +34,7 @@
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "EditorProfileText.h"
+#include "FileDialogFolder.h"
 #include "IArchiveFileChooser.h"
 #include "IArchivePackingStep.h"
 #include "ISaveFileChooser.h"
@@ -540,8 +544,22 @@ TEST_F(FileCommandsTest, CreateArchiveReachesThePackingStepWithAProfile) {
 
 TEST_F(FileCommandsTest, NewProfileReplacesTheOpenFile) {
     Start(Write("Gen.pelp", ProfileText()));
-    onDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    QStringList focus;  // Tab follows the fields as shown; a refused text keeps its field focused
+    onDialog = [&](QDialog& dialog) {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        for (const char* text : {"F", "", "FI", "", "D", "", "DI", "", "", "a/b"}) {
+            focus << QApplication::focusWidget()->objectName();
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        dialog.findChild<QPushButton*>("9003")->click();
+        focus << QApplication::focusWidget()->objectName();
+        return int(QDialog::Rejected);
+    };
     Trigger(ID_FILE_NEW);
+    EXPECT_EQ(focus.join(" "), "903 905 907 909 912 915 917 919 953 954 954");
+    EXPECT_TRUE(messages.Calls().last().text.contains(Text(121) + "a/b (the character \"/\")"));
     EXPECT_EQ(shown, QStringList{"CDialogNewProfile"});
     EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));  // cancelled: the open file stays
 
@@ -558,6 +576,38 @@ TEST_F(FileCommandsTest, NewProfileReplacesTheOpenFile) {
     EXPECT_TRUE(app->Utility().openFilePath.isEmpty());
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62050));
     EXPECT_EQ(TreeTexts(RootItem()->child(0)), QStringList{"NewFile () [FILE]"});
+}
+
+TEST(FileDialogFolder, DocumentThenLastFolderThenHome) {
+    const char* cases[][3] = {{"/tmp/a", "/", "/tmp"}, {"", "/", "/"}, {"", "/no", "~"}, {"/no/a", "", "~"}};
+    for (const auto& c : cases) EXPECT_EQ(FileDialogFolder::StartFolder(c[0], c[1], "~"), c[2]) << c[0];
+}
+
+TEST_F(FileCommandsTest, FileDialogsStartBesideTheDocumentElseWhereTheUserLastWent) {
+    Start(Write("Gen.pelp", ProfileText()));
+    app->chooseOpenFile = nullptr;
+    app->saveFileChooser = nullptr;
+    app->archiveFileChooser = nullptr;
+    QStringList seen;  // each file dialog's folder and filters
+    const auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            seen << dialog->directory().path() << dialog->nameFilters().join(";;");
+            dialog->selectFile(work.filePath("Saved.pelproj"));  // kept by the save dialog only
+            static_cast<QDialog*>(dialog)->done(dialog->acceptMode() == QFileDialog::AcceptSave);
+        });
+    };
+    onDialog = [&](QDialog& dialog) {
+        dynamic_cast<CDialogCreateArchiveFile&>(dialog).AddProfilesButton()->click();
+        return 0;
+    };
+    for (int id : {ID_FILE_OPEN, ID_SETTING_CREATE_ARCHIVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_FILE_OPEN}) {
+        if (id != ID_FILE_CLOSE) answer();  // after Close: the folder last saved to
+        Trigger(id);
+    }
+    const QString open = "Pelora files (*.pelp *.pelproj)";
+    EXPECT_EQ(seen, QStringList({work.path(), open, work.path(), "Profile files (*.pelp)", work.path(),
+                                 "Pelora files (*.pelproj)", work.path(), open}));
 }
 
 }  // namespace
