@@ -36,16 +36,20 @@ void ReadCommentText(const XmlNode& node, const XmlNamespaces& namespaces, QStri
     text = FirstItemText(node, namespaces, QStringLiteral("./p:comment/p:item"));
 }
 
-CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind) : CPELFM_ProfileInfo() {
+CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind,
+                                       const LoadObserver& observer)
+    : CPELFM_ProfileInfo() {
     if (!QFileInfo::exists(filePath)) throw CPELFM_FileNotFoundException();
     this->filePath = filePath;
+    if (observer) observer(LOAD_READING);
     XmlDocument document;
     try {
         document = XmlDocument::LoadFile(filePath);
-    } catch (const XmlError&) {
-        throw CPELFM_CreateRootException();
+    } catch (const XmlError& e) {
+        throw CPELFM_CreateRootException(e.Reason(), e.Line());
     }
     this->deviceModelKind = deviceModelKind;
+    if (observer) observer(LOAD_BUILDING);
     ParseDocument(std::move(document));
 }
 
@@ -63,7 +67,9 @@ void CPELFM_ProfileInfo::ParseDocument(XmlDocument document) {
     const XmlNode root = document.DocumentElement();
     document = XmlDocument();  // the nodes hold the tree from here on
     if (!root) throw CPELFM_CreateRootException();
-    const XmlNamespaces ns{{QStringLiteral("p"), root.NamespaceUri()}};
+    rootPrefix = root.Prefix();
+    rootNamespaceUri = root.NamespaceUri();
+    const XmlNamespaces ns{{QStringLiteral("p"), rootNamespaceUri}};
 
     const struct {
         QString* field;

@@ -417,6 +417,9 @@ void XmlStreamWriter::Commit() {
     d_->committed = true;
     d_->Append('\n');
     d_->Flush();
-    if (d_->ioFailed) throw XmlError(QStringLiteral("%1: cannot write").arg(d_->path));
+    if (d_->ioFailed) {
+        const QString reason = d_->file.ErrorText();
+        throw XmlError(QStringLiteral("%1: cannot write: %2").arg(d_->path, reason), reason, 0);
+    }
     d_->file.Commit();
 }
