@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "CPELFM_NodeBase.h"
 
@@ -35,4 +36,11 @@ public:
     int rowIndex = 0;
 };
 
-inline void DeleteElemInfo(CPELFM_ElemInfo* node) { delete node; }
+inline void DeleteElemInfo(CPELFM_ElemInfo* node) {
+    delete node;
+}
+
+// CPELFM_ElemInfo::FindItem with the step from a reference item to the element it designates left to
+// the caller, who may keep what references designate while it follows many.
+CPELFM_ItemInfo* FindItemFollowing(CPELFM_ElemInfo* elem, int itemType, int depth,
+                                   const std::function<CPELFM_ElemInfo*(CPELFM_ItemInfo* reference)>& follow);

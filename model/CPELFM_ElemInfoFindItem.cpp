@@ -5,8 +5,14 @@
 #include "InvalidArgumentError.h"
 
 CPELFM_ItemInfo* CPELFM_ElemInfo::FindItem(int itemType, int depth) {
+    return FindItemFollowing(this, itemType, depth,
+                             [](CPELFM_ItemInfo* ref) { return ref->GetReferencedElem(); });
+}
+
+CPELFM_ItemInfo* FindItemFollowing(
+    CPELFM_ElemInfo* elem, int itemType, int depth,
+    const std::function<CPELFM_ElemInfo*(CPELFM_ItemInfo* reference)>& follow) {
     QSet<const CPELFM_ElemInfo*> visited;
-    CPELFM_ElemInfo* elem = this;
     for (;;) {
         const int index = elem->FindItemIndex(itemType);
         if (index >= 0) return elem->items[index];
@@ -28,9 +34,9 @@ CPELFM_ItemInfo* CPELFM_ElemInfo::FindItem(int itemType, int depth) {
                 ~Cleanup() { DeleteItemArray(items); }
             } cleanup{entries};
             if (entries.isEmpty()) throw InvalidArgumentError("empty reference list");
-            next = entries.first()->GetReferencedElem();
+            next = follow(entries.first());
         } else if (kind == VALUE_REFERENCE || kind == VALUE_DOTTED_REFERENCE) {
-            next = ref->GetReferencedElem();
+            next = follow(ref);
         }
         // A reference cycle ends the search as if the chain had ended.
         if (!next || visited.contains(next)) return nullptr;

@@ -1,13 +1,9 @@
 #include "CheckReferences.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "CheckHelpers.h"
-#include "InvalidArgumentError.h"
 
 namespace Internal {
 
@@ -28,26 +24,26 @@ bool IsOfKind(CPELFM_ItemInfo* item, int kind, int otherKind = -1) {
 CPELFM_PartInfo* CheckReferences::ReferencedPart(CPELFM_ItemInfo* item) {
     // Anything the model refuses is left to the model, so that it throws as it does.
     if (!IsOfKind(item, VALUE_REFERENCE)) return item->GetReferencedPart();
-    const Key key{SectionOf(item), kAnyPart, item->values.constFirst().text};
-    auto it = parts_.constFind(key);
-    if (it != parts_.cend()) return *it;
-    return *parts_.insert(key, item->GetReferencedPart());
+    return KeptPart(item, kAnyPart, [item] { return item->GetReferencedPart(); });
 }
 
 CPELFM_PartInfo* CheckReferences::EnumRefPart(CPELFM_ItemInfo* item) {
     if (!IsOfKind(item, VALUE_ENUM_REF)) return item->GetEnumRefPart();
-    const Key key{SectionOf(item), kAnyPart, item->values.constFirst().text};
-    auto it = parts_.constFind(key);
-    if (it != parts_.cend()) return *it;
-    return *parts_.insert(key, item->GetEnumRefPart());
+    return KeptPart(item, kAnyPart, [item] { return item->GetEnumRefPart(); });
 }
 
 CPELFM_PartInfo* CheckReferences::ReferencedPartOfType(CPELFM_ItemInfo* item, int partType) {
     if (item->values.isEmpty()) return nullptr;
-    const Key key{SectionOf(item), partType, item->values.constFirst().text};
+    return KeptPart(item, partType, [item, partType] { return item->GetReferencedPartOfType(partType); });
+}
+
+CPELFM_PartInfo* CheckReferences::KeptPart(CPELFM_ItemInfo* item, int flag,
+                                           const std::function<CPELFM_PartInfo*()>& lookUp) {
+    // The model reads the first value, and names without a section are parts of the item's section.
+    const Key key{SectionOf(item), flag, item->values.constFirst().text};
     auto it = parts_.constFind(key);
     if (it != parts_.cend()) return *it;
-    return *parts_.insert(key, item->GetReferencedPartOfType(partType));
+    return *parts_.insert(key, lookUp());
 }
 
 CPELFM_ElemInfo* CheckReferences::ReferencedElem(CPELFM_ItemInfo* item) {
@@ -60,37 +56,8 @@ CPELFM_ElemInfo* CheckReferences::ReferencedElem(CPELFM_ItemInfo* item) {
 }
 
 CPELFM_ItemInfo* CheckReferences::FindItem(CPELFM_ElemInfo* elem, int itemType, int depth) {
-    std::vector<const CPELFM_ElemInfo*> visited;
-    for (;;) {
-        const int index = elem->FindItemIndex(itemType);
-        if (index >= 0) return elem->items[index];
-        if (depth == 0) return nullptr;
-        visited.push_back(elem);
-
-        int refIndex = elem->FindItemIndex(REF_MEMORY);
-        if (refIndex < 0) refIndex = elem->FindItemIndex(REF_PARAM);
-        if (refIndex < 0) return nullptr;
-        CPELFM_ItemInfo* ref = elem->items[refIndex];
-        const int kind = ref->valueKind != VALUE_UNCLASSIFIED ? ref->valueKind : ref->AnalyzeValue();
-
-        CPELFM_ElemInfo* next = nullptr;
-        if (kind == VALUE_LIST) {
-            QList<CPELFM_ItemInfo*> entries;
-            ref->SplitListItems(entries);
-            struct Cleanup {
-                QList<CPELFM_ItemInfo*>& items;
-                ~Cleanup() { DeleteItemArray(items); }
-            } cleanup{entries};
-            if (entries.isEmpty()) throw InvalidArgumentError("empty reference list");
-            next = ReferencedElem(entries.first());
-        } else if (kind == VALUE_REFERENCE || kind == VALUE_DOTTED_REFERENCE) {
-            next = ReferencedElem(ref);
-        }
-        // A reference cycle ends the search as if the chain had ended.
-        if (!next || std::find(visited.cbegin(), visited.cend(), next) != visited.cend()) return nullptr;
-        elem = next;
-        if (depth > 0) --depth;
-    }
+    return FindItemFollowing(elem, itemType, depth,
+                             [this](CPELFM_ItemInfo* ref) { return ReferencedElem(ref); });
 }
 
 }  // namespace Internal

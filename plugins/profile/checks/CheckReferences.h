@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 
 class CPELFM_ItemInfo;
 class CPELFM_ElemInfo;
@@ -35,6 +36,9 @@ private:
         }
     };
     CPELFM_ElemInfo* ReferencedElem(CPELFM_ItemInfo* item);
+    // The part kept for the item's place and first value, looked up once.
+    CPELFM_PartInfo* KeptPart(CPELFM_ItemInfo* item, int flag,
+                              const std::function<CPELFM_PartInfo*()>& lookUp);
 
     QHash<Key, CPELFM_PartInfo*> parts_;
     QHash<Key, CPELFM_ElemInfo*> elems_;
