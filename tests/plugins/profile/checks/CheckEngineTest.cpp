@@ -41,6 +41,20 @@ TEST_P(EveryFormat, ValidProfileHasNoFindings) {
     EXPECT_EQ(Findings(RunCheck(Format(), t->Root())), std::vector<Finding>{});
 }
 
+// Findings come group by group, whatever the order of the elements they are about.
+TEST(CheckEngine, FindingsComeGroupByGroup) {
+    auto t = TestProfile::Valid(CheckFormat::Format30());
+    CPELFM_PartInfo* vars = t->Part("COMM1", "Vars");
+    t->AddElem(vars, "Float", {{NAME, "n"}, {DATATYPE, "FLOAT"}});                   // values: 40018
+    t->AddElem(vars, "Open", {{NAME, "n"}, {DATATYPE, "INT16"}, {RANGE, "[0,10"}});  // syntax: 40021
+    t->AddElem(vars, "a-b", {{NAME, "n"}, {DATATYPE, "INT16"}});                     // labels: 40014
+    t->AddElem(vars, "Ref", {{NAME, "n"}, {DATATYPE, "@Modes"}});                    // all items: 40091
+    EXPECT_EQ(Findings(RunCheck(CheckFormat::Format30(), t->Root())),
+              (std::vector<Finding>{
+                  F(40091, "COMM1", "Vars", 4, DATATYPE), F(40014, "COMM1", "Vars", 3, LABEL, {"-"}),
+                  F(40021, "COMM1", "Vars", 2, RANGE), F(40018, "COMM1", "Vars", 1, DATATYPE)}));
+}
+
 // A run keeps verdicts per text (data types, ranges, brackets) and judges the profile element by
 // element; neither may carry anything over from one element to another. Every element of a part full
 // of repeated values, in every mix of data type, range, minimum increment and assignment, gets the

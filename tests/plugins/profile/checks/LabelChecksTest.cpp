@@ -22,6 +22,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CheckCase{"DuplicateIgnoringCase", F30, [](TestProfile& t) { AddVar(t, "SPEED"); },
                   {F(40012, "COMM1", "Vars", 1, LABEL, {"SPEED"})}},
+        // Two parts of one section whose names differ in case keep one list of labels.
+        CheckCase{"SameLabelInAPartOfTheSameName", F30,
+                  [](TestProfile& t) {
+                      CPELFM_PartInfo* twin = t.AddPart(t.Section("COMM1"), PART_COMM_IF_VARIABLE, "VARS");
+                      t.AddElem(twin, "SPEED", {{NAME, "n"}, {DATATYPE, "INT8"}});
+                  },
+                  {F(40012, "COMM1", "VARS", 0, LABEL, {"SPEED"})}},
         CheckCase{"SameLabelInAnotherPart", F30,
                   [](TestProfile& t) { t.AddElem(t.Part("BLOCK1", "Mem"), "Speed", {{NAME, "n"}, {DATATYPE, "INT8"}}); },
                   {}},

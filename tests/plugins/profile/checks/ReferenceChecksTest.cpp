@@ -44,6 +44,20 @@ INSTANTIATE_TEST_SUITE_P(
                       AddVar(t, "a", {{RANGE, "@Nope"}});
                   },
                   {F(40001, "COMM1", "Vars", 1, RANGE, {"パート"})}},
+        // A part name alone names a part of the item's own section: one text, two places, two answers.
+        // The missing part is found before the wrong kind, as the first check of the group runs first.
+        CheckCase{"PartNameAloneIsLookedUpInTheItemsSection",
+                  F30,
+                  [](TestProfile& t) {
+                      t.AddPart(t.Section("COMM1"), PART_ENUM, "Target");
+                      AddConfig(t, "a", {{REF_MEMORY, "Target"}});
+                      CPELFM_SectionInfo* other = t.AddSection(SECTION_COMM_IF, "COMM2");
+                      t.AddElem(t.AddPart(other, PART_COMM_IF_CONFIGURATION, "Config"), "a",
+                                {{REF_MEMORY, "Target"}});
+                  },
+                  {F(40001, "COMM2", "Config", 0, REF_MEMORY, {"パート"}),
+                   F(40003, "COMM1", "Config", 0, REF_MEMORY,
+                     {"COMM_IF_CONFIGURATION", "REF_MEMORY", "BLOCK_MEMORY"})}},
         CheckCase{"DeviceInterfaceToMissingConnection",
                   F30,
                   [](TestProfile& t) {
