@@ -1,4 +1,4 @@
-#include <QSet>
+#include <QVarLengthArray>
 
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
@@ -12,12 +12,13 @@ CPELFM_ItemInfo* CPELFM_ElemInfo::FindItem(int itemType, int depth) {
 CPELFM_ItemInfo* FindItemFollowing(
     CPELFM_ElemInfo* elem, int itemType, int depth,
     const std::function<CPELFM_ElemInfo*(CPELFM_ItemInfo* reference)>& follow) {
-    QSet<const CPELFM_ElemInfo*> visited;
+    // Chains are short: a few elements, searched in order.
+    QVarLengthArray<const CPELFM_ElemInfo*, 8> visited;
     for (;;) {
         const int index = elem->FindItemIndex(itemType);
         if (index >= 0) return elem->items[index];
         if (depth == 0) return nullptr;
-        visited.insert(elem);
+        visited.append(elem);
 
         int refIndex = elem->FindItemIndex(REF_MEMORY);
         if (refIndex < 0) refIndex = elem->FindItemIndex(REF_PARAM);

@@ -22,11 +22,15 @@ private:
     // name, ignoring case. Names are kept apart, not joined, so that names holding a comma cannot
     // collide.
     // A label as written, compared and hashed with its ASCII letters lower-cased: no lower-cased copy
-    // is made of every label.
+    // is made of every label. It views the text of the profile, which stays as it is during the run.
     struct Label {
-        QString text;
+        QStringView text;
         friend bool operator==(const Label& a, const Label& b) {
-            return Internal::AsciiEqualsIgnoreCase(a.text, b.text);
+            if (a.text.size() != b.text.size()) return false;
+            for (qsizetype i = 0; i < a.text.size(); ++i) {
+                if (Internal::AsciiLower(a.text[i]) != Internal::AsciiLower(b.text[i])) return false;
+            }
+            return true;
         }
         friend size_t qHash(const Label& label, size_t seed = 0) {
             size_t h = 0;

@@ -1,5 +1,8 @@
 #include "CheckMessageFormatting.h"
 
+#include <QHash>
+#include <utility>
+
 #include "CheckFormat.h"
 #include "CheckHelpers.h"
 #include "FormatMessageText.h"
@@ -14,9 +17,16 @@ QString FormatCheckMessage(const CCheckStringTable& strings, const QStringList& 
 
 void FormatCheckMessages(const CheckFormat& format, QList<_ST_PEL_CHECK_MESSAGE>& messages) {
     const QString location = format.strings.Text(41016);
+    // Findings of one element and item kind share their location text.
+    QHash<std::pair<int, int>, QString> locations;
     for (_ST_PEL_CHECK_MESSAGE& m : messages) {
-        const QString where = FormatMessageText(
-            location, {QString::number(m.elementIndex + 1), Internal::ItemKindKeyword(m.itemKind)});
+        auto at = locations.constFind({m.elementIndex, m.itemKind});
+        if (at == locations.cend()) {
+            at = locations.insert({m.elementIndex, m.itemKind},
+                                  FormatMessageText(location, {QString::number(m.elementIndex + 1),
+                                                               Internal::ItemKindKeyword(m.itemKind)}));
+        }
+        const QString& where = *at;
         QStringList inserts{m.sectionLabel, m.partLabel};
         const int id = m.messageId;
         const bool connectionMessage = id >= 40117 && id <= 40121;

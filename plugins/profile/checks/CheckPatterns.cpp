@@ -137,17 +137,21 @@ MatchRegexMemo::~MatchRegexMemo() {
 
 bool MatchRegexMemo::Match(const QString& value, EPattern pattern) {
     const quint64 bit = quint64(1) << unsigned(pattern);
+    // The same shared text is the same text; the last one is held, so its data cannot go away.
+    const bool last = value.isSharedWith(lastText_) && value.size() == lastText_.size() && !value.isNull();
+    if (last && (lastVerdicts_.tried & bit)) return lastVerdicts_.matched & bit;
     auto it = verdicts_.find(value);
     if (it == verdicts_.end()) {
         if (verdicts_.size() >= kMemoTexts) verdicts_.clear();
         it = verdicts_.insert(value, Verdicts{});
-    } else if (it->tried & bit) {
-        return it->matched & bit;
     }
-    const bool matched = Pattern(pattern).match(value).hasMatch();
-    it->tried |= bit;
-    if (matched) it->matched |= bit;
-    return matched;
+    if (!(it->tried & bit)) {
+        it->tried |= bit;
+        if (Pattern(pattern).match(value).hasMatch()) it->matched |= bit;
+    }
+    lastText_ = value;
+    lastVerdicts_ = *it;
+    return it->matched & bit;
 }
 
 bool MatchBinaryDigits(const QString& value, int digits) {

@@ -91,6 +91,9 @@ private:
         quint64 matched = 0;
     };
     QHash<QString, Verdicts> verdicts_;
+    // A check asks about one text against several patterns in a row: that text's verdicts are at hand.
+    QString lastText_;
+    Verdicts lastVerdicts_;
     MatchRegexMemo* previous_;
 };
 
