@@ -126,9 +126,10 @@ int CPELFM_ItemInfo::AnalyzeValue() {
     if (values.size() > 1) {
         kind = VALUE_LIST;
     } else {
-        const _ST_PELFM_DATAINFO& value = values.first();
+        const _ST_PELFM_DATAINFO& value = values.constFirst();
         work.dataKind = itemType;
-        work.text = value.text;
+        // Saves and checks classify every item again; an unchanged value is not assigned again.
+        if (!work.text.isSharedWith(value.text)) work.text = value.text;
         switch (itemType) {
             case CATEGORY:
             case NAME:

@@ -5,13 +5,16 @@
 using ProfileInnerConst::_ST_PELFM_DATAINFO;
 
 int ClassifyValueText(const _ST_PELFM_DATAINFO& data) {
-    QString text = data.text;
     // Escaped brackets do not count. Most values hold no backslash, and every save classifies every
-    // value, so the rest is read in one pass.
-    if (text.contains(QLatin1Char('\\'))) {
+    // value, so such a value is read in place and in one pass.
+    QString unescaped;
+    const bool escapes = data.text.contains(QLatin1Char('\\'));
+    if (escapes) {
+        unescaped = data.text;
         for (const char* escaped : {"\\<", "\\>", "\\[", "\\]", "\\(", "\\)"})
-            text.remove(QLatin1String(escaped));
+            unescaped.remove(QLatin1String(escaped));
     }
+    const QString& text = escapes ? unescaped : data.text;
     qsizetype lt = -1, gt = -1;
     bool comma = false, dot = false;
     const qsizetype n = text.size();
