@@ -15,9 +15,6 @@ using namespace Internal;
 
 namespace {
 
-// No network, no DTD, no entity substitution; blank text between elements is dropped while parsing.
-constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_COMPACT | XML_PARSE_BIG_LINES;
-
 struct ParseState {
     FirstError error;
     bool dtdRefused = false;
@@ -35,8 +32,7 @@ void OnInternalSubset(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*)
     state->dtdRefused = true;
     if (!state->error.seen) {
         state->error.seen = true;
-        state->error.text = QStringLiteral("line %1: a document type declaration is not allowed")
-                                .arg(xmlSAX2GetLineNumber(ctxt));
+        state->error.text = DocTypeNotAllowed(xmlSAX2GetLineNumber(ctxt));
     }
     xmlStopParser(ctxt);
 }
