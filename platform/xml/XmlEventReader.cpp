@@ -214,8 +214,6 @@ void Parse(const Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr
 
     xmlSchemaSAXPlugPtr plug = nullptr;
     if (validation) {
-        // Some libxml2 versions hand CDATA to the plugged-in handler's blank callback.
-        ctxt->sax->ignorableWhitespace = OnCData;
         plug = xmlSchemaSAXPlug(validation, &ctxt->sax, &ctxt->userData);
         if (!plug) {
             t_state = previous;
