@@ -93,7 +93,8 @@ QString CheckGeneratedSize(const ProfileShape& shape, qint64 bytesAvailable) {
 GeneratedProfile GenerateProfile(const QString& path, const ProfileShape& shape) {
     GeneratedProfile result;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    result.error = CheckGeneratedSize(shape, QStorageInfo(QFileInfo(absolute).absolutePath()).bytesAvailable());
+    result.error =
+        CheckGeneratedSize(shape, QStorageInfo(QFileInfo(absolute).absolutePath()).bytesAvailable());
     if (!result.error.isEmpty()) {
         result.error = QStringLiteral("refused %1: %2").arg(path, result.error);
         return result;
@@ -118,15 +119,16 @@ GeneratedProfile GenerateProfile(const QString& path, const ProfileShape& shape)
     out += "</p:deviceInfo></p:device>";
 
     qint64 members = 0;
-    for (int block = 0; sink.written + out.size() < shape.targetBytes || (block == 0 && shape.largePartElements);
-         ++block) {
+    for (int block = 0;
+         sink.written + out.size() < shape.targetBytes || (block == 0 && shape.largePartElements); ++block) {
         const QByteArray b = QByteArray::number(block);
         out += "<p:block label=\"Block" + b + "\"><p:comment><p:item>ブロック " + b +
                "</p:item></p:comment><p:blockInfo label=\"BLOCK_INFO\">";
         InfoMember(out, "blockInfo", "BlockName", "Block" + b);
         out += "</p:blockInfo><p:blockMemory label=\"Memory" + b +
                "\"><p:label2><p:item>メモリ</p:item></p:label2>";
-        const qint64 memoryMembers = block == 0 && shape.largePartElements ? shape.largePartElements : kMembersPerPart;
+        const qint64 memoryMembers =
+            block == 0 && shape.largePartElements ? shape.largePartElements : kMembersPerPart;
         for (qint64 m = 0; m < memoryMembers; ++m, ++members) {
             MemoryMember(out, b, m);
             if (!sink.Flush()) break;

@@ -1,7 +1,12 @@
 #include "PartRecordSource.h"
 
+#include <algorithm>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
@@ -13,12 +18,17 @@
 
 namespace {
 
+using DataInfo = ProfileInnerConst::_ST_PELFM_DATAINFO;
+
 class RecordCursor {
 public:
-    explicit RecordCursor(const QByteArray& bytes)
-        : at_(reinterpret_cast<const unsigned char*>(bytes.constData())), end_(at_ + bytes.size()) {}
+    RecordCursor(const char* begin, const char* end)
+        : at_(reinterpret_cast<const unsigned char*>(begin)),
+          end_(reinterpret_cast<const unsigned char*>(end)) {}
 
     bool AtEnd() const { return at_ >= end_; }
+    const unsigned char* Position() const { return at_; }
+    void MoveTo(const unsigned char* at) { at_ = at; }
     int Byte() {
         Need(1);
         return *at_++;
@@ -30,7 +40,7 @@ public:
         at_ += 4;
         return n;
     }
-    QString Text() {
+    std::string_view Text() {
         size_t length = 0;
         for (int shift = 0;; shift += 7) {
             const int b = Byte();
@@ -40,7 +50,7 @@ public:
         Need(length);
         const char* text = reinterpret_cast<const char*>(at_);
         at_ += length;
-        return QString::fromUtf8(text, qsizetype(length));
+        return std::string_view(text, length);
     }
 
 private:
@@ -49,6 +59,43 @@ private:
     }
     const unsigned char* at_;
     const unsigned char* end_;
+};
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Values such as "RW", "mm" or "INT16" repeat all over a part: items whose records are short and equal
+// share one value list (copied when one of them changes), which saves most of a large part's memory.
+class SharedValueLists {
+public:
+    static constexpr size_t kMaxKey = 40;
+
+    // The list stored under the key, null when there is none.
+    const QList<DataInfo>* Find(std::string_view key) {
+        Slot& slot = SlotOf(key);
+        return slot.length == key.size() && std::memcmp(slot.key, key.data(), key.size()) == 0 ? &slot.values
+                                                                                               : nullptr;
+    }
+    void Store(std::string_view key, const QList<DataInfo>& values) {
+        Slot& slot = SlotOf(key);
+        slot.values = values;
+        slot.length = uint8_t(key.size());
+        std::memcpy(slot.key, key.data(), key.size());
+    }
+
+private:
+    struct Slot {
+        QList<DataInfo> values;
+        uint8_t length = 0xff;
+        char key[kMaxKey];
+    };
+    Slot& SlotOf(std::string_view key) {
+        uint32_t hash = 2166136261u;
+        for (const char c : key) hash = (hash ^ uint8_t(c)) * 16777619u;
+        return slots_[hash & (slots_.size() - 1)];
+    }
+    std::vector<Slot> slots_ = std::vector<Slot>(1024);
 };
 
 void PutText(std::string& out, std::string_view text) {
@@ -60,37 +107,107 @@ void PutText(std::string& out, std::string_view text) {
     out.append(text);
 }
 
+void ReadValues(RecordCursor& records, uint32_t count, QList<DataInfo>& values) {
+    values.reserve(count);
+    for (uint32_t v = 0; v < count; ++v) {
+        DataInfo data;
+        data.dataKind = records.Byte();
+        data.text = ToQString(records.Text());
+        values.append(std::move(data));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Builds the elements recorded between begin and end and appends them to out.
+void BuildElems(const char* begin, const char* end, CPELFM_PartInfo& part, QList<CPELFM_ElemInfo*>& out) {
+    RecordCursor records(begin, end);
+    SharedValueLists shared;
+    while (!records.AtEnd()) {
+        // The caller owns what is in out, even when a later record fails.
+        auto owned = std::make_unique<CPELFM_ElemInfo>();
+        out.append(owned.get());
+        CPELFM_ElemInfo& elem = *owned.release();
+        elem.ownerPart = &part;
+        const uint32_t items = records.Count();
+        elem.label = ToQString(records.Text());
+        elem.items.reserve(items);
+        for (uint32_t i = 0; i < items; ++i) {
+            auto item = std::make_unique<CPELFM_ItemInfo>();
+            item->ownerElem = &elem;
+            item->itemType = records.Byte();
+            const unsigned char* const at = records.Position();
+            const uint32_t values = records.Count();
+            for (uint32_t v = 0; v < values; ++v) {
+                records.Byte();
+                records.Text();
+            }
+            const std::string_view key(reinterpret_cast<const char*>(at), size_t(records.Position() - at));
+            if (key.size() > SharedValueLists::kMaxKey) {
+                records.MoveTo(at + 4);
+                ReadValues(records, values, item->values);
+            } else if (const QList<DataInfo>* same = shared.Find(key)) {
+                item->values = *same;
+            } else {
+                records.MoveTo(at + 4);
+                ReadValues(records, values, item->values);
+                shared.Store(key, item->values);
+            }
+            elem.items.append(item.release());
+        }
+    }
+}
+
 }  // namespace
 
 void PartRecordSource::LoadElems(CPELFM_PartInfo& part, QList<CPELFM_ElemInfo*>& out) const {
-    try {
-        RecordCursor records(records_);
-        while (!records.AtEnd()) {
-            // The caller owns what is in out, even when a later record fails.
-            auto owned = std::make_unique<CPELFM_ElemInfo>();
-            out.append(owned.get());
-            CPELFM_ElemInfo& elem = *owned.release();
-            elem.ownerPart = &part;
-            const uint32_t items = records.Count();
-            elem.label = records.Text();
-            elem.items.reserve(items);
-            for (uint32_t i = 0; i < items; ++i) {
-                auto item = std::make_unique<CPELFM_ItemInfo>();
-                item->ownerElem = &elem;
-                item->itemType = records.Byte();
-                const uint32_t values = records.Count();
-                item->values.reserve(values);
-                for (uint32_t v = 0; v < values; ++v) {
-                    ProfileInnerConst::_ST_PELFM_DATAINFO data;
-                    data.dataKind = records.Byte();
-                    data.text = records.Text();
-                    item->values.append(std::move(data));
-                }
-                elem.items.append(item.release());
-            }
+    const char* const bytes = records_.constData();
+    const size_t chunks = chunkStarts_.size();
+    const size_t workers = std::min<size_t>({chunks, 4, std::max(1u, std::thread::hardware_concurrency())});
+    // Worker w builds the chunks from first(w) up to first(w + 1).
+    const auto first = [&](size_t w) { return w * chunks / std::max<size_t>(workers, 1); };
+    const auto at = [&](size_t chunk) {
+        return bytes + (chunk < chunks ? chunkStarts_[chunk] : records_.size());
+    };
+    std::vector<QList<CPELFM_ElemInfo*>> built(std::max<size_t>(workers, 1));
+    std::vector<std::exception_ptr> failures(built.size());
+    const auto build = [&](size_t w) {
+        try {
+            BuildElems(at(first(w)), at(first(w + 1)), part, built[w]);
+        } catch (...) {
+            failures[w] = std::current_exception();
         }
+    };
+    std::vector<std::thread> threads;
+    for (size_t w = 1; w < workers; ++w) {
+        try {
+            threads.emplace_back(build, w);
+        } catch (const std::system_error&) {
+            build(w);  // no thread to be had: build it here
+        }
+    }
+    if (chunks == 0) {
+        BuildElems(bytes, bytes + records_.size(), part, built[0]);
+    } else {
+        build(0);
+    }
+    for (std::thread& t : threads) t.join();
+    try {
+        out.reserve(out.size() + elemCount_);
+        for (const QList<CPELFM_ElemInfo*>& elems : built) out.append(elems);
     } catch (const std::bad_alloc&) {
+        for (const QList<CPELFM_ElemInfo*>& elems : built) qDeleteAll(elems);
         throw CPELFM_MemoryRequestException();
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (!failure) continue;
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::bad_alloc&) {
+            throw CPELFM_MemoryRequestException();
+        }
     }
 }
 
@@ -99,6 +216,7 @@ void PartRecordWriter::PutCount(size_t at, uint32_t count) {
 }
 
 void PartRecordWriter::BeginElem(std::string_view label) {
+    if (elems_++ % PartRecordSource::kChunkElems == 0) chunkStarts_.push_back(qsizetype(bytes_.size()));
     elemAt_ = bytes_.size();
     items_ = 0;
     bytes_.append(4, '\0');
@@ -119,9 +237,12 @@ void PartRecordWriter::AddValue(int dataKind, std::string_view text) {
     PutText(bytes_, text);
 }
 
-QByteArray PartRecordWriter::Take() {
-    QByteArray records(bytes_.data(), qsizetype(bytes_.size()));
+std::shared_ptr<PartRecordSource> PartRecordWriter::Take() {
+    auto source = std::make_shared<PartRecordSource>(QByteArray(bytes_.data(), qsizetype(bytes_.size())),
+                                                     std::move(chunkStarts_), elems_);
     bytes_.clear();
+    chunkStarts_.clear();
+    elems_ = 0;
     elemAt_ = itemAt_ = std::string::npos;
-    return records;
+    return source;
 }

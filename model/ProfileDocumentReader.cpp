@@ -173,7 +173,7 @@ void ProfileDocumentReader::EndElement() {
         }
         captureDepth_ = 0;
     }
-    if (level.role == PART) part_->xmlNode = std::make_shared<PartRecordSource>(records_.Take());
+    if (level.role == PART) part_->xmlNode = records_.Take();
 }
 
 }  // namespace Internal

@@ -30,7 +30,8 @@ TEST(ProfileGenerator, RefusesWhatItCannotWrite) {
         shape.largePartElements = c.largePartElements;
         const QString refusal = CheckGeneratedSize(shape, c.available);
         if (c.refusal)
-            EXPECT_TRUE(refusal.contains(QLatin1String(c.refusal))) << c.name << ": " << refusal.toStdString();
+            EXPECT_TRUE(refusal.contains(QLatin1String(c.refusal)))
+                << c.name << ": " << refusal.toStdString();
         else
             EXPECT_TRUE(refusal.isEmpty()) << c.name << ": " << refusal.toStdString();
     }

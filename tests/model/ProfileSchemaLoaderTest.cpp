@@ -75,9 +75,10 @@ TEST(ProfileSchemaLoader, ValidatedReadBuildsWhatThePlainReadBuilds) {
     QTemporaryDir dir;
     const QString path = TestFiles::Write(
         dir, "ok.pelp",
-        TestFiles::Profile("<p:file label='FILE'>\n  <!-- c -->\n  <p:fileInfo label='FILE_INFO'>\n <?pi x?>\n"
-                           "<p:fileInfoMember label='Language'><p:data><p:item><![CDATA[j<a>]]>&#32;<!--x-->a"
-                           "</p:item><p:item> </p:item></p:data></p:fileInfoMember></p:fileInfo></p:file>"));
+        TestFiles::Profile(
+            "<p:file label='FILE'>\n  <!-- c -->\n  <p:fileInfo label='FILE_INFO'>\n <?pi x?>\n"
+            "<p:fileInfoMember label='Language'><p:data><p:item><![CDATA[j<a>]]>&#32;<!--x-->a"
+            "</p:item><p:item> </p:item></p:data></p:fileInfoMember></p:fileInfo></p:file>"));
     auto validated = CPELFM_ProfileInfo::LoadWithSchemaCheck(path, kPattern, 0);
     CPELFM_ProfileInfo plain(path, 0);
     EXPECT_EQ(validated->language, QStringLiteral("j<a> a"));

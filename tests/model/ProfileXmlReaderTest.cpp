@@ -173,8 +173,8 @@ TEST(ProfileXmlReader, LineFeedsAreRemovedExceptInComments) {
 TEST(ProfileXmlReader, WhiteSpaceAroundTextsIsKept) {
     const struct {
         const char* name;
-        QByteArray xml;  // the text as written in the file
-        QString value;   // a NAME value
+        QByteArray xml;   // the text as written in the file
+        QString value;    // a NAME value
         QString comment;  // a COMMENT value
     } cases[] = {
         {"padded", "  10 ", "  10 ", "  10 "},
@@ -316,7 +316,8 @@ QString Dump(CPELFM_ProfileInfo& root) {
     for (CPELFM_SectionInfo* section : root.sections) {
         s << "S" << section->sectionType << '|' << section->name << '|' << section->comment << '\n';
         for (CPELFM_PartInfo* part : section->parts) {
-            s << "P" << part->partType << '|' << part->name << '|' << part->label2 << '|' << part->comment << '\n';
+            s << "P" << part->partType << '|' << part->name << '|' << part->label2 << '|' << part->comment
+              << '\n';
             for (CPELFM_ElemInfo* elem : part->Elems()) {
                 s << "E|" << elem->label << '\n';
                 for (CPELFM_ItemInfo* item : elem->items) {
@@ -344,8 +345,11 @@ QString DumpTree(const QByteArray& xml) {
     };
     QString out;
     QTextStream s(&out);
-    const char* fields[][2] = {{"device", "DeviceModel"}, {"device", "Version"}, {"file", "ProfileSpecVersion"},
-                               {"file", "FileVersion"}, {"file", "Language"}};
+    const char* fields[][2] = {{"device", "DeviceModel"},
+                               {"device", "Version"},
+                               {"file", "ProfileSpecVersion"},
+                               {"file", "FileVersion"},
+                               {"file", "Language"}};
     for (int f = 0; f < 5; ++f) {
         const QString g = QString::fromLatin1(fields[f][0]);
         s << first(root, "./p:" + g + "/p:" + g + "Info/p:" + g + "InfoMember[@label='" + fields[f][1] +
@@ -353,8 +357,8 @@ QString DumpTree(const QByteArray& xml) {
           << (f < 4 ? '|' : '\n');
     }
     for (XmlNode section : root.ChildElements()) {
-        s << "S" << type(ProfileInnerConst::SectionTagNames(), section) << '|' << section.Attribute("label") << '|'
-          << first(section, "./p:comment/p:item") << '\n';
+        s << "S" << type(ProfileInnerConst::SectionTagNames(), section) << '|' << section.Attribute("label")
+          << '|' << first(section, "./p:comment/p:item") << '\n';
         for (XmlNode part : section.ChildElements()) {
             if (part.LocalName() == "comment") continue;
             s << "P" << type(ProfileInnerConst::PartTagNames(), part) << '|' << part.Attribute("label") << '|'
@@ -390,7 +394,8 @@ QByteArray Utf16(const QByteArray& utf8) {
 const QByteArray kTreeBody =
     "<p:fileInfoMember label='Language'><p:data><p:item> <p:b/> j<p:c/> a </p:item></p:data>"
     "<p:name><p:item> <p:x/> c <!--k--> <p:y/> </p:item><p:item><?pi x?> <p:b/></p:item></p:name>"
-    "<p:comment><p:item><![CDATA[ <c>\n ]]> <p:z/> </p:item><p:item>  </p:item></p:comment></p:fileInfoMember>"
+    "<p:comment><p:item><![CDATA[ <c>\n ]]> <p:z/> </p:item><p:item>  "
+    "</p:item></p:comment></p:fileInfoMember>"
     "<p:fileInfoMember label='FileVersion' xml:space='preserve'><p:data><p:item> <p:b/> <p:c "
     "xml:space='default'> <p:d/> </p:c></p:item></p:data></p:fileInfoMember>";
 
@@ -408,16 +413,18 @@ const TreeCase kTreeCases[] = {
                           "<p:fileInfoMember label='Languag&#101;'><p:data><p:item>ja</p:item></p:data>"
                           "</p:fileInfoMember>")},
     {"OtherNamespaces",
-     Profile("<p:device label='D' xmlns:q='urn:q'><q:deviceInfo><p:deviceInfoMember label='Version'><p:data>"
-             "<p:item>q</p:item></p:data></p:deviceInfoMember></q:deviceInfo><p:deviceInfo label='I'>"
-             "<q:comment><q:item>qc</q:item></q:comment><p:comment><q:item>c1</q:item><p:item>c2</p:item>"
-             "</p:comment><p:deviceInfoMember label='Version'><p:data><q:item>v0</q:item><p:item>v1</p:item>"
-             "</p:data></p:deviceInfoMember></p:deviceInfo></p:device><p:device><p:deviceInfo>"
-             "<p:deviceInfoMember label='Version'><p:data><p:item>v2</p:item></p:data></p:deviceInfoMember>"
-             "<p:deviceInfoMember label='DeviceModel'><p:data><p:item>m</p:item></p:data></p:deviceInfoMember>"
-             "</p:deviceInfo></p:device>")},
-    {"LongBlankRuns", InFile("<p:fileInfoMember label='L'><p:data><p:item>\xc3\xa9<p:b/>" + QByteArray(700, ' ') +
-                             "\xc3\xa9 <p:c/>" + QByteArray(900, ' ') + "<p:d/></p:item></p:data></p:fileInfoMember>")},
+     Profile(
+         "<p:device label='D' xmlns:q='urn:q'><q:deviceInfo><p:deviceInfoMember label='Version'><p:data>"
+         "<p:item>q</p:item></p:data></p:deviceInfoMember></q:deviceInfo><p:deviceInfo label='I'>"
+         "<q:comment><q:item>qc</q:item></q:comment><p:comment><q:item>c1</q:item><p:item>c2</p:item>"
+         "</p:comment><p:deviceInfoMember label='Version'><p:data><q:item>v0</q:item><p:item>v1</p:item>"
+         "</p:data></p:deviceInfoMember></p:deviceInfo></p:device><p:device><p:deviceInfo>"
+         "<p:deviceInfoMember label='Version'><p:data><p:item>v2</p:item></p:data></p:deviceInfoMember>"
+         "<p:deviceInfoMember label='DeviceModel'><p:data><p:item>m</p:item></p:data></p:deviceInfoMember>"
+         "</p:deviceInfo></p:device>")},
+    {"LongBlankRuns",
+     InFile("<p:fileInfoMember label='L'><p:data><p:item>\xc3\xa9<p:b/>" + QByteArray(700, ' ') +
+            "\xc3\xa9 <p:c/>" + QByteArray(900, ' ') + "<p:d/></p:item></p:data></p:fileInfoMember>")},
     {"Latin1", "<?xml version='1.0' encoding='ISO-8859-1'?>" +
                    InFile("<p:fileInfoMember label='\xe9'><p:data><p:item>\xe9 <p:b/> </p:item></p:data>"
                           "</p:fileInfoMember>")

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
+#include <functional>
 
 #include "GridCellDelegate.h"
 #include "GridTableModel.h"
@@ -99,6 +101,10 @@ void CVsflexgridn::SetTextMatrix(int row, int col, const QString& text) {
     if (m_sink) m_sink->CellChanged(row, col);
 }
 
+bool CVsflexgridn::SetRowsWithTexts(int rows, std::vector<QString>&& texts) {
+    return m_model->SetRowsWithTexts(rows, std::move(texts));
+}
+
 void CVsflexgridn::OnTextWritten(int row, int col) {
     if (m_sink) m_sink->CellChanged(row, col);
 }
@@ -124,6 +130,10 @@ void CVsflexgridn::SetRowHeightTwips(int row, int twips) {
         verticalHeader()->resizeSection(row - 1, pixels);
 }
 
+void CVsflexgridn::SetNewRowHeightTwips(int twips) {
+    if (twips > 0) verticalHeader()->setDefaultSectionSize(std::max(1, TwipsToPixels(twips)));
+}
+
 int CVsflexgridn::RowHeightTwips(int row) const {
     if (row <= 0 || row >= GetRows()) return 0;
     return qRound(verticalHeader()->sectionSize(row - 1) * 1440.0 / logicalDpiY());
@@ -132,7 +142,66 @@ int CVsflexgridn::RowHeightTwips(int row) const {
 void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
     firstCol = std::max(firstCol, 1);
     lastCol = std::min(lastCol, GetCols() - 1);
-    for (int c = firstCol; c <= lastCol; ++c) resizeColumnToContents(c - 1);
+    if (firstCol > lastCol) return;
+    ensurePolished();
+    // Laying out every text of a large part would take long: the texts with the longest lines are taken,
+    // their widths estimated from their characters' advances, and the widest few measured as drawn.
+    const QFontMetrics metrics = fontMetrics();
+    float ascii[128];
+    for (int c = 0; c < 128; ++c) ascii[c] = float(metrics.horizontalAdvance(QChar(c)));
+    const float wide = float(metrics.horizontalAdvance(QChar(0x4e2d)));
+    const auto estimate = [&](QStringView line) {
+        float width = 0;
+        for (const QChar ch : line) width += ch.unicode() < 128 ? ascii[ch.unicode()] : wide;
+        return width;
+    };
+    // The characters of a text's longest line (lines end at line feeds); its estimated width.
+    const auto longestLine = [](QStringView text) {
+        qsizetype longest = 0, line = 0;
+        for (const QChar ch : text) line = ch == u'\n' ? (longest = std::max(longest, line), 0) : line + 1;
+        return std::max(longest, line);
+    };
+    const auto widestLine = [&](QStringView text) {
+        float widest = 0;
+        qsizetype from = 0;
+        for (qsizetype at = text.indexOf(u'\n'); at >= 0; from = at + 1, at = text.indexOf(u'\n', from))
+            widest = std::max(widest, estimate(text.sliced(from, at - from)));
+        return std::max(widest, estimate(text.sliced(from)));
+    };
+    constexpr size_t kLongest = 256;
+    constexpr size_t kMeasured = 8;
+    const int rows = m_model->rowCount();
+    std::vector<std::pair<qsizetype, int>> longest;  // (characters, model row), a heap of the longest
+    std::vector<std::pair<float, int>> widest;       // (estimated width, model row)
+    for (int c = firstCol; c <= lastCol; ++c) {
+        longest.clear();
+        for (int r = 0; r < rows; ++r) {
+            const QString& text = m_model->CellText(r + 1, c);
+            // No line is longer than the whole text.
+            if (text.isEmpty() || (longest.size() == kLongest && text.size() <= longest.front().first))
+                continue;
+            const qsizetype length = longestLine(text);
+            if (longest.size() == kLongest) {
+                if (length <= longest.front().first) continue;
+                std::pop_heap(longest.begin(), longest.end(), std::greater<>());
+                longest.pop_back();
+            }
+            longest.emplace_back(length, r);
+            std::push_heap(longest.begin(), longest.end(), std::greater<>());
+        }
+        widest.clear();
+        for (const auto& [length, r] : longest)
+            widest.emplace_back(widestLine(m_model->CellText(r + 1, c)), r);
+        if (widest.size() > kMeasured) {
+            std::nth_element(widest.begin(), widest.begin() + kMeasured, widest.end(), std::greater<>());
+            widest.resize(kMeasured);
+        }
+        int width = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sectionSizeHint(c - 1);
+        for (const auto& [estimated, r] : widest)
+            width =
+                std::max(width, sizeHintForIndex(m_model->index(r, c - 1)).width() + (showGrid() ? 1 : 0));
+        horizontalHeader()->resizeSection(c - 1, width);
+    }
 }
 
 void CVsflexgridn::Select(int row1, int col1, int row2, int col2) {
