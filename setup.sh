@@ -12,6 +12,7 @@ packages=(
   clang-format
   shared-mime-info desktop-file-utils xdg-utils
   xvfb xauth fonts-ipafont-gothic
+  libx11-dev
 )
 
 missing=()

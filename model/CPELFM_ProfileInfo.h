@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "CPELFM_NodeBase.h"
@@ -12,18 +13,26 @@ class CPELFM_ProfileInfo : public CPELFM_NodeBase {
 public:
     static constexpr int Kind = NODE_ROOT;
 
+    // The stages of loading a file, told to an observer as each begins (from the loading thread).
+    enum LoadStage { LOAD_READING = 0, LOAD_SCHEMA_CHECK = 1, LOAD_BUILDING = 2 };
+    using LoadObserver = std::function<void(int stage)>;
+
     // An empty root, for profiles built in memory.
     CPELFM_ProfileInfo();
     // Loads a profile or project file without validation. Throws CPELFM_FileNotFoundException when
-    // the file is missing and CPELFM_CreateRootException when it cannot be parsed.
-    CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind);
+    // the file is missing and CPELFM_CreateRootException when it cannot be read (the system's text,
+    // line 0) or parsed (the parser's first error and its line).
+    CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind, const LoadObserver& observer = {});
     // Loads a profile file only after it validated against the schema that the pattern names; a "%s"
     // in the pattern stands for the format version taken from the root element's namespace.
-    // A missing or unusable schema or an invalid document throws CPELFM_SchemaCheckException.
-    CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern, int deviceModelKind);
+    // A missing or unusable schema (line 0) or an invalid document (the first error and its line)
+    // throws CPELFM_SchemaCheckException.
+    CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern, int deviceModelKind,
+                       const LoadObserver& observer = {});
     static std::unique_ptr<CPELFM_ProfileInfo> LoadWithSchemaCheck(const QString& filePath,
                                                                    const QString& schemaPathPattern,
-                                                                   int deviceModelKind);
+                                                                   int deviceModelKind,
+                                                                   const LoadObserver& observer = {});
     ~CPELFM_ProfileInfo();
     CPELFM_ProfileInfo(const CPELFM_ProfileInfo&) = delete;
     CPELFM_ProfileInfo& operator=(const CPELFM_ProfileInfo&) = delete;
@@ -46,6 +55,10 @@ public:
     QString profileSpecVersion;
     QString fileVersion;
     QString language;
+    // The root element's prefix and namespace as the file declared them; the format version is read
+    // from them without parsing the file again.
+    QString rootPrefix;
+    QString rootNamespaceUri;
     QString filePath;
     int deviceModelKind = 0;
     // Root item and the FILE, DEVICE, COMM_IF, BLOCK group items of the tree pane.

@@ -42,6 +42,8 @@ void ProfileDocumentReader::HandOver() {
     QString* fields[] = {&root_.deviceModel, &root_.version, &root_.profileSpecVersion, &root_.fileVersion,
                          &root_.language};
     for (int i = 0; i < kHeaderCount; ++i) *fields[i] = headers_[i];
+    root_.rootPrefix = rootPrefix_;
+    root_.rootNamespaceUri = FromUtf8(rootNamespace_);
     root_.sectionTagNames = &ProfileInnerConst::SectionTagNames();
     root_.partTagNames = &ProfileInnerConst::PartTagNames();
     root_.itemTagNames = &ProfileInnerConst::ItemTagNames();
@@ -71,6 +73,7 @@ void ProfileDocumentReader::StartElement(const XmlStartTag& tag) {
     Level level;
     if (depth == 1) {
         rootNamespace_ = tag.NamespaceUri();
+        rootPrefix_ = FromUtf8(tag.Prefix());
     } else if (depth == 2) {
         auto section = std::make_unique<CPELFM_SectionInfo>();
         section->parent = &root_;

@@ -63,6 +63,7 @@ private:
     QString headers_[kHeaderCount];
     bool headerFound_[kHeaderCount] = {};
     std::string rootNamespace_;
+    QString rootPrefix_;
     std::vector<Level> levels_;  // the open elements, the document element first
     CPELFM_SectionInfo* section_ = nullptr;
     CPELFM_PartInfo* part_ = nullptr;

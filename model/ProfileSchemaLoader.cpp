@@ -1,4 +1,5 @@
 #include <QFileInfo>
+#include <algorithm>
 
 #include "CPELFM_ProfileInfo.h"
 #include "PELFMExceptions.h"
@@ -10,6 +11,7 @@
 
 namespace {
 
+// A schema that cannot be used throws with line 0: it points at no place of the document.
 XmlSchema LoadSchema(const QString& schemaPathPattern, const QString& namespaceUri) {
     const QString schemaPath = BuildSchemaPath(schemaPathPattern, namespaceUri);
     if (schemaPath.isEmpty() || !QFileInfo(schemaPath).isFile())
@@ -31,12 +33,14 @@ public:
 }  // namespace
 
 CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern,
-                                       int deviceModelKind)
+                                       int deviceModelKind, const LoadObserver& observer)
     : CPELFM_ProfileInfo() {
     if (!QFileInfo::exists(filePath)) throw CPELFM_FileNotFoundException();
     this->filePath = filePath;
+    if (observer) observer(LOAD_READING);
     QString namespaceUri;
     Internal::TranslateReadErrors([&] { namespaceUri = XmlEventReader::RootNamespaceUri(filePath); });
+    if (observer) observer(LOAD_SCHEMA_CHECK);
     XmlSchema schema;
     try {
         schema = LoadSchema(schemaPathPattern, namespaceUri);
@@ -50,14 +54,18 @@ CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& s
     this->deviceModelKind = deviceModelKind;
     Internal::ProfileDocumentReader reader(*this);
     QString error;
+    int line = 0;
     Internal::TranslateReadErrors(
-        [&] { error = XmlEventReader::ReadFileValidated(filePath, schema, reader); });
-    if (!error.isEmpty()) throw CPELFM_SchemaCheckException(error);
+        [&] { error = XmlEventReader::ReadFileValidated(filePath, schema, reader, &line); });
+    // An invalid document has a place where it went wrong; a schema that cannot be used has none.
+    if (!error.isEmpty()) throw CPELFM_SchemaCheckException(error, std::max(1, line));
+    if (observer) observer(LOAD_BUILDING);
     reader.HandOver();
 }
 
 std::unique_ptr<CPELFM_ProfileInfo> CPELFM_ProfileInfo::LoadWithSchemaCheck(const QString& filePath,
                                                                             const QString& schemaPathPattern,
-                                                                            int deviceModelKind) {
-    return std::make_unique<CPELFM_ProfileInfo>(filePath, schemaPathPattern, deviceModelKind);
+                                                                            int deviceModelKind,
+                                                                            const LoadObserver& observer) {
+    return std::make_unique<CPELFM_ProfileInfo>(filePath, schemaPathPattern, deviceModelKind, observer);
 }

@@ -11,8 +11,8 @@ namespace Internal {
 void TranslateReadErrors(const std::function<void()>& read) {
     try {
         read();
-    } catch (const XmlError&) {
-        throw CPELFM_CreateRootException();
+    } catch (const XmlError& e) {
+        throw CPELFM_CreateRootException(e.Reason(), e.Line());
     } catch (const std::bad_alloc&) {
         throw CPELFM_MemoryRequestException();
     }
@@ -20,12 +20,17 @@ void TranslateReadErrors(const std::function<void()>& read) {
 
 }  // namespace Internal
 
-CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind) : CPELFM_ProfileInfo() {
+CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind,
+                                       const LoadObserver& observer)
+    : CPELFM_ProfileInfo() {
     if (!QFileInfo::exists(filePath)) throw CPELFM_FileNotFoundException();
     this->filePath = filePath;
+    if (observer) observer(LOAD_READING);
     this->deviceModelKind = deviceModelKind;
+    // The tree is built while the file is read; it is the root's once the whole file was read.
     Internal::ProfileDocumentReader reader(*this);
     Internal::TranslateReadErrors([&] { XmlEventReader::ReadFile(filePath, reader); });
+    if (observer) observer(LOAD_BUILDING);
     reader.HandOver();
 }
 

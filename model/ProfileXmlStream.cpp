@@ -9,8 +9,8 @@
 std::unique_ptr<XmlStreamWriter> OpenProfileXmlStream(const QString& path) {
     try {
         return std::make_unique<XmlStreamWriter>(path);
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
+    } catch (const XmlError& e) {
+        throw CPELFM_WriteFileException(e.Reason());
     } catch (const std::bad_alloc&) {
         throw CPELFM_InvalidXMLDocumentInstanceException();
     }
@@ -19,7 +19,7 @@ std::unique_ptr<XmlStreamWriter> OpenProfileXmlStream(const QString& path) {
 void CommitProfileXmlStream(XmlStreamWriter& out) {
     try {
         out.Commit();
-    } catch (const XmlError&) {
-        throw CPELFM_WriteFileException();
+    } catch (const XmlError& e) {
+        throw CPELFM_WriteFileException(e.Reason());
     }
 }

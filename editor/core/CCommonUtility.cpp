@@ -41,18 +41,32 @@ bool FirstDataValue(CPELFM_PartInfo* part, const QString& label, QString& value)
     return true;
 }
 
+bool IsNamespaceDeclaration(const QString& name) {
+    return name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:"));
+}
+
+// The namespace declared by the attribute name ("xmlns:p") on a root element of that prefix and namespace.
+bool DeclaredNamespace(const QString& name, const QString& rootPrefix, const QString& rootUri,
+                       QString& value) {
+    if (!IsNamespaceDeclaration(name) || rootPrefix != name.mid(6)) return false;
+    value = rootUri;
+    return true;
+}
+
 // The value of a root attribute, where a namespace declaration ("xmlns:p") counts as the attribute it is
 // written as: the XML layer keeps declarations apart from attributes.
 bool RootAttribute(const XmlNode& root, const QString& name, QString& value) {
-    if (name == QLatin1String("xmlns") || name.startsWith(QLatin1String("xmlns:"))) {
-        const QString prefix = name.mid(6);
-        if (root.Prefix() != prefix) return false;
-        value = root.NamespaceUri();
-        return true;
-    }
+    if (IsNamespaceDeclaration(name))
+        return DeclaredNamespace(name, root.Prefix(), root.NamespaceUri(), value);
     if (!root.HasAttribute(name)) return false;
     value = root.Attribute(name);
     return true;
+}
+
+int VersionFromNamespace(const QString& uri, int& major, int& minor) {
+    if (uri.isEmpty()) return 0;
+    ParseVersionText(VersionTextFromNamespaceUri(uri, NamespaceVersionRule::SpecVersion), major, minor);
+    return 1;
 }
 
 // The type ids a DATA item names: each single value of a list ("Part.*" expanded), else its first value.
@@ -242,9 +256,13 @@ int CCommonUtility::AddUniqueString(QStringList& list, const QString& text) {
 // ---- communication-interface types
 
 void CCommonUtility::CollectCommIfTypeIds() {
-    commIfTypeIds.clear();
-    if (openProfile == nullptr) return;
-    for (CPELFM_SectionInfo* section : openProfile->sections) {
+    commIfTypeIds = CollectCommIfTypeIds(openProfile);
+}
+
+QStringList CCommonUtility::CollectCommIfTypeIds(const CPELFM_ProfileInfo* root) {
+    QStringList typeIds;
+    if (root == nullptr) return typeIds;
+    for (CPELFM_SectionInfo* section : root->sections) {
         if (section == nullptr || section->sectionType != SECTION_COMM_IF) continue;
         for (CPELFM_PartInfo* part : section->parts) {
             if (part == nullptr || part->partType != PART_COMM_IF_INFO) continue;
@@ -252,13 +270,18 @@ void CCommonUtility::CollectCommIfTypeIds() {
             if (elem == nullptr) continue;
             const int index = elem->FindItemIndex(DATA);
             if (index < 0 || elem->items[index]->values.isEmpty()) continue;
-            AppendTypeIds(elem->items[index], commIfTypeIds);
+            AppendTypeIds(elem->items[index], typeIds);
         }
     }
+    return typeIds;
 }
 
 int CCommonUtility::HasUnclaimedCommIfTypeId() const {
-    for (const QString& id : commIfTypeIds) {
+    return HasUnclaimedCommIfTypeId(commIfTypeIds);
+}
+
+int CCommonUtility::HasUnclaimedCommIfTypeId(const QStringList& typeIds) const {
+    for (const QString& id : typeIds) {
         bool claimed = false;
         for (const _ST_DLL_DEVICE_MODEL& record : deviceModelPlugins) {
             if (record.instance != nullptr && record.instance->IsOwnDeviceModelName(id) != 0) {
@@ -284,9 +307,14 @@ int CCommonUtility::DetectProfileSpecVersion(const QString& path, int& major, in
     const XmlNode root = document.DocumentElement();
     if (root.IsNull()) return 0;
     QString uri;
-    if (!RootAttribute(root, LoadString(62013), uri) || uri.isEmpty()) return 0;
-    ParseVersionText(VersionTextFromNamespaceUri(uri, NamespaceVersionRule::SpecVersion), major, minor);
-    return 1;
+    if (!RootAttribute(root, LoadString(62013), uri)) return 0;
+    return VersionFromNamespace(uri, major, minor);
+}
+
+int CCommonUtility::DetectProfileSpecVersion(const CPELFM_ProfileInfo& root, int& major, int& minor) const {
+    QString uri;
+    if (!DeclaredNamespace(LoadString(62013), root.rootPrefix, root.rootNamespaceUri, uri)) return 0;
+    return VersionFromNamespace(uri, major, minor);
 }
 
 int CCommonUtility::FirstProfilePluginMajorVersion() const {
@@ -297,6 +325,13 @@ int CCommonUtility::IsProfileVersionSupported(const QString& path) const {
     int major = 0;
     int minor = 0;
     if (!DetectProfileSpecVersion(path, major, minor)) return 0;
+    return FirstProfilePluginMajorVersion() >= major ? 1 : 0;
+}
+
+int CCommonUtility::IsProfileVersionSupported(const CPELFM_ProfileInfo& root) const {
+    int major = 0;
+    int minor = 0;
+    if (!DetectProfileSpecVersion(root, major, minor)) return 0;
     return FirstProfilePluginMajorVersion() >= major ? 1 : 0;
 }
 

@@ -48,7 +48,9 @@ public:
 
     // ---- settings (file format in CCommonUtilitySettings.cpp)
     void ReleaseSettings();
+    // The program folder's Config/ file while that folder can be written, else the user's own copy.
     QString SettingsFilePath() const;
+    QString ProgramSettingsFilePath() const;
     void LoadSettingsFile(const QString& path);
     int WriteSettingsFile();
     void ReadSystemSettings(const XmlNode& settingsRoot);
@@ -73,6 +75,9 @@ public:
     void RemoveDeviceModelPluginAt(int index);
     // The kind of the first device-model plug-in, or 0 when none is listed.
     int FirstDeviceModelKind() const;
+    // The listed profile plug-in the settings select: the format version decides, the file name only
+    // tells copies apart (or decides alone while no version is set). -1 when none fits.
+    int SelectedProfilePluginIndex() const;
 
     // ---- names and lookups
     int ValidateNodeName(const QString& name, const CPELFM_NodeBase* parent) const;
@@ -90,10 +95,16 @@ public:
     // ---- communication-interface types of the open profile
     void CollectCommIfTypeIds();
     int HasUnclaimedCommIfTypeId() const;
+    // The same for a profile not yet open (an open loads it on a worker thread).
+    static QStringList CollectCommIfTypeIds(const CPELFM_ProfileInfo* root);
+    int HasUnclaimedCommIfTypeId(const QStringList& typeIds) const;
 
     // ---- format versions
     int DetectProfileSpecVersion(const QString& path, int& major, int& minor) const;
     int IsProfileVersionSupported(const QString& path) const;
+    // The same for a loaded profile, from the root element it was read from: no second parse.
+    int DetectProfileSpecVersion(const CPELFM_ProfileInfo& root, int& major, int& minor) const;
+    int IsProfileVersionSupported(const CPELFM_ProfileInfo& root) const;
     int GetOpenProfileSpecVersion(QString& text) const;
     int IsOpenProfileVersionSupported() const;
     // The high 16 bits of the first profile plug-in's version, 0 when none is listed.

@@ -10,6 +10,7 @@
 #include "MessageBoxStyle.h"
 #include "PluginExports.h"
 #include "PluginNames.h"
+#include "PluginRecords.h"
 
 namespace {
 
@@ -147,6 +148,22 @@ int CCommonUtility::GetDeviceModelPluginType() const {
 
 int CCommonUtility::FirstDeviceModelKind() const {
     return deviceModelPlugins.isEmpty() ? 0 : deviceModelPlugins.first().kind;
+}
+
+int CCommonUtility::SelectedProfilePluginIndex() const {
+    if (!settings) return -1;
+    const QString named = settings->ProfileType ? settings->ProfileType->value : QString();
+    int byName = -1;
+    int byVersion = -1;
+    for (int i = 0; i < profilePlugins.size(); ++i) {
+        const _ST_DLL_PROFILE& record = profilePlugins[i];
+        const bool sameName = !named.isEmpty() && record.fileName == named;
+        const bool sameVersion = record.kind == PLUGIN_KIND_PROFILE && record.version == settings->DllVersion;
+        if (sameName && sameVersion) return i;
+        if (sameName && byName < 0) byName = i;
+        if (sameVersion && byVersion < 0) byVersion = i;
+    }
+    return byVersion >= 0 ? byVersion : byName;
 }
 
 void CCommonUtility::SelectProfilePlugin(int index) {

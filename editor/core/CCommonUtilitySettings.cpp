@@ -1,10 +1,12 @@
-// The settings file: a small XML document in the program folder's Config folder.
+// The settings file: a small XML document in the program folder's Config folder, or in the user's
+// configuration folder where the program folder cannot be written.
 #include <QDir>
 #include <QFileInfo>
 
 #include "CCommonUtility.h"
 #include "PELFMExceptions.h"
 #include "PluginNames.h"
+#include "XdgBaseDirectories.h"
 #include "XmlDocument.h"
 #include "XmlError.h"
 
@@ -37,8 +39,20 @@ XmlNode AppendItem(XmlNode& setting, const char* label) {
 
 }  // namespace
 
-QString CCommonUtility::SettingsFilePath() const {
+QString CCommonUtility::ProgramSettingsFilePath() const {
     return executableFolder + LoadString(62001);
+}
+
+QString CCommonUtility::SettingsFilePath() const {
+    const QString beside = ProgramSettingsFilePath();
+    // An installed copy the user cannot write (a package under /usr or /opt) keeps the file in the
+    // user's own configuration folder instead.
+    // A broken folder (a plain file named Config) stays where it is, so its failure is reported.
+    const QFileInfo config(QFileInfo(beside).absolutePath());
+    const QFileInfo folder = config.exists() ? config : QFileInfo(config.absolutePath());
+    if (!folder.isDir() || folder.isWritable()) return beside;
+    return XdgBaseDirectories::ConfigHome() + QLatin1Char('/') + LoadString(112) + QLatin1Char('/') +
+           QFileInfo(beside).fileName();
 }
 
 void CCommonUtility::ReleaseSettings() {
@@ -58,10 +72,18 @@ void CCommonUtility::ClearProfileTypeSetting() {
 
 void CCommonUtility::LoadSettingsFile(const QString& path) {
     if (!settings) settings = std::make_unique<_ST_SYSTEM_SETTING>();
-    if (!QFileInfo::exists(path)) WriteSettingsFile();
+    QString source = path;
+    if (!QFileInfo::exists(path)) {
+        // The first start outside the program folder begins with the program folder's file.
+        const QString beside = ProgramSettingsFilePath();
+        if (path != beside && QFileInfo(beside).isReadable())
+            source = beside;
+        else
+            WriteSettingsFile();
+    }
     XmlDocument document;
     try {
-        document = XmlDocument::LoadFile(path);
+        document = XmlDocument::LoadFile(source);
     } catch (const XmlError&) {
         throw CPELFM_CreateRootException();
     }

@@ -1,5 +1,6 @@
 #include "ProfileFileCommands.h"
 
+#include <exception>
 #include <memory>
 
 #include "CCommonUtility.h"
@@ -12,6 +13,7 @@
 #include "ProfileFileNames.h"
 #include "ProjectXmlWriter.h"
 #include "ResourceMessage.h"
+#include "XmlError.h"
 
 namespace {
 
@@ -36,6 +38,23 @@ constexpr int IDS_OPEN_TITLE = 62055;
 constexpr int IDS_CREATE_PROFILE = 62085;
 constexpr int IDS_OLDER_FORMAT = 62108;
 constexpr int IDS_CANNOT_OPEN = 62109;
+// The reasons of a refused open, given to 62109 as its second insert.
+constexpr int IDS_REASON_MISSING = 62140;
+constexpr int IDS_REASON_UNREADABLE = 62141;
+constexpr int IDS_REASON_NOT_WELL_FORMED = 62142;
+constexpr int IDS_REASON_INVALID = 62143;
+constexpr int IDS_REASON_NO_SCHEMA = 62144;
+constexpr int IDS_REASON_NEWER_VERSION = 62145;
+constexpr int IDS_REASON_NO_VERSION = 62146;
+constexpr int IDS_REASON_NO_SECTION = 62147;
+constexpr int IDS_REASON_EXTENSION = 62148;
+constexpr int IDS_REASON_CODE = 62149;
+constexpr int IDS_REASON_OTHER = 62150;
+constexpr int IDS_OPENING = 62151;
+constexpr int IDS_STAGE_FIRST = 62152;  // one text per stage, in stage order
+// The file a failed save was writing, given to 10008 as its third insert.
+constexpr int IDS_WRITE_FAILED_BECAUSE = 62156;
+constexpr int IDS_WRITE_FAILED = 62157;
 constexpr int DEVICE_MODEL_KIND_ALTERNATE = 9;
 
 const QString kAlternateProfile = QStringLiteral("epelp");
@@ -48,6 +67,14 @@ QString ExtensionOf(const QString& path) {
 
 bool SameText(const QString& a, const QString& b) {
     return !b.isEmpty() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString HexCode(int code) {
+    return QStringLiteral("0x") + QString::number(code, 16);
+}
+
+QString VersionText(int major, int minor) {
+    return QStringLiteral("%1.%2").arg(major).arg(minor);
 }
 
 }  // namespace
@@ -83,6 +110,7 @@ int ProfileFileCommands::SaveProject() {
     }
     if (!m_hooks.isModified || !m_hooks.isModified()) return 1;
     StampProfileDates(m_utility.openProfile, 0, m_hooks.now());
+    m_writePath = m_utility.openFilePath;
     WriteProject(m_utility.openFilePath);
     if (m_hooks.clearHistory) m_hooks.clearHistory();
     return 0;
@@ -112,6 +140,7 @@ int ProfileFileCommands::SaveFileAs(int target) {
         return 1;
 
     StampProfileDates(m_utility.openProfile, 1, m_hooks.now());
+    m_writePath = path;
     if (target == TARGET_PROFILE) {
         if (m_utility.profilePlugins.isEmpty()) throw CPELFM_NULL_Exception();
         // The plug-in answers 1 once the document is written.
@@ -129,7 +158,9 @@ ProfileFileCommands::SaveOutcome ProfileFileCommands::RunSave(int insertId, bool
                                                               const std::function<int()>& save) {
     QStringList inserts{m_utility.LoadString(insertId)};
     if (confirmVersion && ConfirmSaveVersion() == 1) return NOTHING_SAVED;
-    int code = 0;
+    m_writePath.clear();
+    int code = CPELFM_WriteFileException::Code_;
+    QString reason;
     try {
         if (save() == 1) return NOTHING_SAVED;
         m_utility.ShowMessage(inserts, IDS_SAVE_DONE, MB_ICONINFORMATION);
@@ -137,11 +168,19 @@ ProfileFileCommands::SaveOutcome ProfileFileCommands::RunSave(int insertId, bool
         return SAVED;
     } catch (const CPELFM_ExceptionBase& error) {
         code = error.code;
-    } catch (...) {
+        reason = error.detail;
+    } catch (const XmlError& error) {
         // XML and file errors outside the model family count as a failed write.
-        code = CPELFM_WriteFileException::Code_;
+        reason = error.Reason();
+    } catch (const std::exception& error) {
+        reason = QString::fromLocal8Bit(error.what());
+    } catch (...) {
     }
-    inserts.append(QStringLiteral("0x") + QString::number(code, 16));
+    inserts.append(HexCode(code));
+    // Which file and, where the system said it, why: a permission problem reads as one.
+    if (!m_writePath.isEmpty())
+        inserts.append(reason.isEmpty() ? Format({m_writePath}, IDS_WRITE_FAILED)
+                                        : Format({m_writePath, reason}, IDS_WRITE_FAILED_BECAUSE));
     m_utility.ShowMessage(inserts, IDS_SAVE_FAILED, MB_ICONERROR);
     return SAVE_FAILED;
 }
@@ -179,58 +218,159 @@ void ProfileFileCommands::RefuseOpen(const QStringList& inserts, int id) {
 }
 
 void ProfileFileCommands::OpenProfileFile(const QString& path) {
-    if (path.isEmpty()) return;
+    OpenLoad load;
+    if (!BeginOpen(path, load)) return;
+    LoadForOpen(load);
+    FinishOpen(load);
+}
+
+bool ProfileFileCommands::BeginOpen(const QString& path, OpenLoad& load) {
+    if (path.isEmpty()) return false;
     if (m_utility.fileOpen || m_utility.openProfile) CloseCurrentFile();
 
+    load.path = path;
     const QString extension = ExtensionOf(path);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString fileName = path.mid(slash + 1);
-    const QString folder = path.left(slash + 1);
-    const QStringList fileInsert{fileName + m_utility.LoadString(IDS_OPEN_BRACKET) + folder +
-                                 m_utility.LoadString(IDS_CLOSE_BRACKET)};
+    load.fileInsert = QStringList{path.mid(slash + 1) + m_utility.LoadString(IDS_OPEN_BRACKET) +
+                                  path.left(slash + 1) + m_utility.LoadString(IDS_CLOSE_BRACKET)};
     if (!IsAcceptedExtension(extension)) {
         m_utility.openFilePath.clear();
-        m_utility.ShowMessage({}, IDS_CANNOT_OPEN, MB_ICONERROR);
-        return;
+        m_utility.ShowMessage(
+            {load.fileInsert.first(), Format({AcceptedExtensionsText()}, IDS_REASON_EXTENSION)},
+            IDS_CANNOT_OPEN, MB_ICONERROR);
+        return false;
     }
     m_utility.openFilePath = path;
 
-    const bool validated =
+    load.validated =
         SameText(extension, m_utility.profileExtension) || SameText(extension, kAlternateProfile);
-    const int kind = m_utility.FirstDeviceModelKind();
-    try {
-        std::unique_ptr<CPELFM_ProfileInfo> root;
-        if (validated) {
-            if (m_utility.profilePlugins.isEmpty()) throw CPELFM_NULL_Exception();
-            const QString schema = m_utility.GetSchemaPathPattern() +
-                                   m_utility.profilePlugins.first().instance->GetSchemaFileName(extension);
-            root = CPELFM_ProfileInfo::LoadWithSchemaCheck(path, schema, kind);
-        } else {
-            root = std::make_unique<CPELFM_ProfileInfo>(path, kind);
-        }
-        m_utility.openProfile = root.release();
-    } catch (...) {
-        RefuseOpen({}, IDS_CANNOT_OPEN);
-        return;
-    }
+    load.deviceModelKind = m_utility.FirstDeviceModelKind();
+    if (load.validated && !m_utility.profilePlugins.isEmpty())
+        load.schemaPath = m_utility.GetSchemaPathPattern() +
+                          m_utility.profilePlugins.first().instance->GetSchemaFileName(extension);
+    return true;
+}
 
-    QList<CPELFM_SectionInfo*> files;
-    QList<CPELFM_SectionInfo*> devices;
-    m_utility.openProfile->GetSectionsByType(files, SECTION_FILE);
-    m_utility.openProfile->GetSectionsByType(devices, SECTION_DEVICE);
-    if (files.isEmpty() || devices.isEmpty() || !m_utility.IsProfileVersionSupported(path)) {
-        RefuseOpen({}, IDS_CANNOT_OPEN);
+void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(int)>& stage) const {
+    QString reason;
+    try {
+        LoadProfile(load, stage);
+        if (stage) stage(OPEN_CHECKING);
+        reason = CheckLoadedProfile(*load.root);
+        if (reason.isEmpty()) {
+            load.commIfTypeIds = CCommonUtility::CollectCommIfTypeIds(load.root.get());
+            if (!load.validated || !m_utility.HasUnclaimedCommIfTypeId(load.commIfTypeIds)) return;
+            load.refusal = IDS_UNCLAIMED_COMM_IF;
+            load.refusalInserts = load.fileInsert;
+            load.root.reset();
+            return;
+        }
+    } catch (const CPELFM_ExceptionBase& error) {
+        reason = LoadFailureReason(error);
+    } catch (const std::exception& error) {
+        reason = Format({QString::fromLocal8Bit(error.what())}, IDS_REASON_OTHER);
+    } catch (...) {
+        reason = Format({QStringLiteral("?")}, IDS_REASON_CODE);
+    }
+    load.refusal = IDS_CANNOT_OPEN;
+    load.refusalInserts = QStringList{load.fileInsert.first(), reason};
+    load.root.reset();  // freed here, so a large refused profile costs the UI thread nothing
+}
+
+QString ProfileFileCommands::LoadFailureReason(const CPELFM_ExceptionBase& error) const {
+    switch (error.code) {
+        case CPELFM_FileNotFoundException::Code_:
+            return Format({}, IDS_REASON_MISSING);
+        case CPELFM_CreateRootException::Code_:
+            // A file that was read has the parser's line; one that could not be read, the system's text.
+            if (error.line > 0) return Format({error.detail}, IDS_REASON_NOT_WELL_FORMED);
+            if (!error.detail.isEmpty()) return Format({error.detail}, IDS_REASON_UNREADABLE);
+            break;
+        case CPELFM_SchemaCheckException::Code_:
+            return Format({error.detail}, error.line > 0 ? IDS_REASON_INVALID : IDS_REASON_NO_SCHEMA);
+        default:
+            break;
+    }
+    return Format({HexCode(error.code)}, IDS_REASON_CODE);
+}
+
+void ProfileFileCommands::LoadProfile(OpenLoad& load, const std::function<void(int)>& stage) const {
+    const CPELFM_ProfileInfo::LoadObserver observer = [&stage](int loadStage) {
+        if (!stage) return;
+        switch (loadStage) {
+            case CPELFM_ProfileInfo::LOAD_READING:
+                stage(OPEN_READING);
+                break;
+            case CPELFM_ProfileInfo::LOAD_SCHEMA_CHECK:
+                stage(OPEN_SCHEMA_CHECK);
+                break;
+            default:
+                stage(OPEN_BUILDING);
+                break;
+        }
+    };
+    if (!load.validated) {
+        load.root = std::make_unique<CPELFM_ProfileInfo>(load.path, load.deviceModelKind, observer);
         return;
     }
-    m_utility.CollectCommIfTypeIds();
-    if (validated && m_utility.HasUnclaimedCommIfTypeId()) {
-        RefuseOpen(fileInsert, IDS_UNCLAIMED_COMM_IF);
+    if (load.schemaPath.isEmpty()) throw CPELFM_NULL_Exception();
+    load.root =
+        CPELFM_ProfileInfo::LoadWithSchemaCheck(load.path, load.schemaPath, load.deviceModelKind, observer);
+}
+
+QString ProfileFileCommands::CheckLoadedProfile(const CPELFM_ProfileInfo& root) const {
+    for (const int type : {SECTION_FILE, SECTION_DEVICE}) {
+        QList<CPELFM_SectionInfo*> sections;
+        root.GetSectionsByType(sections, type);
+        if (sections.isEmpty())
+            return Format({CCommonUtility::SectionTypeNames()[type]}, IDS_REASON_NO_SECTION);
+    }
+    return m_utility.IsProfileVersionSupported(root) ? QString() : VersionRefusal(root);
+}
+
+QString ProfileFileCommands::VersionRefusal(const CPELFM_ProfileInfo& root) const {
+    int major = 0;
+    int minor = 0;
+    if (!m_utility.DetectProfileSpecVersion(root, major, minor)) return Format({}, IDS_REASON_NO_VERSION);
+    const quint32 selected =
+        m_utility.profilePlugins.isEmpty() ? 0 : m_utility.profilePlugins.first().version;
+    return Format({VersionText(major, minor),
+                   VersionText(static_cast<int>(selected >> 16), static_cast<int>(selected & 0xffff))},
+                  IDS_REASON_NEWER_VERSION);
+}
+
+void ProfileFileCommands::FinishOpen(OpenLoad& load) {
+    if (load.refusal != 0 || !load.root) {
+        load.root.reset();
+        RefuseOpen(load.refusalInserts, load.refusal != 0 ? load.refusal : IDS_CANNOT_OPEN);
         return;
     }
-    m_utility.openFilePath = path;
+    m_utility.openProfile = load.root.release();
+    m_utility.commIfTypeIds = load.commIfTypeIds;
+    m_utility.openFilePath = load.path;
     m_utility.fileOpen = 1;
-    if (m_hooks.showOpenedFile) m_hooks.showOpenedFile(path);
+    if (m_hooks.showOpenedFile) m_hooks.showOpenedFile(load.path);
     if (m_hooks.updateTitle) m_hooks.updateTitle();
+}
+
+QString ProfileFileCommands::OpenProgressHeading(const OpenLoad& load) const {
+    return Format(load.fileInsert, IDS_OPENING);
+}
+
+QStringList ProfileFileCommands::OpenStageTexts() const {
+    QStringList texts;
+    for (int stage = 0; stage < OPEN_STAGE_COUNT; ++stage)
+        texts.append(m_utility.LoadString(IDS_STAGE_FIRST + stage));
+    return texts;
+}
+
+QString ProfileFileCommands::AcceptedExtensionsText() const {
+    QStringList extensions{m_utility.profileExtension, m_utility.projectExtension};
+    if (m_utility.FirstDeviceModelKind() == DEVICE_MODEL_KIND_ALTERNATE)
+        extensions << kAlternateProfile << kAlternateProject;
+    extensions.removeAll(QString());
+    for (QString& extension : extensions) extension.prepend(QLatin1Char('.'));
+    return extensions.join(QStringLiteral(", "));
 }
 
 int ProfileFileCommands::CloseCurrentFile() {

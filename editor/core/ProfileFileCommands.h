@@ -2,8 +2,26 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <memory>
+
+#include "CPELFM_ProfileInfo.h"
 
 class CCommonUtility;
+class CPELFM_ExceptionBase;
+
+// One open of a file: what the UI thread asks for, then what the load made of it.
+struct OpenLoad {
+    QString path;
+    QString schemaPath;  // the schema of a validated load; empty without a profile plug-in
+    bool validated = false;
+    int deviceModelKind = 0;
+    QStringList fileInsert;  // the file's name and folder, as the messages name the file
+
+    std::unique_ptr<CPELFM_ProfileInfo> root;  // the profile, when it opens
+    QStringList commIfTypeIds;
+    int refusal = 0;  // the message that refuses the file; 0 when it opens
+    QStringList refusalInserts;
+};
 
 // What the file commands ask of the windows and the undo history around them.
 struct FileCommandHooks {
@@ -48,7 +66,24 @@ public:
     SaveOutcome SaveAs();
     SaveOutcome ExportProfile();
 
+    // The stages of an open, in the order LoadForOpen begins them.
+    enum OpenStage { OPEN_READING, OPEN_SCHEMA_CHECK, OPEN_BUILDING, OPEN_CHECKING, OPEN_STAGE_COUNT };
+
+    // The whole open on the calling thread, without windows of its own.
     void OpenProfileFile(const QString& path);
+    // The open in three steps, so that the load can run on another thread. BeginOpen (UI thread) closes
+    // the open file and refuses a file of another extension; true when there is a load to run.
+    bool BeginOpen(const QString& path, OpenLoad& load);
+    // Reads, validates and builds the profile and runs the open's checks; stage is told each OpenStage
+    // as it begins. Touches neither the open file nor any window, so it may run on a worker thread
+    // while the UI thread leaves the plug-ins alone.
+    void LoadForOpen(OpenLoad& load, const std::function<void(int stage)>& stage = {}) const;
+    // UI thread: the loaded profile becomes the open file, or the refusal is shown.
+    void FinishOpen(OpenLoad& load);
+    // The progress texts of an open: what is opened, and each stage.
+    QString OpenProgressHeading(const OpenLoad& load) const;
+    QStringList OpenStageTexts() const;
+
     int CloseCurrentFile();
 
     QString MainTitle() const;
@@ -61,6 +96,12 @@ private:
     SaveOutcome RunSave(int insertId, bool confirmVersion, bool clearsHistory,
                         const std::function<int()>& save);
     void RefuseOpen(const QStringList& inserts, int id);
+    void LoadProfile(OpenLoad& load, const std::function<void(int)>& stage) const;
+    QString LoadFailureReason(const CPELFM_ExceptionBase& error) const;
+    // Why a loaded profile cannot be the open file; empty when it can.
+    QString CheckLoadedProfile(const CPELFM_ProfileInfo& root) const;
+    QString VersionRefusal(const CPELFM_ProfileInfo& root) const;
+    QString AcceptedExtensionsText() const;
     QString Filter(const QString& patterns) const;
     QString Format(const QStringList& inserts, int id) const;
     // Throws when the project file could not be written.
@@ -68,4 +109,5 @@ private:
 
     CCommonUtility& m_utility;
     FileCommandHooks m_hooks;
+    QString m_writePath;  // the file the running save writes, for its failure message
 };

@@ -1,6 +1,7 @@
 #pragma once
-// The one entry point of the editor's resource library (<executable>_RC.so). Plain C, so the library
-// needs no Qt and the loader no C++ name mangling.
+// The one entry point of the editor's resource library (<executable>_RC.so). Plain C, so the loader
+// needs no C++ name mangling. The library's images register themselves with the Qt resource system
+// when it is loaded (see ResourceImages.h).
 
 #ifdef __cplusplus
 extern "C" {

@@ -17,8 +17,9 @@ public:
     XmlAtomicFile(const XmlAtomicFile&) = delete;
     XmlAtomicFile& operator=(const XmlAtomicFile&) = delete;
 
-    // False when the bytes could not be written.
+    // False when the bytes could not be written; ErrorText then says why.
     bool Write(const char* data, qsizetype size);
+    QString ErrorText() const { return temp_.errorString(); }
     // Flushes to disk and renames over the target; throws XmlError on failure.
     void Commit();
 

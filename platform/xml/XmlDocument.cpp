@@ -5,6 +5,7 @@
 #include <libxml/tree.h>
 
 #include <QFile>
+#include <algorithm>
 #include <mutex>
 
 #include "XmlAtomicFile.h"
@@ -32,7 +33,8 @@ void OnInternalSubset(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*)
     state->dtdRefused = true;
     if (!state->error.seen) {
         state->error.seen = true;
-        state->error.text = DocTypeNotAllowed(xmlSAX2GetLineNumber(ctxt));
+        state->error.line = xmlSAX2GetLineNumber(ctxt);
+        state->error.text = DocTypeNotAllowed(state->error.line);
     }
     xmlStopParser(ctxt);
 }
@@ -61,10 +63,12 @@ XmlDocument Parse(Read read, const QString& sourceName) {
         doc = nullptr;
     }
     if (!doc) {
-        QString text =
+        const QString reason =
             state.error.seen ? state.error.text : QStringLiteral("the document is not well-formed");
-        if (!sourceName.isEmpty()) text = sourceName + QStringLiteral(": ") + text;
-        throw XmlError(text);
+        // A document that was read but refused has a place where it went wrong.
+        const int line = std::max(1, state.error.line);
+        throw XmlError(sourceName.isEmpty() ? reason : sourceName + QStringLiteral(": ") + reason, reason,
+                       line);
     }
     return XmlAccess::Wrap(doc);
 }
@@ -86,7 +90,8 @@ XmlDocument XmlDocument::Create() {
 XmlDocument XmlDocument::LoadFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw XmlError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
+        throw XmlError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()),
+                       file.errorString(), 0);
     const QByteArray url = QFile::encodeName(path);
     return Parse(
         [&](xmlParserCtxtPtr ctxt) {

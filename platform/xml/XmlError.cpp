@@ -1,3 +1,6 @@
 #include "XmlError.h"
 
-XmlError::XmlError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+XmlError::XmlError(const QString& message) : XmlError(message, message, 0) {}
+
+XmlError::XmlError(const QString& message, const QString& reason, int line)
+    : std::runtime_error(message.toStdString()), message_(message), reason_(reason), line_(line) {}

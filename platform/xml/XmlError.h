@@ -7,9 +7,17 @@
 class XmlError : public std::runtime_error {
 public:
     explicit XmlError(const QString& message);
+    // A failure of one source: the reason without the source's name (the system's text, or the first
+    // error with its line), and the line of the source it points at, 0 when it points at none (the
+    // source could not be read or written at all).
+    XmlError(const QString& message, const QString& reason, int line);
 
     QString Message() const { return message_; }
+    QString Reason() const { return reason_; }
+    int Line() const { return line_; }
 
 private:
     QString message_;
+    QString reason_;
+    int line_ = 0;
 };

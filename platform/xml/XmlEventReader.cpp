@@ -6,6 +6,7 @@
 #include <libxml/xmlschemas.h>
 
 #include <QFile>
+#include <algorithm>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -73,13 +74,15 @@ struct EventReadState {
         }
     }
 
-    void Start(const xmlChar* localName, const xmlChar* uri, int attributeCount, const xmlChar** attributes) {
+    void Start(const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri, int attributeCount,
+               const xmlChar** attributes) {
         Guard([&] {
             AddChild(&kOtherChild);
             open.push_back(xmlNode{});
             open.back().type = XML_ELEMENT_NODE;
             PointParserAtTop();
             tag.localName_ = View(localName);
+            tag.prefix_ = View(prefix);
             tag.namespaceUri_ = View(uri);
             tag.attributes_ = attributes;
             tag.attributeCount_ = attributeCount;
@@ -113,9 +116,9 @@ EventReadState& StateOf(void* userData) {
     return *static_cast<EventReadState*>(userData);
 }
 
-void OnStart(void* data, const xmlChar* localName, const xmlChar*, const xmlChar* uri, int, const xmlChar**,
-             int attributeCount, int, const xmlChar** attributes) {
-    StateOf(data).Start(localName, uri, attributeCount, attributes);
+void OnStart(void* data, const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri, int,
+             const xmlChar**, int attributeCount, int, const xmlChar** attributes) {
+    StateOf(data).Start(localName, prefix, uri, attributeCount, attributes);
 }
 void OnEnd(void* data, const xmlChar*, const xmlChar*, const xmlChar*) {
     StateOf(data).End();
@@ -142,7 +145,8 @@ void OnInternalSubset(void* data, const xmlChar*, const xmlChar*, const xmlChar*
     state.dtdRefused = true;
     if (!state.error.seen) {
         state.error.seen = true;
-        state.error.text = DocTypeNotAllowed(xmlSAX2GetLineNumber(state.ctxt));
+        state.error.line = xmlSAX2GetLineNumber(state.ctxt);
+        state.error.text = DocTypeNotAllowed(state.error.line);
     }
     xmlStopParser(state.ctxt);
 }
@@ -235,10 +239,11 @@ void Parse(const Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr
 
     if (state.failure) std::rethrow_exception(state.failure);
     if (!ctxt->wellFormed || !ctxt->nsWellFormed || state.dtdRefused) {
-        QString text =
+        const QString reason =
             state.error.seen ? state.error.text : QStringLiteral("the document is not well-formed");
-        if (!source.name.isEmpty()) text = source.name + QStringLiteral(": ") + text;
-        throw XmlError(text);
+        // A document that was read but refused has a place where it went wrong.
+        throw XmlError(source.name.isEmpty() ? reason : source.name + QStringLiteral(": ") + reason, reason,
+                       std::max(1, state.error.line));
     }
 }
 
@@ -246,7 +251,8 @@ template <typename Body>
 void WithFile(const QString& path, Body body) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw XmlError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
+        throw XmlError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()),
+                       file.errorString(), 0);
     body(Source{&file, nullptr, path});
 }
 
@@ -287,7 +293,8 @@ void XmlEventReader::ReadBytes(const QByteArray& data, XmlEventHandler& handler,
 }
 
 QString XmlEventReader::ReadFileValidated(const QString& path, const XmlSchema& schema,
-                                          XmlEventHandler& handler) {
+                                          XmlEventHandler& handler, int* line) {
+    if (line) *line = 0;
     if (schema.IsNull()) throw XmlError(QStringLiteral("no schema"));
     std::unique_ptr<xmlSchemaValidCtxt, void (*)(xmlSchemaValidCtxtPtr)> validation(
         xmlSchemaNewValidCtxt(XmlAccess::Schema(schema)), xmlSchemaFreeValidCtxt);
@@ -297,6 +304,7 @@ QString XmlEventReader::ReadFileValidated(const QString& path, const XmlSchema& 
     bool valid = true;
     WithFile(path, [&](const Source& source) { Parse(source, handler, validation.get(), valid); });
     if (valid && !error.seen) return {};
+    if (line) *line = error.line;
     if (error.seen && !error.text.isEmpty()) return error.text;
     return QStringLiteral("the document does not match the schema");
 }

@@ -14,6 +14,8 @@ struct EventReadState;
 class XmlStartTag {
 public:
     std::string_view LocalName() const { return localName_; }
+    // Empty for an unprefixed name.
+    std::string_view Prefix() const { return prefix_; }
     // Empty for an element in no namespace.
     std::string_view NamespaceUri() const { return namespaceUri_; }
     // The UTF-8 value of the attribute in no namespace with that local name, as a document tree holds it;
@@ -23,6 +25,7 @@ public:
 private:
     friend struct Internal::EventReadState;
     std::string_view localName_;
+    std::string_view prefix_;
     std::string_view namespaceUri_;
     const unsigned char* const* attributes_ = nullptr;  // five pointers per attribute, as libxml2 passes them
     int attributeCount_ = 0;
@@ -44,12 +47,14 @@ public:
 // whatever its encoding. Exceptions thrown by the handler stop the reading and reach the caller.
 namespace XmlEventReader {
 
-// Throws XmlError when the file cannot be read or is not well-formed.
+// Throws XmlError when the file cannot be read (line 0) or is not well-formed (the first error's line).
 void ReadFile(const QString& path, XmlEventHandler& handler);
 void ReadBytes(const QByteArray& data, XmlEventHandler& handler, const QString& sourceName = QString());
 // Validates against the schema while reading, as XmlSchema::Validate does on the tree: returns the first
-// error's text, empty when the document is valid. A document that is not well-formed throws XmlError.
-QString ReadFileValidated(const QString& path, const XmlSchema& schema, XmlEventHandler& handler);
+// error's text and line, empty when the document is valid. A document that is not well-formed throws
+// XmlError.
+QString ReadFileValidated(const QString& path, const XmlSchema& schema, XmlEventHandler& handler,
+                          int* line = nullptr);
 // The namespace URI of the document element, reading no further than its start tag.
 // Throws XmlError when the document is not well-formed up to there.
 QString RootNamespaceUri(const QString& path);

@@ -26,6 +26,7 @@ void FirstError::Handler(void* self, xmlErrorPtr error) {
     if (first->seen || !error || error->level == XML_ERR_WARNING) return;
     first->seen = true;
     first->text = FormatError(error);
+    first->line = error->line;
 }
 
 void RequireXmlText(const QString& text) {

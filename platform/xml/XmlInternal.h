@@ -37,7 +37,8 @@ inline QString FromXml(const xmlChar* s) {
 
 // Collects the first error that libxml2 reports through a structured handler.
 struct FirstError {
-    QString text;
+    QString text;  // "line N: message" when the error has a line
+    int line = 0;
     bool seen = false;
     static void Handler(void* self, xmlErrorPtr error);
 };

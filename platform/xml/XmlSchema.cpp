@@ -25,7 +25,8 @@ XmlSchema XmlSchema::LoadFile(const QString& path) {
     return result;
 }
 
-QString XmlSchema::Validate(const XmlDocument& document) const {
+QString XmlSchema::Validate(const XmlDocument& document, int* line) const {
+    if (line) *line = 0;
     if (!schema_) throw XmlError(QStringLiteral("no schema"));
     xmlDocPtr doc = XmlAccess::Doc(document);
     if (!doc) throw XmlError(QStringLiteral("no document"));
@@ -36,6 +37,7 @@ QString XmlSchema::Validate(const XmlDocument& document) const {
     xmlSchemaSetValidStructuredErrors(vctxt.get(), FirstError::Handler, &error);
     const int rc = xmlSchemaValidateDoc(vctxt.get(), doc);
     if (rc == 0) return {};
+    if (line) *line = error.line;
     if (error.seen && !error.text.isEmpty()) return error.text;
     return rc > 0 ? QStringLiteral("the document does not match the schema")
                   : QStringLiteral("the document could not be validated");

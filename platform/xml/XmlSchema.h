@@ -20,8 +20,9 @@ public:
     static XmlSchema LoadFile(const QString& path);
 
     bool IsNull() const { return schema_ == nullptr; }
-    // Empty when the document is valid, else the first error's text.
-    QString Validate(const XmlDocument& document) const;
+    // Empty when the document is valid, else the first error's text; line (when given) receives the
+    // document's line that error points at, 0 for none.
+    QString Validate(const XmlDocument& document, int* line = nullptr) const;
 
 private:
     friend struct Internal::XmlAccess;

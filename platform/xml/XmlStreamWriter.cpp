@@ -203,6 +203,9 @@ void XmlStreamWriter::Commit() {
     d_->Check(xmlTextWriterEndDocument(d_->writer));
     xmlFreeTextWriter(d_->writer);  // flushes what libxml2 still holds
     d_->writer = nullptr;
-    if (!d_->FlushBlock()) throw XmlError(QStringLiteral("%1: cannot write").arg(d_->path));
+    if (!d_->FlushBlock()) {
+        const QString reason = d_->file.ErrorText();
+        throw XmlError(QStringLiteral("%1: cannot write: %2").arg(d_->path, reason), reason, 0);
+    }
     d_->file.Commit();
 }

@@ -20,6 +20,7 @@ constexpr int kStrFilter = 406;
 constexpr int kStrDefaultExtension = 409;
 constexpr int kStrTitle = 2301;
 constexpr int kStrListLabel = 2302;
+constexpr int kStrPathLabel = 2303;
 constexpr int kStrCancel = 9002;
 constexpr int kStrCreate = 9003;
 constexpr int kStrBrowse = 9006;
@@ -38,7 +39,10 @@ CDialogSelectArchiveFile::CDialogSelectArchiveFile(const Services& services, con
     m_cancel = new QPushButton(s.LoadString(kStrCancel), this);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+    auto* pathLabel = new QLabel(s.LoadString(kStrPathLabel), this);
+    pathLabel->setBuddy(m_path);
     auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(pathLabel);
     pathRow->addWidget(m_path, 1);
     pathRow->addWidget(m_browse);
     auto* buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "CProfileProgressDlg.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QProgressBar>
 #include <QThread>
 #include <QVBoxLayout>
@@ -21,7 +22,11 @@ CProfileProgressDlg::CProfileProgressDlg(QWidget* parent)
     m_progress->setRange(0, kCheckProgressScale);
     m_progress->setValue(0);
     m_progress->setMinimumWidth(320);
+    m_stage = new QLabel(this);
+    m_stage->setObjectName(QStringLiteral("StageText"));
+    m_stage->hide();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_stage);
     layout->addWidget(m_progress);
 }
 
@@ -31,19 +36,34 @@ CProfileProgressDlg::~CProfileProgressDlg() {
 
 int CProfileProgressDlg::DoModal(IDialogPresenter& presenter, const ProfileCheckJob& job,
                                  QList<_ST_PEL_CHECK_MESSAGE>& messages) {
+    return RunWork(presenter,
+                   [&job, &messages](QObject* dialog) { ProfileCheckWorker(job, messages, dialog); });
+}
+
+int CProfileProgressDlg::RunWork(IDialogPresenter& presenter, std::function<void(QObject*)> work) {
     // Queued, so the worker starts only once the dialog's own event loop runs.
     QMetaObject::invokeMethod(
-        this, [this, &job, &messages] { StartWorker(job, messages); }, Qt::QueuedConnection);
+        this, [this, work = std::move(work)]() mutable { StartWorker(std::move(work)); },
+        Qt::QueuedConnection);
     const int result = presenter.RunModal(*this);
     m_returned = true;
     WaitForWorker();
-    // Without a finished worker there are no findings to trust.
+    // Without a finished worker there are no results to trust.
     return m_finished ? result : -1;
 }
 
-void CProfileProgressDlg::StartWorker(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& messages) {
+void CProfileProgressDlg::ShowStages(const QString& heading, const QStringList& stages) {
+    m_heading = heading;
+    m_stages = stages;
+    m_progress->setRange(0, static_cast<int>(stages.size()));
+    m_progress->setValue(0);
+    m_stage->setText(heading);
+    m_stage->show();
+}
+
+void CProfileProgressDlg::StartWorker(std::function<void(QObject*)> work) {
     if (m_returned || m_thread) return;
-    m_thread.reset(QThread::create([this, &job, &messages] { ProfileCheckWorker(job, messages, this); }));
+    m_thread.reset(QThread::create([this, work = std::move(work)] { work(this); }));
     m_thread->start();
 }
 
@@ -66,6 +86,12 @@ void CProfileProgressDlg::customEvent(QEvent* event) {
             break;
         case WM_CHECK_SHOW:
             show();
+            break;
+        case WM_PROGRESS_STAGE:
+            if (wParam() >= 0 && wParam() < m_stages.size()) {
+                m_stage->setText(m_heading + QLatin1Char('\n') + m_stages[wParam()]);
+                m_progress->setValue(static_cast<int>(wParam()));
+            }
             break;
         default:
             QDialog::customEvent(event);

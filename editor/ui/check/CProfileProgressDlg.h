@@ -1,11 +1,14 @@
 #pragma once
 #include <QDialog>
 #include <QList>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "PluginRecords.h"
 
 class IDialogPresenter;
+class QLabel;
 class QProgressBar;
 class QThread;
 struct ProfileCheckJob;
@@ -22,8 +25,15 @@ public:
     // Runs the check behind the dialog: IDOK once the worker has finished, -1 when it never ran.
     int DoModal(IDialogPresenter& presenter, const ProfileCheckJob& job,
                 QList<_ST_PEL_CHECK_MESSAGE>& messages);
+    // Runs other work behind the dialog in the same way. The work gets the dialog to post its events
+    // to and must end by posting WM_CHECK_FINISHED.
+    int RunWork(IDialogPresenter& presenter, std::function<void(QObject* dialog)> work);
+    // Names the work above the bar; WM_PROGRESS_STAGE then shows stage n's text and moves the bar to n
+    // of the stages' count.
+    void ShowStages(const QString& heading, const QStringList& stages);
 
     QProgressBar& ProgressBar() { return *m_progress; }
+    QLabel& StageLabel() { return *m_stage; }
     bool WorkerStarted() const { return m_thread != nullptr; }
 
 public slots:
@@ -34,10 +44,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void StartWorker(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& messages);
+    void StartWorker(std::function<void(QObject*)> work);
     void WaitForWorker();
 
     QProgressBar* m_progress = nullptr;
+    QLabel* m_stage = nullptr;
+    QString m_heading;
+    QStringList m_stages;
     std::unique_ptr<QThread> m_thread;
     bool m_finished = false;
     bool m_returned = false;

@@ -8,6 +8,8 @@ inline constexpr int WM_CHECK_PROGRESS_RANGE = WM_USER + 200;  // wParam: upper 
 inline constexpr int WM_CHECK_PROGRESS = WM_USER + 201;        // wParam: position
 inline constexpr int WM_CHECK_FINISHED = WM_USER + 202;
 inline constexpr int WM_CHECK_SHOW = WM_USER + 203;
+// Other work behind the same dialog names its stages: wParam is the stage's index.
+inline constexpr int WM_PROGRESS_STAGE = WM_USER + 204;
 
 // The progress scale of a check run.
 inline constexpr int kCheckProgressScale = 120;

@@ -1,9 +1,8 @@
 #include "ProfileCheckRun.h"
 
-#include "CMainFrame.h"
 #include "COutputWnd.h"
 #include "CProfileProgressDlg.h"
-#include "IWorkView.h"
+#include "ICheckRunFrame.h"
 #include "ProfileCheckWorker.h"
 #include "ResourceMessage.h"
 
@@ -12,7 +11,7 @@ namespace {
 // Keeps the frame's model views still while the dialog runs, on every way out.
 class LockedViews {
 public:
-    explicit LockedViews(CMainFrame* frame) : m_frame(frame) {
+    explicit LockedViews(ICheckRunFrame* frame) : m_frame(frame) {
         if (m_frame) m_frame->SetModelViewsLocked(true);
     }
     ~LockedViews() {
@@ -22,7 +21,7 @@ public:
     LockedViews& operator=(const LockedViews&) = delete;
 
 private:
-    CMainFrame* m_frame;
+    ICheckRunFrame* m_frame;
 };
 
 // Clears the re-entrancy flag on every way out, exceptions included.
@@ -47,14 +46,14 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
     if (context.checkRunning) return 0;
     RunningFlag running(context.checkRunning);
 
-    if (context.frame)
-        if (IWorkView* view = context.frame->ActiveWorkView()) view->FinishCellEdit();
+    if (context.frame) context.frame->FinishActiveCellEdit();
     context.checkMessages.clear();
 
     int shown = -1;
     {
         LockedViews locked(context.frame);
-        CProfileProgressDlg dialog(context.frame);
+        CProfileProgressDlg dialog(context.frame ? context.frame->CheckDialogParent() : nullptr);
+        dialog.setWindowTitle(context.strings.LoadString(IDS_CHECK_PROGRESS_TITLE));
         shown = dialog.DoModal(context.dialogs, context.job, context.checkMessages);
     }
     if (shown == -1) return 1;
@@ -70,13 +69,15 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
     }
 
     if (counts.errors > 0) {
+        // Before an export the errors also mean that nothing was written.
+        const QString stopped = forExport ? context.strings.LoadString(IDS_CHECK_EXPORT_STOPPED) : QString();
         if (counts.warnings > 0)
             ShowResourceMessage(context.strings, context.messages,
-                                {Number(counts.errors), Number(counts.warnings)},
+                                {Number(counts.errors), Number(counts.warnings), stopped},
                                 IDS_CHECK_ERRORS_AND_WARNINGS, MB_ICONERROR);
         else
-            ShowResourceMessage(context.strings, context.messages, {Number(counts.errors)}, IDS_CHECK_ERRORS,
-                                MB_ICONERROR);
+            ShowResourceMessage(context.strings, context.messages, {Number(counts.errors), stopped},
+                                IDS_CHECK_ERRORS, MB_ICONERROR);
         return 1;
     }
     if (counts.warnings > 0) {

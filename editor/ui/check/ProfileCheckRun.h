@@ -4,7 +4,7 @@
 #include "PluginRecords.h"
 #include "ProfileCheckJob.h"
 
-class CMainFrame;
+class ICheckRunFrame;
 class IDialogPresenter;
 class IMessagePresenter;
 
@@ -13,18 +13,20 @@ struct ProfileCheckRunContext {
     int& checkRunning;
     QList<_ST_PEL_CHECK_MESSAGE>& checkMessages;
     ProfileCheckJob job;
-    CMainFrame* frame = nullptr;  // its active view and output pane; null for none
+    ICheckRunFrame* frame = nullptr;  // the window the run reports to; null for none
     const IStringSource& strings;
     IMessagePresenter& messages;
     IDialogPresenter& dialogs;
 };
 
+inline constexpr int IDS_CHECK_PROGRESS_TITLE = 331;
 inline constexpr int IDS_CHECK_SUMMARY = 40000;
 inline constexpr int IDS_CHECK_NO_PROBLEMS = 10009;
 inline constexpr int IDS_CHECK_ERRORS_AND_WARNINGS = 10010;
 inline constexpr int IDS_CHECK_ERRORS = 10011;
 inline constexpr int IDS_CHECK_WARNINGS = 10012;
 inline constexpr int IDS_CHECK_EXPORT_WITH_WARNINGS = 10048;
+inline constexpr int IDS_CHECK_EXPORT_STOPPED = 62158;
 
 // Runs the profile check behind the modal progress dialog, lists the findings in the output pane
 // and reports them. 1 = stop (errors found, the user declined to export with warnings, or the

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolTip>
 #include <QUrl>
+#include <utility>
 
 #include "ApplicationLook.h"
 #include "CChildFrame.h"
@@ -31,6 +32,7 @@
 #include "CWindowsDialog.h"
 #include "CWorkViewManager.h"
 #include "CheckMessageMetaType.h"
+#include "CoalescedUpdate.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "IDialogPresenter.h"
@@ -39,11 +41,16 @@
 #include "IProfileTreePane.h"
 #include "IStringSource.h"
 #include "IWorkView.h"
+#include "LockKeyIndicators.h"
 #include "MainFrameCommandTable.h"
+#include "MdiDocumentMenu.h"
 #include "MenuText.h"
 #include "Observer.h"
 #include "PELFMExceptions.h"
+#include "ResourceImages.h"
 #include "ResourceMessage.h"
+#include "ToolbarCustomizer.h"
+#include "X11KeyboardIndicators.h"
 
 namespace {
 
@@ -143,6 +150,7 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
 // The part windows go before the manager that keys them.
 CMainFrame::~CMainFrame() {
     // Destroying an active window moves the focus, and the update must not run on a half-destroyed frame.
+    m_commandUiUpdate.reset();
     disconnect(qApp, nullptr, this, nullptr);
     if (QClipboard* clipboard = QApplication::clipboard()) disconnect(clipboard, nullptr, this, nullptr);
     m_historyWatcher.reset();
@@ -155,7 +163,7 @@ bool CMainFrame::Create() {
     CreateActions();
     CreateMenus();
     CreateToolBar();
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    CreateStatusBar();
     CreatePanes();
     m_recentFiles.Load();
     RefreshRecentFileMenu();
@@ -180,6 +188,7 @@ void CMainFrame::CreateTabArea() {
     if (m_tabBar) {
         m_tabBar->setDrawBase(true);
         m_tabBar->installEventFilter(this);
+        m_documentMenu = new MdiDocumentMenu(*m_mdi, *m_tabBar);
     }
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::ShowCloseButtonOnActiveTabOnly);
 }
@@ -194,6 +203,7 @@ void CMainFrame::ShowCloseButtonOnActiveTabOnly() {
 
 void CMainFrame::CreateActions() {
     const IStringSource& strings = m_host.Strings();
+    const ResourceImages::ImageSet images = ResourceImages::SetFor(m_host.HighColorIcons());
     auto* looks = new QActionGroup(this);
     for (const MainFrameCommandTable::Command& command : MainFrameCommandTable::Commands()) {
         const QString text = strings.LoadString(command.id);
@@ -203,7 +213,8 @@ void CMainFrame::CreateActions() {
         action->setStatusTip(MenuText::StatusTip(text));
         action->setCheckable(command.checkable);
         if (command.key != QKeySequence::UnknownKey) action->setShortcuts(command.key);
-        if (command.icon != QStyle::SP_CustomBase) action->setIcon(style()->standardIcon(command.icon));
+        action->setIcon(
+            ResourceImages::ThemedImage(command.themeIcon, QString::fromLatin1(command.image), images));
         if (ApplicationLook::IsLookCommand(command.id)) looks->addAction(action);
         connect(action, &QAction::triggered, this, [this, id = command.id] { OnCommand(id); });
         m_actions.insert(command.id, action);
@@ -250,25 +261,37 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = addToolBar(m_host.Strings().LoadString(IDS_TOOLBAR_STANDARD));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
-    for (int id : MainFrameCommandTable::ToolbarButtons()) {
-        if (id == MainFrameCommandTable::kSeparator)
-            m_toolBar->addSeparator();
-        else if (QAction* action = m_actions.value(id))
-            m_toolBar->addAction(action);
-    }
+    const IStringSource& strings = m_host.Strings();
+    m_toolBar = addToolBar(strings.LoadString(IDS_TOOLBAR_STANDARD));
+    auto* customize = new QAction(m_actions.value(ID_VIEW_CUSTOMIZE)->icon(),
+                                  strings.LoadString(IDS_TOOLBAR_CUSTOMIZE), this);
+    customize->setObjectName(QStringLiteral("ToolbarCustomizeButton"));
+    connect(customize, &QAction::triggered, this, [this] { OnCommand(ID_VIEW_CUSTOMIZE); });
+    m_toolbars = new ToolbarCustomizer(
+        *this, *m_toolBar, *customize, [this](int id) { return m_actions.value(id); },
+        MainFrameCommandTable::ToolbarButtons());
+    m_toolbars->Restore();
+    SetCommandHandler(ID_VIEW_CUSTOMIZE, [this] { m_toolbars->ShowDialog(); });
+}
+
+void CMainFrame::CreateStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // Owned by the status bar.
+    new LockKeyIndicators(*statusBar(), m_host.Strings(), std::make_unique<X11KeyboardIndicators>());
 }
 
 void CMainFrame::CreatePanes() {
     const IStringSource& strings = m_host.Strings();
     m_treeDock = new QDockWidget(strings.LoadString(IDS_PROFILE_TREE_PANE), this);
     m_treeDock->setObjectName(QStringLiteral("CProfileView"));
+    const int highColor = m_host.HighColorIcons() ? 1 : 0;
+    m_treeDock->setWindowIcon(ResourceImages::Icon(IDI_PROFILE_TREE_PANE + highColor));
     m_treeDock->setAllowedAreas(Qt::AllDockWidgetAreas);
     addDockWidget(Qt::LeftDockWidgetArea, m_treeDock);
 
     m_output = new COutputWnd(strings, this);
     m_output->setAllowedAreas(Qt::AllDockWidgetAreas);
+    m_output->setWindowIcon(ResourceImages::Icon(IDI_OUTPUT_PANE + highColor));
     addDockWidget(Qt::BottomDockWidgetArea, m_output);
     resizeDocks({m_treeDock}, {200}, Qt::Horizontal);
     resizeDocks({m_output}, {100}, Qt::Vertical);
@@ -283,12 +306,18 @@ void CMainFrame::CreatePanes() {
     }
 }
 
+// The panes and the file commands ask for an update themselves when their state changes.
 void CMainFrame::ConnectUpdateTriggers() {
-    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandUi);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUi);
+    m_commandUiUpdate = std::make_unique<CoalescedUpdate>([this] { UpdateCommandUi(); });
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::RequestCommandUiUpdate);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestCommandUiUpdate);
     if (QClipboard* clipboard = QApplication::clipboard())
-        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandUi);
+        connect(clipboard, &QClipboard::dataChanged, this, &CMainFrame::RequestCommandUiUpdate);
     m_historyWatcher = std::make_unique<HistoryWatcher>(*this);
+}
+
+void CMainFrame::RequestCommandUiUpdate() {
+    if (m_commandUiUpdate) m_commandUiUpdate->Request();
 }
 
 void CMainFrame::SetCommandHandler(int id, Handler handler, UpdateHandler update) {
@@ -347,6 +376,10 @@ IWorkViewManager& CMainFrame::WorkViews() {
 IProfileTreePane& CMainFrame::ProfileTree() {
     static NoProfileTree none;
     return m_commandTree ? *m_commandTree : none;
+}
+
+void CMainFrame::FinishActiveCellEdit() {
+    if (IWorkView* view = ActiveWorkView()) view->FinishCellEdit();
 }
 
 IWorkView* CMainFrame::ActiveWorkView() const {
@@ -523,7 +556,17 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     OnDropFiles(paths);
 }
 
+void CMainFrame::CloseIfDeferred() {
+    if (std::exchange(m_closeDeferred, false)) close();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The worker still reads the model and the plug-ins that closing would free.
+    if (m_host.IsModelBusy()) {
+        m_closeDeferred = true;
+        event->ignore();
+        return;
+    }
     if (m_host.AskSaveModified() == 1 || m_host.CloseCurrentFile() == 1) {
         event->ignore();
         return;

@@ -5,11 +5,13 @@
 #include <functional>
 #include <memory>
 
+#include "ICheckRunFrame.h"
 #include "ICommandFrame.h"
 #include "RecentFileList.h"
 
 class CPELFM_ItemInfo;
 class CPELFM_SectionInfo;
+class CoalescedUpdate;
 class COutputWnd;
 class CWorkViewManager;
 class IDialogPresenter;
@@ -17,16 +19,18 @@ class IMainFrameHost;
 class IProfileTreeNavigation;
 class IProfileTreePane;
 class IWorkView;
+class MdiDocumentMenu;
 class QAction;
 class QDockWidget;
 class QMdiArea;
 class QMenu;
 class QTabBar;
 class QToolBar;
+class ToolbarCustomizer;
 
 // The editor's top-level window: menus and toolbar from one command table, the profile tree
 // pane on the left, the output pane at the bottom and the part windows as tabs.
-class CMainFrame : public QMainWindow, public ICommandFrame {
+class CMainFrame : public QMainWindow, public ICommandFrame, public ICheckRunFrame {
     Q_OBJECT
 public:
     using Handler = std::function<void()>;
@@ -45,15 +49,19 @@ public:
     void SetCommandHandler(int id, Handler handler, UpdateHandler update = {});
     // Sets every command's enabled and checked state; skipped while the model is busy.
     void UpdateCommandUi();
+    // Something a command's rule reads has changed: the update runs once this turn of the event loop
+    // is over, however many changes ask for it, or earlier when a key or a mouse press comes first.
+    void RequestCommandUiUpdate();
 
     CWorkViewManager& WorkViewManager() { return *m_workViews; }
     // The windows the edit commands refresh; without a tree pane the tree requests go nowhere.
     IWorkViewManager& WorkViews() override;
     IProfileTreePane& ProfileTree() override;
-    COutputWnd& OutputPane() { return *m_output; }
+    COutputWnd& OutputPane() override { return *m_output; }
     QDockWidget& ProfileTreeDock() { return *m_treeDock; }
     QMdiArea& MdiArea() { return *m_mdi; }
     QToolBar& ToolBar() { return *m_toolBar; }
+    ToolbarCustomizer& Toolbars() { return *m_toolbars; }
     // The tree pane's widget goes into the left dock: the commands rebuild it, the frame tells it
     // what to select.
     void SetProfileTreePane(QWidget* content, IProfileTreePane* commandTree,
@@ -80,11 +88,18 @@ public:
     // "section::part" of the part shown in the tab; empty for other tabs or while the model is busy.
     QString TabToolTip(int tabIndex) const;
     QTabBar* MdiTabBar() const { return m_tabBar; }
+    // The button at the tab bar's edge that lists the open part windows.
+    MdiDocumentMenu* DocumentMenu() const { return m_documentMenu; }
 
     // While the check worker owns the model: the tree pane and the part windows neither repaint
     // nor show tooltips, since both would read the model.
-    void SetModelViewsLocked(bool locked);
+    void SetModelViewsLocked(bool locked) override;
+    // A close asked for while a worker holds the model waits until the host's work is done.
+    void CloseIfDeferred();
     bool ModelViewsLocked() const { return m_modelViewsLocked; }
+    // ICheckRunFrame
+    QWidget* CheckDialogParent() override { return this; }
+    void FinishActiveCellEdit() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +118,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    void CreateStatusBar();
     void CreatePanes();
     void CreateTabArea();
     void ConnectUpdateTriggers();
@@ -121,15 +137,19 @@ private:
     QAction* m_toggleAnchor = nullptr;
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;
+    ToolbarCustomizer* m_toolbars = nullptr;  // owned by the frame
     QDockWidget* m_treeDock = nullptr;
     COutputWnd* m_output = nullptr;
     QMdiArea* m_mdi = nullptr;
     QTabBar* m_tabBar = nullptr;
+    MdiDocumentMenu* m_documentMenu = nullptr;
     IProfileTreeNavigation* m_treePane = nullptr;
     IProfileTreePane* m_commandTree = nullptr;
     std::unique_ptr<CWorkViewManager> m_workViews;
     std::unique_ptr<HistoryWatcher> m_historyWatcher;
+    std::unique_ptr<CoalescedUpdate> m_commandUiUpdate;
     RecentFileList m_recentFiles;
     int m_look;
     std::atomic<bool> m_modelViewsLocked{false};
+    bool m_closeDeferred = false;
 };

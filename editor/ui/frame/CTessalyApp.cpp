@@ -63,9 +63,7 @@ CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messa
     hooks.closeViews = [this] { CloseFileViews(); };
     hooks.showOpenedFile = [this](const QString& path) {
         if (m_treeView) m_treeView->RebuildProfileTree();
-        if (!m_frame) return;
-        m_frame->RecentFiles().Add(path);
-        m_frame->RefreshRecentFileMenu();
+        RememberRecentFile(path);
     };
     hooks.updateTitle = [this] { UpdateMainTitle(); };
     m_files = std::make_unique<ProfileFileCommands>(m_utility, std::move(hooks));
@@ -94,8 +92,9 @@ bool CTessalyApp::InitInstance() {
     if (!LoadResourceDll()) return Fail(1);
 
     QCoreApplication::setOrganizationName(m_strings.LoadString(IDS_REGISTRY_KEY));
+    // No display name of its own: the platform would append it to every title that does not end with
+    // it, and the main title already begins with the application's name.
     QCoreApplication::setApplicationName(m_strings.LoadString(IDS_APP_TITLE));
-    QGuiApplication::setApplicationDisplayName(m_strings.LoadString(IDS_APP_TITLE));
 
     m_frame = std::make_unique<CMainFrame>(*this);
     if (!m_frame->Create()) {
@@ -163,13 +162,14 @@ void CTessalyApp::RecordChosenProfileType() {
         m_utility.deviceModelPlugins.isEmpty())
         throw InvalidArgumentError("no profile type, profile plug-in or device-model plug-in to record");
     m_utility.ClearProfileTypeSetting();
-    QString displayName = m_utility.profileTypes.front()->displayName;
+    const _ST_DLL_PROFILE& profile = m_utility.profilePlugins.first();
+    // The chosen plug-in's own name: the first profile type may belong to another format.
+    QString displayName = profile.displayName;
     const _ST_DLL_DEVICE_MODEL& deviceModel = m_utility.deviceModelPlugins.first();
     const QString deviceModelLabel = PluginNameWithVersion(deviceModel.displayName, deviceModel.version);
     GetLegacyPluginName(deviceModelLabel, displayName);
 
     _ST_SYSTEM_SETTING& settings = *m_utility.settings;
-    const _ST_DLL_PROFILE& profile = m_utility.profilePlugins.first();
     settings.DllVersion = profile.version;
     settings.ProfileType->displayName = displayName;
     settings.ProfileType->value = profile.fileName;
@@ -210,7 +210,9 @@ int CTessalyApp::CheckProfile(int forExport) {
     };
     context.job.strings = &m_strings;
     context.job.finishPauseMs = checkFinishPauseMs;
-    return RunProfileCheck(context, forExport);
+    const int result = RunProfileCheck(context, forExport);
+    if (m_frame) m_frame->CloseIfDeferred();
+    return result;
 }
 
 void CTessalyApp::UnloadPlugins() {
@@ -266,10 +268,6 @@ QStringList CTessalyApp::AcceptedFileExtensions() const {
 
 int CTessalyApp::AskSaveModified() {
     return m_files->AskSaveModified();
-}
-
-void CTessalyApp::OpenProfileFile(const QString& path) {
-    m_files->OpenProfileFile(path);
 }
 
 int CTessalyApp::CloseCurrentFile() {

@@ -78,7 +78,9 @@ public:
     void OpenProfileFile(const QString& path) override;
     int CloseCurrentFile() override;
     void ReleaseAtClose() override;
-    bool IsModelBusy() const override { return checkRunning != 0; }
+    // A check or the load of an open runs on a worker thread.
+    bool IsModelBusy() const override { return checkRunning != 0 || m_openRunning; }
+    bool HighColorIcons() const override { return highColorIcons != 0; }
 
     // The command line's text; a profile or project file named there is opened at start-up.
     QString commandLine;
@@ -105,6 +107,8 @@ private:
     void CreateProfileTree();
     void CloseFileViews();
     void OpenCommandLineFile();
+    // Puts a file the user opened or saved under a new name first in the recent-file list.
+    void RememberRecentFile(const QString& path);
     bool ChooseSavePath(const QString& extension, const QString& defaultName, const QString& title,
                         const QString& filter, int target, QString& path);
 
@@ -119,5 +123,6 @@ private:
     std::unique_ptr<ProfileFileCommands> m_files;
     std::unique_ptr<PartWindowSetup> m_partWindows;  // outlives the frame's windows
     bool m_released = false;
+    bool m_openRunning = false;
     int m_exitCode = 0;
 };

@@ -1,5 +1,6 @@
 // The application's file commands: the windows around the window-free file operations.
 #include <QFileDialog>
+#include <QScopeGuard>
 
 #include "CArchiveConditions.h"
 #include "CArchivePackingStep.h"
@@ -18,6 +19,7 @@
 #include "CWorkViewManager.h"
 #include "CommandIds.h"
 #include "FileDialogFilter.h"
+#include "FileDialogFolder.h"
 #include "IArchiveOutput.h"
 #include "IDialogPresenter.h"
 #include "INewProfileHost.h"
@@ -26,6 +28,7 @@
 #include "ModalRelatedNodeDialogs.h"
 #include "ProfileFileCommands.h"
 #include "ProfileFileNames.h"
+#include "ProfileOpenRun.h"
 #include "QtArchiveFileChooser.h"
 #include "SaveFileDialogChooser.h"
 
@@ -78,8 +81,10 @@ QString ExtensionOf(const QString& path) {
 }  // namespace
 
 void CTessalyApp::CreateProfileTree() {
-    m_treeView = new CProfileView(m_utility);
+    m_treeView = new CProfileView(m_utility, nullptr, highColorIcons != 0);
     m_frame->SetProfileTreePane(m_treeView, m_treeView, m_treeView);
+    QObject::connect(m_treeView, &CProfileView::commandStateChanged, m_frame.get(),
+                     &CMainFrame::RequestCommandUiUpdate);
     m_treeView->openPart = [this](CPELFM_PartInfo* part) {
         IWorkView* view = m_frame->WorkViewManager().OpenPartView(0, part);
         if (!view) return;
@@ -130,7 +135,7 @@ bool CTessalyApp::ChooseSavePath(const QString& extension, const QString& defaul
                                  const QString& filter, int target, QString& path) {
     if (saveFileChooser)
         return saveFileChooser->ChooseSaveFile(extension, defaultName, title, filter, target, path);
-    SaveFileDialogChooser chooser(m_frame.get());
+    SaveFileDialogChooser chooser(m_frame.get(), m_utility.openFilePath);
     return chooser.ChooseSaveFile(extension, defaultName, title, filter, target, path);
 }
 
@@ -148,8 +153,27 @@ void CTessalyApp::OpenCommandLineFile() {
     OpenProfileFile(path);
 }
 
+void CTessalyApp::OpenProfileFile(const QString& path) {
+    // One piece of work on the model at a time: a drop or a recent file waits for no load or check.
+    if (IsModelBusy()) return;
+    OpenLoad load;
+    if (!m_files->BeginOpen(path, load)) return;
+    {
+        m_openRunning = true;
+        const auto loaded = qScopeGuard([this] { m_openRunning = false; });
+        RunOpenLoad(*m_files, load, m_frame.get(), m_dialogs);
+    }
+    m_files->FinishOpen(load);
+    if (!m_frame) return;
+    m_frame->UpdateCommandUi();
+    m_frame->CloseIfDeferred();
+}
+
+// Called whenever a file is opened, created, saved or closed, which the file commands' rules read.
 void CTessalyApp::UpdateMainTitle() {
-    if (m_frame) m_frame->setWindowTitle(m_files->MainTitle());
+    if (!m_frame) return;
+    m_frame->setWindowTitle(m_files->MainTitle());
+    m_frame->RequestCommandUiUpdate();
 }
 
 void CTessalyApp::ShowNewProfile() {
@@ -175,9 +199,10 @@ void CTessalyApp::OnFileOpen() {
     if (chooseOpenFile)
         path = chooseOpenFile(title, filter);
     else
-        path =
-            QFileDialog::getOpenFileName(m_frame.get(), title, QString(),
-                                         FileDialogFilter::ToNameFilters(filter).join(QStringLiteral(";;")));
+        path = QFileDialog::getOpenFileName(
+            m_frame.get(), title, FileDialogFolder::StartFolder(m_utility.openFilePath),
+            FileDialogFilter::ToNameFilters(filter).join(QStringLiteral(";;")));
+    FileDialogFolder::Remember(path);
     if (!path.isEmpty()) OpenProfileFile(path);
 }
 
@@ -187,11 +212,20 @@ void CTessalyApp::OnFileClose() {
 }
 
 void CTessalyApp::OnFileSave() {
-    m_files->Save();
+    // A file opened in the profile form is saved under a new name, as with Save As.
+    const QString before = m_utility.openFilePath;
+    if (m_files->Save() == ProfileFileCommands::SAVED && m_utility.openFilePath != before)
+        RememberRecentFile(m_utility.openFilePath);
 }
 
 void CTessalyApp::OnFileSaveAs() {
-    m_files->SaveAs();
+    if (m_files->SaveAs() == ProfileFileCommands::SAVED) RememberRecentFile(m_utility.openFilePath);
+}
+
+void CTessalyApp::RememberRecentFile(const QString& path) {
+    if (!m_frame) return;
+    m_frame->RecentFiles().Add(path);
+    m_frame->RefreshRecentFileMenu();
 }
 
 void CTessalyApp::OnCreateProfile() {
@@ -199,7 +233,7 @@ void CTessalyApp::OnCreateProfile() {
 }
 
 void CTessalyApp::OnCreateArchive() {
-    QtArchiveFileChooser chooser;
+    QtArchiveFileChooser chooser(m_utility.openFilePath);
     RelatedFilesReader related(m_utility);
     OutputPaneLines output(m_frame->OutputPane().List());
     CDialogSelectArchiveFile::Services packingServices;

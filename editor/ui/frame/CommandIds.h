@@ -59,6 +59,10 @@ inline constexpr int ID_OUTPUT_CLEAR = 57632;
 inline constexpr int ID_PANE_PROFILE_TREE = 134;
 inline constexpr int ID_PANE_OUTPUT = 149;
 
+// Pane icons of the normal set; the high-colour one is the next id
+inline constexpr int IDI_PROFILE_TREE_PANE = 163;
+inline constexpr int IDI_OUTPUT_PANE = 165;
+
 // Strings of the frame and panes
 inline constexpr int IDS_TOOLBAR_STANDARD = 124;
 inline constexpr int IDS_TOOLBAR_CUSTOMIZE = 125;

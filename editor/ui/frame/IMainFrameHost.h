@@ -23,6 +23,8 @@ public:
     virtual void ReleaseAtClose() = 0;
     // True while the check worker owns the model: nothing on the UI thread may read it.
     virtual bool IsModelBusy() const = 0;
+    // Which set of the resource library's images the bars, menus and panes show.
+    virtual bool HighColorIcons() const { return true; }
 
 protected:
     ~IMainFrameHost() = default;

@@ -1,7 +1,6 @@
 #pragma once
 #include <QKeySequence>
 #include <QList>
-#include <QStyle>
 
 // The menus and the toolbar of the main frame, as one table keyed by command id. Labels and
 // status tips come from the string of the same id.
@@ -16,7 +15,8 @@ inline constexpr int kLookSubmenu = -3;  // the application looks
 struct Command {
     int id;
     QKeySequence::StandardKey key;  // QKeySequence::UnknownKey for none
-    QStyle::StandardPixmap icon;    // QStyle::SP_CustomBase for none
+    const char* themeIcon;          // freedesktop icon name; nullptr for none
+    const char* image;              // the resource library's image; nullptr for none
     bool checkable;
 };
 

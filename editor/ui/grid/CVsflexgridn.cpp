@@ -31,7 +31,7 @@ CVsflexgridn::CVsflexgridn(QWidget* parent) : QTableView(parent), m_model(new Gr
     m_corner = findChild<QAbstractButton*>();
     if (m_corner) m_corner->installEventFilter(this);
     connect(m_model, &GridTableModel::textWritten, this, &CVsflexgridn::OnTextWritten);
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_row = m_col = -1; });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { SetCurrent(-1, -1); });
 }
 
 CVsflexgridn::~CVsflexgridn() {
@@ -64,8 +64,14 @@ void CVsflexgridn::SetCurrentCell(int row, int col) {
         selectionModel()->clearSelection();
         selectionModel()->clearCurrentIndex();
     }
+    SetCurrent(row, col);
+}
+
+void CVsflexgridn::SetCurrent(int row, int col) {
+    if (row == m_row && col == m_col) return;
     m_row = row;
     m_col = col;
+    emit currentCellChanged();
 }
 
 void CVsflexgridn::SetTopRow(int row) {
@@ -216,8 +222,7 @@ void CVsflexgridn::Select(int row1, int col1, int row2, int col2) {
     selectionModel()->setCurrentIndex(m_model->index(range.row1 - 1, range.col1 - 1),
                                       QItemSelectionModel::NoUpdate);
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    m_row = range.row1;
-    m_col = range.col1;
+    SetCurrent(range.row1, range.col1);
 }
 
 GridRange CVsflexgridn::GetSelection() const {
@@ -284,8 +289,7 @@ void CVsflexgridn::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
 
 void CVsflexgridn::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    m_row = current.isValid() ? current.row() + 1 : -1;
-    m_col = current.isValid() ? current.column() + 1 : -1;
+    SetCurrent(current.isValid() ? current.row() + 1 : -1, current.isValid() ? current.column() + 1 : -1);
     m_comboList.clear();
     if (m_sink && current.isValid() && !IsEditing()) {
         bool cancel = false;

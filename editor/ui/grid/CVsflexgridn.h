@@ -72,6 +72,10 @@ public:
     void NoteEditor(QWidget* editor) { m_editor = editor; }
     void ClickCellButton(int row, int col);
 
+signals:
+    // The current cell moved, also to the header row or to none, which no selection change tells.
+    void currentCellChanged();
+
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -87,6 +91,7 @@ private:
     // Records the cell under the mouse; returns the position in the grid's own coordinates.
     QPointF TrackMouse(QObject* source, const QPointF& position);
     void OnTextWritten(int row, int col);
+    void SetCurrent(int row, int col);
 
     GridTableModel* m_model;
     IGridEventSink* m_sink = nullptr;

@@ -85,6 +85,9 @@ CWorkView::CWorkView(const WorkViewContext& context, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
     m_grid->SetEventSink(this);
+    connect(m_grid, &CVsflexgridn::currentCellChanged, this, &CWorkView::commandStateChanged);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CWorkView::commandStateChanged);
 }
 
 CWorkView::~CWorkView() {
@@ -233,6 +236,7 @@ void CWorkView::RefreshGridCells(int firstRow, int firstColumn, int lastRow, int
         for (int c = range.col1; c <= range.col2; ++c) ShowCell(r, c);
         FitRowHeight(r);
     }
+    m_grid->AutoSize(range.col1, range.col2);
 }
 
 void CWorkView::SelectGridRange(int firstRow, int firstColumn, int lastRow, int lastColumn) {
@@ -310,7 +314,7 @@ void CWorkView::BeforeEdit(int row, int col, bool& cancel) {
 }
 
 void CWorkView::StartEdit(int row, int col, bool& cancel) {
-    m_editing = true;
+    SetEditing(true);
     if (CellEditRules::OpensDataDialog(KindOfColumn(col), ElemOfRow(row))) {
         cancel = true;
         OpenDataDialog(row, col);
@@ -319,7 +323,7 @@ void CWorkView::StartEdit(int row, int col, bool& cancel) {
 
 void CWorkView::AfterEdit(int row, int col, bool committed) {
     // Also after Esc: the flag keeps Undo disabled while it is set.
-    m_editing = false;
+    SetEditing(false);
     if (!committed) return;
     const QString text = m_grid->GetTextMatrix(row, col);
     if (text == m_editStartText) return;
@@ -340,11 +344,13 @@ void CWorkView::AfterEdit(int row, int col, bool committed) {
     // The cell shows what the model holds now, also when the change did not go through.
     ShowCell(row, col);
     FitRowHeight(row);
+    // The command leaves the grid as it is, so the column is fitted to the new text here.
+    m_grid->AutoSize(col, col);
 }
 
 void CWorkView::CellButtonClick(int row, int col) {
     if (row < 1 || col < 1 || m_editing) return;
-    m_editing = true;
+    SetEditing(true);
     OpenDataDialog(row, col);
 }
 
@@ -375,6 +381,7 @@ void CWorkView::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
                        outcome.select->col2);
     if (outcome.focusGrid) FocusGrid();
     if (outcome.showMenu) ShowContextMenu(m_grid->mapToGlobal(position.toPoint()));
+    emit commandStateChanged();  // the reference rules read the selection mode
 }
 
 void CWorkView::MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF position) {
@@ -400,7 +407,13 @@ void CWorkView::OpenDataDialog(int row, int col) {
                                  kind, this);
         m_context.dialogs->RunModal(dialog);
     }
-    m_editing = false;
+    SetEditing(false);
+}
+
+void CWorkView::SetEditing(bool editing) {
+    if (m_editing == editing) return;
+    m_editing = editing;
+    emit commandStateChanged();
 }
 
 void CWorkView::ShowElemMissing() {
@@ -433,6 +446,7 @@ void CWorkView::ShowContextMenu(const QPoint& globalPosition) {
     in.currentRow = m_grid->GetRow();
     in.currentCol = m_grid->GetCol();
     in.selectionMode = m_modes.CurrentMode();
+    in.partHasElements = m_grid->GetRows() > 1;
     const auto enabled = EnabledEntries(in);
     QMenu menu(this);
     for (int e = 0; e < EntryCount; ++e) {
@@ -444,6 +458,8 @@ void CWorkView::ShowContextMenu(const QPoint& globalPosition) {
     }
     QAction* chosen = m_menuRunner ? m_menuRunner(menu, globalPosition) : menu.exec(globalPosition);
     if (chosen && chosen->isEnabled()) OnCommand(chosen->data().toInt());
+    // Copying references from here changes what the edit menu's paste offers.
+    emit commandStateChanged();
 }
 
 void CWorkView::OnCommand(int id) {

@@ -102,6 +102,11 @@ public:
     int CanPasteReference() override;
     void OnPasteReference() override;
 
+signals:
+    // The current cell, the selection, the editing flag or the copied references changed: what the
+    // edit commands offer may differ now.
+    void commandStateChanged();
+
 private:
     // IGridEventSink
     void BeforeEdit(int row, int col, bool& cancel) override;
@@ -124,6 +129,7 @@ private:
     GridRange CellSelection() const;
     void OpenDataDialog(int row, int col);
     void ShowElemMissing();
+    void SetEditing(bool editing);
     bool ExecuteCommand(BaseCommand* command);
     void ShowContextMenu(const QPoint& globalPosition);
     // While a cell is being edited the clipboard commands act on the editor's text: true then.

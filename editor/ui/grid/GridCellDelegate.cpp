@@ -1,5 +1,6 @@
 #include "GridCellDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "CVsflexgridn.h"
 #include "CellEditRules.h"
@@ -22,6 +24,11 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->addItems(choices);
+        // The list opens as wide as its longest choice, however narrow the column: a cut data type
+        // cannot be told from its neighbours.
+        QAbstractItemView* list = combo->view();
+        list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                              2 * list->frameWidth());
         // A choice from the list ends the edit at once.
         connect(combo, &QComboBox::activated, this, [this, combo] {
             auto* self = const_cast<GridCellDelegate*>(this);

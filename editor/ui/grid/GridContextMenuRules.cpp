@@ -17,15 +17,17 @@ std::array<bool, EntryCount> EnabledEntries(const Inputs& in) {
     if (in.currentRow < 0 || in.currentCol < 0) {
         for (Entry e : {Copy, Paste, Delete, Cut, DeleteElements, CopyReferences}) on[e] = false;
         if (in.currentRow <= 1 && in.currentCol == -1) on[AddElements] = false;
-        return on;
-    }
-    on[Copy] = on[Delete] = on[Cut] = true;
-    if (in.currentRow == 0) {
-        on[DeleteElements] = on[AddElements] = on[CopyReferences] = false;
     } else {
-        on[DeleteElements] = true;
+        on[Copy] = on[Delete] = on[Cut] = true;
+        if (in.currentRow == 0) {
+            on[DeleteElements] = on[AddElements] = on[CopyReferences] = false;
+        } else {
+            on[DeleteElements] = true;
+        }
+        if (in.selectionMode == 3) on[CopyReferences] = on[AddElements] = false;
     }
-    if (in.selectionMode == 3) on[CopyReferences] = on[AddElements] = false;
+    // An empty part has no row to stand on; without this it could never get its first element.
+    if (!in.partHasElements) on[AddElements] = true;
     return on;
 }
 

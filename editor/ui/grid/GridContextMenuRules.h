@@ -31,6 +31,7 @@ struct Inputs {
     int currentRow = -1;
     int currentCol = -1;
     int selectionMode = 1;
+    bool partHasElements = true;
 };
 
 std::array<bool, EntryCount> EnabledEntries(const Inputs& in);

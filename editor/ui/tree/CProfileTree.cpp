@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyle>
 #include <QToolTip>
 
 #include "CPELFM_NodeBase.h"
@@ -21,34 +20,9 @@ constexpr int kHoverExpandMs = 1000;
 constexpr int kScrollMargin = 5;
 constexpr int kTickHeight = 6;
 
-QIcon StyleIcon(const QStyle* style, int image) {
-    switch (image) {
-        case IMAGE_ROOT:
-            return style->standardIcon(QStyle::SP_DriveHDIcon);
-        case IMAGE_SECTION:
-            return style->standardIcon(QStyle::SP_DirIcon);
-        case IMAGE_GROUP:
-            return style->standardIcon(QStyle::SP_DirClosedIcon);
-        case IMAGE_PART:
-            return style->standardIcon(QStyle::SP_FileIcon);
-        case IMAGE_FOREIGN_PART:
-            return style->standardIcon(QStyle::SP_FileLinkIcon);
-        default:
-            return {};
-    }
-}
-
-// Looking an icon up in the style for every item would dominate a rebuild.
-const QIcon& ImageIcon(const QStyle* style, int image) {
-    static QIcon icons[IMAGE_FOREIGN_PART + 1];
-    static const QStyle* cachedFor = nullptr;
-    if (cachedFor != style) {
-        for (int i = 0; i <= IMAGE_FOREIGN_PART; ++i) icons[i] = StyleIcon(style, i);
-        cachedFor = style;
-    }
-    static const QIcon none;
-    return image >= 0 && image <= IMAGE_FOREIGN_PART ? icons[image] : none;
-}
+// The resource library's picture of each tree image; image 4 is not used.
+const char* const kImageNames[IMAGE_FOREIGN_PART + 1] = {"tree-root", "tree-section", "tree-group",
+                                                         "tree-part", nullptr,        "tree-foreign-part"};
 
 QTreeWidgetItem* PreviousSibling(QTreeWidgetItem* item) {
     QTreeWidgetItem* parent = item ? item->parent() : nullptr;
@@ -72,6 +46,19 @@ CProfileTree::CProfileTree(QWidget* parent) : QTreeWidget(parent) {
     m_hoverTimer.setSingleShot(true);
     m_hoverTimer.setInterval(kHoverExpandMs);
     connect(&m_hoverTimer, &QTimer::timeout, this, &CProfileTree::HoverExpand);
+    SetImageSet(ResourceImages::ImageSet::HighColour);
+}
+
+// Loaded once per set rather than per item, which would dominate a rebuild.
+void CProfileTree::SetImageSet(ResourceImages::ImageSet set) {
+    for (int i = 0; i <= IMAGE_FOREIGN_PART; ++i)
+        m_images[i] =
+            kImageNames[i] ? ResourceImages::Image(QString::fromLatin1(kImageNames[i]), set) : QIcon();
+}
+
+const QIcon& CProfileTree::ImageIcon(int image) const {
+    static const QIcon none;
+    return image >= 0 && image <= IMAGE_FOREIGN_PART ? m_images[image] : none;
 }
 
 CPELFM_NodeBase* CProfileTree::NodeOf(const QTreeWidgetItem* item) {
@@ -95,7 +82,7 @@ QTreeWidgetItem* CProfileTree::NewItem(QTreeWidgetItem* parent, const QString& t
     // Filled before it joins its parent: an item inside the view reports every change to it.
     auto* item = new QTreeWidgetItem;
     item->setText(0, text);
-    item->setIcon(0, ImageIcon(style(), image));
+    item->setIcon(0, ImageIcon(image));
     item->setData(0, ImageRole, image);
     item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(node)));
     if (parent) parent->addChild(item);

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "ProfileTreeRules.h"
+#include "ResourceImages.h"
 
 struct CPELFM_NodeBase;
 
@@ -19,6 +20,9 @@ public:
 
     static CPELFM_NodeBase* NodeOf(const QTreeWidgetItem* item);
     static int ImageOf(const QTreeWidgetItem* item);
+    // Which set of the resource library's pictures new items show.
+    void SetImageSet(ResourceImages::ImageSet set);
+    const QIcon& ImageIcon(int image) const;
     // The item as a drop target: its node, or the group text of a group item.
     static ProfileTreeRules::DropTarget DropTargetOf(const QTreeWidgetItem* item);
     // A new item under the parent; without a parent it stays outside the tree until added.
@@ -57,6 +61,7 @@ private:
     void HoverExpand();
     void StopDrag();
 
+    QIcon m_images[ProfileTreeRules::IMAGE_FOREIGN_PART + 1];
     QTreeWidgetItem* m_pressItem = nullptr;
     QPoint m_pressPos;
     QTreeWidgetItem* m_dragItem = nullptr;

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "CCommonUtility.h"
@@ -75,12 +76,14 @@ void CProfileView::NodeDeleter::operator()(CPELFM_NodeBase* node) const {
         delete part;
 }
 
-CProfileView::CProfileView(CCommonUtility& utility, QWidget* parent)
+CProfileView::CProfileView(CCommonUtility& utility, QWidget* parent, bool highColorImages)
     : QWidget(parent), m_utility(utility), m_tree(new CProfileTree(this)), m_menu(new QMenu(this)) {
     setObjectName(QStringLiteral("CProfileView"));
+    const ResourceImages::ImageSet images = ResourceImages::SetFor(highColorImages);
+    m_tree->SetImageSet(images);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
-    layout->addWidget(m_tree);
+    layout->setSpacing(0);
     setFocusProxy(m_tree);
 
     m_tree->toolTipText = [this](CPELFM_NodeBase* node) { return NodeToolTip(m_utility, node); };
@@ -100,7 +103,10 @@ CProfileView::CProfileView(CCommonUtility& utility, QWidget* parent)
     AddAction(ID_DELETE_NODE, &CProfileView::DeleteSelectedNode);
     m_menu->addSeparator();
     AddAction(ID_COPY_REFERENCE, &CProfileView::CopyPartReference);
-    AddSortChoices();
+    AddSortChoices(images);
+    CreateToolBar(images);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_tree);
     connect(m_menu, &QMenu::aboutToShow, this, &CProfileView::UpdateCommands);
     UpdateCommands();
 }
@@ -108,16 +114,25 @@ CProfileView::CProfileView(CCommonUtility& utility, QWidget* parent)
 CProfileView::~CProfileView() = default;
 
 // The sort choice is remembered and shown; the tree keeps the profile's order whatever it is.
-void CProfileView::AddSortChoices() {
-    QMenu* sort = m_menu->addMenu(tr("Sort"));
+void CProfileView::AddSortChoices(ResourceImages::ImageSet images) {
+    static const char* const kImages[] = {"sort-type", "sort-alphabetical", "sort-access", "group-type"};
+    static const char* const kThemeIcons[] = {nullptr, "view-sort-ascending", nullptr, nullptr};
+    m_sortMenu = m_menu->addMenu(tr("Sort"));
     auto* group = new QActionGroup(this);
     for (int id = ID_SORT_FIRST; id <= ID_SORT_LAST; ++id) {
-        auto* action = sort->addAction(m_utility.LoadString(id).section(QLatin1Char('\n'), 0, 0));
+        const QString text = m_utility.LoadString(id);
+        auto* action = m_sortMenu->addAction(text.section(QLatin1Char('\n'), 0, 0));
         action->setObjectName(QStringLiteral("Command%1").arg(id));
+        action->setStatusTip(text.section(QLatin1Char('\n'), 1));
+        action->setIcon(ResourceImages::ThemedImage(
+            kThemeIcons[id - ID_SORT_FIRST], QString::fromLatin1(kImages[id - ID_SORT_FIRST]), images));
         action->setCheckable(true);
         action->setChecked(id == m_sortChoice);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, id] { m_sortChoice = id; });
+        connect(action, &QAction::triggered, this, [this, id] {
+            m_sortChoice = id;
+            ShowSortChoice();
+        });
         m_actions.insert(id, action);
     }
 }
@@ -172,6 +187,7 @@ void CProfileView::UpdateCommands() {
     m_actions[ID_PASTE_NODE]->setEnabled(CanPasteNode());
     m_actions[ID_DELETE_NODE]->setEnabled(CanDeleteSelectedNode());
     m_actions[ID_COPY_REFERENCE]->setEnabled(CanCopyReference(node));
+    emit commandStateChanged();
 }
 
 void CProfileView::OnNewSection() {

@@ -8,6 +8,7 @@
 #include "IProfileTreeNavigation.h"
 #include "IProfileTreePane.h"
 #include "ProfileTreeRules.h"
+#include "ResourceImages.h"
 
 class CCommonUtility;
 class CPELFM_PartInfo;
@@ -15,6 +16,8 @@ class CProfileTree;
 class IMessagePresenter;
 class QAction;
 class QMenu;
+class QToolBar;
+class QToolButton;
 class QTreeWidgetItem;
 
 // The profile tree pane: the open profile as root, kind groups, sections and parts, rebuilt from the
@@ -37,14 +40,21 @@ public:
         ID_COPY_REFERENCE = 32806,
         ID_SORT_FIRST = 145,
         ID_SORT_LAST = 148,
+        // The pane's own toolbar; 139 and 143 point the user to the commands that do the work.
+        ID_TOOL_FIRST = 139,
+        ID_TOOL_LAST = 143,
     };
 
-    explicit CProfileView(CCommonUtility& utility, QWidget* parent = nullptr);
+    // The high-colour or the normal set of the resource library's pictures.
+    explicit CProfileView(CCommonUtility& utility, QWidget* parent = nullptr, bool highColorImages = true);
     ~CProfileView() override;
 
     CProfileTree& Tree() const { return *m_tree; }
     QAction* Action(int id) const { return m_actions.value(id); }
     QMenu& ContextMenu() const { return *m_menu; }
+    QToolBar& ToolBar() const { return *m_toolBar; }
+    // The toolbar's drop-down of the sort choices; it shows the chosen one's picture.
+    QToolButton& SortButton() const { return *m_sortButton; }
     // Sets the enabled state of the pane's commands from the selection.
     void UpdateCommands();
 
@@ -88,6 +98,10 @@ public:
     std::function<void(int newPartInDeviceSection)> newPart;
     std::function<void(CPELFM_NodeBase*)> editProperties;
 
+signals:
+    // The selection or the copied node changed: what the edit commands offer may differ now.
+    void commandStateChanged();
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -98,7 +112,9 @@ private:
     };
 
     QAction* AddAction(int id, void (CProfileView::*handler)());
-    void AddSortChoices();
+    void AddSortChoices(ResourceImages::ImageSet images);
+    void CreateToolBar(ResourceImages::ImageSet images);
+    void ShowSortChoice();
     void OnNewSection();
     void OnNewPart();
     void OnProperties();
@@ -112,6 +128,9 @@ private:
     CCommonUtility& m_utility;
     CProfileTree* m_tree;
     QMenu* m_menu;
+    QMenu* m_sortMenu = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QToolButton* m_sortButton = nullptr;
     QHash<int, QAction*> m_actions;
     // The copied section or part as it was when copied; the original may leave the model at any time.
     std::unique_ptr<CPELFM_NodeBase, NodeDeleter> m_copy;

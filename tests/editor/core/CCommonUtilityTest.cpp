@@ -8,6 +8,7 @@
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "InvalidArgumentError.h"
+#include "PELFMExceptions.h"
 #include "ProgramFolder.h"
 
 namespace {
@@ -232,6 +233,15 @@ TEST_F(CCommonUtilityTest, DetectsTheFormatVersionFromTheNamespace) {
             EXPECT_EQ(major, c.major) << c.name;
             EXPECT_EQ(minor, c.minor) << c.name;
         }
+        // A loaded profile answers the same from the root it was read from.
+        try {
+            const CPELFM_ProfileInfo root(folder.File(relative), 0);
+            int fromModel[2] = {0, 0};
+            EXPECT_EQ(utility.DetectProfileSpecVersion(root, fromModel[0], fromModel[1]), c.found) << c.name;
+            EXPECT_EQ(fromModel[0] * 100 + fromModel[1], major * 100 + minor) << c.name;
+        } catch (const CPELFM_ExceptionBase&) {
+            EXPECT_EQ(c.found, 0) << c.name;
+        }
     }
     int major = 0;
     int minor = 0;
@@ -241,6 +251,12 @@ TEST_F(CCommonUtilityTest, DetectsTheFormatVersionFromTheNamespace) {
     EXPECT_EQ(utility.IsProfileVersionSupported(folder.File(QStringLiteral("v/ver2.0.pelp"))), 1);
     EXPECT_EQ(utility.IsProfileVersionSupported(folder.File(QStringLiteral("v/ver1.1.pelp"))), 1);
     EXPECT_EQ(utility.IsProfileVersionSupported(folder.File(QStringLiteral("v/ver3.pelp"))), 0);
+    EXPECT_EQ(
+        utility.IsProfileVersionSupported(CPELFM_ProfileInfo(folder.File(QStringLiteral("v/ver3.pelp")), 0)),
+        0);
+    EXPECT_EQ(utility.IsProfileVersionSupported(
+                  CPELFM_ProfileInfo(folder.File(QStringLiteral("v/ver1.1.pelp")), 0)),
+              1);
 }
 
 TEST_F(CCommonUtilityTest, DetectionNeverReadsOutsideTheFile) {

@@ -12,9 +12,12 @@ QStringList ToNameFilters(const QString& filter) {
         QStringList patterns = pieces[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString& p : patterns) p = p.trimmed();
         const QString joined = patterns.join(QLatin1Char(' '));
-        // A description that already names its patterns is kept as it stands.
-        out << (description.contains(QLatin1Char('(')) ? description
-                                                       : QStringLiteral("%1 (%2)").arg(description, joined));
+        // A description that shows its patterns already shows them in the ";" form, which Qt reads as one
+        // pattern matching no file: it gets them once, in Qt's form.
+        QString shown = description;
+        const QString own = QStringLiteral("(%1)").arg(pieces[i + 1]);
+        if (shown.endsWith(own)) shown = shown.chopped(own.size()).trimmed();
+        out << QStringLiteral("%1 (%2)").arg(shown, joined);
     }
     return out;
 }

@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // The editor's file-dialog filters come as "description|pattern|description|pattern||", patterns
-// joined by ";". Qt takes one "description (pattern pattern)" entry per filter.
+// joined by ";". Qt takes one "description (pattern pattern)" entry per filter, its patterns parted by
+// blanks.
 namespace FileDialogFilter {
 
 QStringList ToNameFilters(const QString& filter);

@@ -30,6 +30,7 @@ QLabel* Label(CCommonUtility& utility, int id, QWidget* parent) {
 CDialogNewPart::CDialogNewPart(CCommonUtility& utility, CPELFM_NodeBase* selected,
                                IRelatedNodeDialogs& related, QWidget* parent)
     : QDialog(parent), m_logic(utility, NewPartLogic::TargetSection(selected)), m_related(related) {
+    setWindowTitle(utility.LoadString(2600));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label(utility, 2601, this));
     m_types = new QListWidget(this);
@@ -63,7 +64,7 @@ CDialogNewPart::CDialogNewPart(CCommonUtility& utility, CPELFM_NodeBase* selecte
     form->addRow(countLabel, spin);
     layout->addLayout(form);
 
-    m_relatedBox = new QCheckBox(this);
+    m_relatedBox = new QCheckBox(utility.LoadString(1083), this);
     m_relatedBox->setObjectName("1083");
     m_relatedBox->setVisible(m_logic.RelatedBoxVisible());
     m_relatedBox->setEnabled(false);

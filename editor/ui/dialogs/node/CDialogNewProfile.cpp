@@ -31,17 +31,19 @@ void AddPair(QFormLayout* form, CCommonUtility& utility, int stringId, int first
 CDialogNewProfile::CDialogNewProfile(CCommonUtility& utility, const IStringSource& texts,
                                      INewProfileHost& host, QWidget* parent)
     : QDialog(parent), m_logic(utility, texts, host) {
+    setWindowTitle(utility.LoadString(2100));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
+    // Made in the order the form shows them, which is the order Tab follows.
     m_fileSection = NewEdit(this, 903, 64);
     m_fileSectionComment = NewEdit(this, 905, 255);
     m_fileInfo = NewEdit(this, 907, 64);
     m_fileInfoComment = NewEdit(this, 909, 255);
-    m_fileInfoLabel2 = NewEdit(this, 953, 128);
     m_deviceSection = NewEdit(this, 912, 64);
     m_deviceSectionComment = NewEdit(this, 915, 255);
     m_deviceInfo = NewEdit(this, 917, 64);
     m_deviceInfoComment = NewEdit(this, 919, 255);
+    m_fileInfoLabel2 = NewEdit(this, 953, 128);
     m_deviceInfoLabel2 = NewEdit(this, 954, 128);
     AddPair(form, utility, 2101, 2102, 2103, m_fileSection, m_fileSectionComment, this);
     AddPair(form, utility, 2104, 2105, 2113, m_fileInfo, m_fileInfoComment, this);
@@ -84,22 +86,15 @@ void CDialogNewProfile::UpdateCreate() {
 void CDialogNewProfile::accept() {
     if (!m_create->isEnabled()) return;
     const NewProfileOutcome outcome = m_logic.Create(Texts());
-    switch (outcome.focus) {
-        case NewProfileField::FileSectionName:
-            DialogFields::FocusAndSelect(m_fileSection);
-            break;
-        case NewProfileField::FileInfoName:
-            DialogFields::FocusAndSelect(m_fileInfo);
-            break;
-        case NewProfileField::DeviceSectionName:
-            DialogFields::FocusAndSelect(m_deviceSection);
-            break;
-        case NewProfileField::DeviceInfoName:
-            DialogFields::FocusAndSelect(m_deviceInfo);
-            break;
-        case NewProfileField::None:
-            break;
-    }
+    const std::pair<NewProfileField, QLineEdit*> fields[] = {
+        {NewProfileField::FileSectionName, m_fileSection},
+        {NewProfileField::FileInfoName, m_fileInfo},
+        {NewProfileField::FileInfoLabel2, m_fileInfoLabel2},
+        {NewProfileField::DeviceSectionName, m_deviceSection},
+        {NewProfileField::DeviceInfoName, m_deviceInfo},
+        {NewProfileField::DeviceInfoLabel2, m_deviceInfoLabel2}};
+    for (const auto& [field, edit] : fields)
+        if (field == outcome.focus) DialogFields::FocusAndSelect(edit);
     if (!outcome.close) return;
     m_loaded = outcome.loaded;
     if (m_loaded)

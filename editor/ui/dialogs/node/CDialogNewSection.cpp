@@ -30,6 +30,7 @@ QLabel* Label(CCommonUtility& utility, int id, QWidget* parent) {
 CDialogNewSection::CDialogNewSection(CCommonUtility& utility, CPELFM_NodeBase* selected,
                                      bool commIfGroupSelected, IRelatedNodeDialogs& related, QWidget* parent)
     : QDialog(parent), m_utility(utility), m_logic(utility), m_related(related) {
+    setWindowTitle(utility.LoadString(2500));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label(utility, 2501, this));
     m_types = new QListWidget(this);
@@ -57,7 +58,7 @@ CDialogNewSection::CDialogNewSection(CCommonUtility& utility, CPELFM_NodeBase* s
     form->addRow(m_partCommentLabel, m_partComment);
     layout->addLayout(form);
 
-    m_relatedBox = new QCheckBox(this);
+    m_relatedBox = new QCheckBox(utility.LoadString(1084), this);
     m_relatedBox->setObjectName("1084");
     m_relatedBox->setChecked(m_logic.AutoCreateRelatedSection());
     layout->addWidget(m_relatedBox);

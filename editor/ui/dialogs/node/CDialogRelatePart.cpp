@@ -13,6 +13,7 @@ using namespace ProfileInnerConst;
 
 CDialogRelatePart::CDialogRelatePart(CCommonUtility& utility, int createdPartType, QWidget* parent)
     : QDialog(parent), m_utility(utility), m_createdPartType(createdPartType) {
+    setWindowTitle(utility.LoadString(2614));
     auto* layout = new QVBoxLayout(this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName("1071");

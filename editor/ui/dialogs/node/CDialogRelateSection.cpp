@@ -11,6 +11,7 @@ CDialogRelateSection::CDialogRelateSection(CCommonUtility& utility, int createdS
     : QDialog(parent),
       m_utility(utility),
       m_sectionType(RelatedNodes::SectionTypeToRelate(createdSectionType)) {
+    setWindowTitle(utility.LoadString(2615));
     auto* layout = new QVBoxLayout(this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName("955");

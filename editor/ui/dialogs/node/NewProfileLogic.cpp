@@ -15,6 +15,13 @@
 #include "NodeTextRules.h"
 #include "PELFMExceptions.h"
 
+namespace {
+
+// The ASCII-only refusal that names the character.
+constexpr int IDS_NON_ASCII_NAME = 10063;
+
+}  // namespace
+
 bool NewProfileLogic::CreateEnabled(const NewProfileTexts& t) {
     return !t.fileSectionName.isEmpty() && !t.fileInfoName.isEmpty() && !t.deviceSectionName.isEmpty() &&
            !t.deviceInfoName.isEmpty();
@@ -45,19 +52,30 @@ bool NewProfileLogic::Refused(const NewProfileTexts& t, NewProfileOutcome& outco
                  {t.deviceInfoName, NewProfileField::DeviceInfoName}};
     for (const auto& n : names) {
         if (NodeTextRules::HasNonAsciiChar(n.text)) {
-            m_utility.ShowMessage({}, 10047, MB_OK);
+            m_utility.ShowMessage({n.text, NodeTextRules::FirstNonAsciiChar(n.text)}, IDS_NON_ASCII_NAME,
+                                  MB_OK);
             outcome.focus = n.field;
             return true;
         }
     }
     // The new profile replaces the open one, so only the label rules count, not its names.
+    const struct {
+        const QString& text;
+        NewProfileField field;
+        bool optional;  // a label2 need not be given; one that is given follows the label rules
+    } labels[] = {{t.fileSectionName, NewProfileField::FileSectionName, false},
+                  {t.fileInfoName, NewProfileField::FileInfoName, false},
+                  {t.fileInfoLabel2, NewProfileField::FileInfoLabel2, true},
+                  {t.deviceSectionName, NewProfileField::DeviceSectionName, false},
+                  {t.deviceInfoName, NewProfileField::DeviceInfoName, false},
+                  {t.deviceInfoLabel2, NewProfileField::DeviceInfoLabel2, true}};
     QString insert;
-    for (const QString* text : {&t.fileSectionName, &t.fileInfoName, &t.fileInfoLabel2, &t.deviceSectionName,
-                                &t.deviceInfoName, &t.deviceInfoLabel2}) {
-        // A label2 is optional; only one that is given must follow the label rules.
-        if ((text == &t.fileInfoLabel2 || text == &t.deviceInfoLabel2) && text->isEmpty()) continue;
-        insert +=
-            NodeTextRules::InvalidTextEntry(m_utility, m_utility.ValidateNodeName(*text, nullptr), *text);
+    for (const auto& l : labels) {
+        if (l.optional && l.text.isEmpty()) continue;
+        const QString entry =
+            NodeTextRules::InvalidTextEntry(m_utility, m_utility.ValidateNodeName(l.text, nullptr), l.text);
+        if (!entry.isEmpty() && insert.isEmpty()) outcome.focus = l.field;
+        insert += entry;
     }
     if (!insert.isEmpty()) {
         m_utility.ShowMessage({insert}, 10015, MB_ICONERROR);

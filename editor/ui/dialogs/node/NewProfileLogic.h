@@ -14,7 +14,15 @@ struct NewProfileTexts {
     QString deviceInfoName, deviceInfoComment, deviceInfoLabel2;
 };
 
-enum class NewProfileField { None, FileSectionName, FileInfoName, DeviceSectionName, DeviceInfoName };
+enum class NewProfileField {
+    None,
+    FileSectionName,
+    FileInfoName,
+    FileInfoLabel2,
+    DeviceSectionName,
+    DeviceInfoName,
+    DeviceInfoLabel2
+};
 
 struct NewProfileOutcome {
     bool close = false;   // the dialog closes (with or without a new profile)

@@ -138,7 +138,11 @@ void CDialogVersionSetting::SelectPlugin(int index) {
     const _ST_DLL_PROFILE& selected = m_utility.profilePlugins.first();
     if (settings.DllVersion != DLL_VERSION_NONE && settings.DllVersion != selected.version) {
         settings.DllVersion = selected.version;
-        if (settings.ProfileType) settings.ProfileType->value = selected.fileName;
+        // The profile type names the same plug-in as the version, by file and by name.
+        if (settings.ProfileType) {
+            settings.ProfileType->value = selected.fileName;
+            settings.ProfileType->displayName = selected.displayName;
+        }
         m_utility.WriteSettingsFile();
     }
 }

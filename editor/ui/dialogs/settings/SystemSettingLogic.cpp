@@ -122,26 +122,40 @@ SystemSettingLogic::AcceptResult SystemSettingLogic::Accept(const QString& combo
     // A choice that cannot be applied must not cost the previous one: the settings keep it, so that a
     // later close unloads by a valid entry instead of unloading every profile plug-in.
     const _PROFILE_TYPE previous = *settings.ProfileType;
-    auto restore = [&] { *settings.ProfileType = previous; };
+    const quint32 previousVersion = settings.DllVersion;
+    auto restore = [&] {
+        *settings.ProfileType = previous;
+        settings.DllVersion = previousVersion;
+    };
+    const int current = m_utility.SelectedProfilePluginIndex();
+    const bool entryKept = comboText == InitialComboText();
     m_utility.ClearProfileTypeSetting();
 
     QString pluginName = comboText;
     GetLegacyPluginName(deviceText, pluginName);
     int available = 0;
-    const int profileIndex = m_utility.FindProfilePluginIndex(pluginName, available);
+    int profileIndex = m_utility.FindProfilePluginIndex(pluginName, available);
     const int deviceIndex = m_utility.FindDeviceModelPluginIndex(deviceText, available);
     if (profileIndex < 0 || deviceIndex < 0) {
         restore();
         Close();
         return AcceptResult::Accepted;
     }
+    // The entry the dialog opened with may stand only because the selected format has no entry of its
+    // own (no device model serves 3.0): it never switches the format. Another entry the user picks does.
+    const bool keepFormat =
+        entryKept && current >= 0 &&
+        m_utility.profilePlugins[current].version != m_utility.profilePlugins[profileIndex].version;
+    if (keepFormat) profileIndex = current;
 
     const _ST_DLL_PROFILE& profile = m_utility.profilePlugins[profileIndex];
     const _ST_DLL_DEVICE_MODEL& device = m_utility.deviceModelPlugins[deviceIndex];
     _PROFILE_TYPE& chosen = *settings.ProfileType;
     chosen.value = profile.fileName;
-    chosen.displayName = comboText;
+    chosen.displayName = keepFormat ? profile.displayName : comboText;
     chosen.contents.append({device.internalName, device.fileName, deviceText, 0});
+    // The format version and the profile type always name the same plug-in.
+    settings.DllVersion = profile.version;
 
     QList<_ST_CT_PLUGININFO> selection;
     for (const _ST_DLL_DEVICE_MODEL& record : std::as_const(m_utility.deviceModelPlugins)) {
@@ -179,20 +193,22 @@ SystemSettingLogic::AcceptResult SystemSettingLogic::Accept(const QString& combo
 }
 
 void SystemSettingLogic::Close() {
-    const _PROFILE_TYPE* chosen = m_utility.settings ? m_utility.settings->ProfileType.get() : nullptr;
-    // An empty entry names no plug-in; unloading by it would leave the editor without any.
-    if (chosen != nullptr && !chosen->value.isEmpty()) UnloadDeselectedPlugins();
+    // Settings that name no plug-in unload none: the editor must not be left without one.
+    if (m_utility.settings && m_utility.settings->ProfileType) UnloadDeselectedPlugins();
     NotifyProfilePlugin(false);
 }
 
 void SystemSettingLogic::UnloadDeselectedPlugins() {
     const _PROFILE_TYPE& chosen = *m_utility.settings->ProfileType;
-    for (int i = 0; i < m_utility.profilePlugins.size();) {
-        if (m_utility.profilePlugins[i].fileName != chosen.value)
-            m_utility.RemoveProfilePluginAt(i);
-        else
-            ++i;
+    // The plug-in the settings select stays, found by its format version first: a profile type left
+    // behind by an older file name must not switch the format.
+    const int kept = m_utility.SelectedProfilePluginIndex();
+    if (kept >= 0) {
+        for (int i = m_utility.profilePlugins.size() - 1; i >= 0; --i)
+            if (i != kept) m_utility.RemoveProfilePluginAt(i);
     }
+    // Without any device model named, every one stays, as before the dialog.
+    if (chosen.contents.isEmpty()) return;
     for (int i = 0; i < m_utility.deviceModelPlugins.size();) {
         bool named = false;
         for (const _PROFILE_CONTENT& content : chosen.contents)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -93,6 +94,7 @@ TEST_F(CDialogSelectArchiveFileTest, ListsEveryGroupInOrderEachPathOnceWithinIts
 
 TEST_F(CDialogSelectArchiveFileTest, CreateIsEnabledOnlyWithAnArchivePath) {
     CDialogSelectArchiveFile d(services, ArchivePackInput());
+    EXPECT_EQ(d.findChildren<QLabel*>().first()->buddy(), d.PathEdit());  // the path field has its label
     EXPECT_FALSE(d.CreateButton()->isEnabled());
     d.PathEdit()->setText("x.zip");
     EXPECT_TRUE(d.CreateButton()->isEnabled());

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QComboBox>
 #include <QDockWidget>
@@ -7,6 +9,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -263,6 +266,32 @@ TEST(StartupProcess, MissingResourceLibraryEndsTheProcessWithOne) {
     EXPECT_EQ(box[1], "Error");
     EXPECT_EQ(box[2].toUInt(), MB_ICONERROR);
     EXPECT_TRUE(box[3].contains("PeloraMachineTool_RC.so")) << box[3].toStdString();
+}
+
+// An installed copy the user cannot write: an ordinary user's starts and version change keep the
+// settings in the user's configuration folder.
+TEST(InstalledCopy, KeepsTheSettingsInTheUsersConfigurationFolder) {
+    const passwd* nobody = ::getpwnam("nobody");
+    if (!StagedProgramFolder::IsStaged() || ::geteuid() != 0 || !nobody ||
+        QStandardPaths::findExecutable("runuser").isEmpty())
+        GTEST_SKIP() << "needs the staged program folder, root, runuser and the user nobody";
+    StagedProgramFolder folder;
+    QTemporaryDir home;
+    ASSERT_EQ(::chown(home.path().toLocal8Bit(), nobody->pw_uid, nobody->pw_gid), 0);
+    for (const QString& dir : {folder.Path() + "/Config", folder.Path()})
+        ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
+    const auto start = [&](const QString& choice) {
+        QProcess process;
+        process.start("runuser", {"-u", "nobody", "--", "env", "HOME=" + home.path(), "XDG_CONFIG_HOME=",
+                                  "XDG_DATA_HOME=", STARTUP_PROBE, folder.ExecutablePath(), choice});
+        QFile file(home.filePath(".config/Pelora/SystemSetting.xml"));
+        return process.waitForFinished(60000) && process.exitCode() == 0 && file.open(QIODevice::ReadOnly)
+                   ? file.readAll()
+                   : QByteArray();
+    };
+    EXPECT_TRUE(start({}).contains(">196608<")) << "first start";
+    EXPECT_TRUE(start({}).contains(">196608<")) << "second start";
+    EXPECT_TRUE(start("2.0").contains(">PeloraMachine_2.so<")) << "version change";
 }
 
 TEST(EditorExecutable, SaysThatADisplayIsNeeded) {

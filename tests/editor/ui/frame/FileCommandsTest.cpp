@@ -3,8 +3,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -12,19 +16,25 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "ArchivePackInput.h"
 #include "BaseCommand.h"
 #include "CDialogCreateArchiveFile.h"
+#include "CDialogSystemSetting.h"
 #include "CMainFrame.h"
 #include "CProfileProgressDlg.h"
 #include "CProfileTree.h"
 #include "CProfileView.h"
+#include "CRadioListBox.h"
 #include "CTessalyApp.h"
+#include "CheckEvents.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "EditorProfileText.h"
+#include "FileDialogFolder.h"
 #include "IArchiveFileChooser.h"
 #include "IArchivePackingStep.h"
 #include "ISaveFileChooser.h"
@@ -33,6 +43,7 @@
 #include "ProfileFileCommands.h"
 #include "ProfileFileNames.h"
 #include "ProfileGenerator.h"
+#include "ResourceMessage.h"
 #include "StagedProgramFolder.h"
 #include "UiTestSupport.h"
 
@@ -79,6 +90,22 @@ public:
         return true;
     }
     QList<ArchivePackInput> inputs;
+};
+
+// Calls back for each event of one type that reaches the watched object, before it is handled.
+class EventSpy : public QObject {
+public:
+    EventSpy(QObject* watched, int type, std::function<void(QEvent*)> seen) : m_type(type), m_seen(seen) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == m_type) m_seen(event);
+        return false;
+    }
+
+private:
+    int m_type;
+    std::function<void(QEvent*)> m_seen;
 };
 
 class FileCommandsTest : public ::testing::Test {
@@ -208,6 +235,61 @@ TEST_F(FileCommandsTest, ACommandLineFileOfAnotherKindIsNamedAndNotOpened) {
     EXPECT_EQ(messages.Calls().last().style, MB_ICONWARNING);
 }
 
+TEST_F(FileCommandsTest, OpenLoadsOnAWorkerBehindItsProgressDialog) {
+    QByteArray bogus = ProfileText();
+    bogus.replace("</p:profile>", "<p:bogus/></p:profile>");
+    const struct {
+        const char* name;
+        QString path;
+        QList<qintptr> stages;  // as the dialog named them
+        bool opened, closeWhileLoading;
+    } cases[] = {
+        {"profile", Write("Gen.pelp", ProfileText()), {0, 1, 2, 3}, true, false},
+        {"project without the schema", Write("Gen.pelproj", ProfileText()), {0, 2, 3}, true, false},
+        {"refused, as ever", Write("Bad.pelp", bogus), {0, 1}, false, false},
+        // Last: the deferred close ends the editor.
+        {"window closed meanwhile", work.filePath("Gen.pelp"), {0, 1, 2, 3}, true, true},
+    };
+    Start();
+    for (const auto& c : cases) {
+        QList<qintptr> stages;
+        QList<Qt::CursorShape> cursors;
+        QString heading, title;
+        bool onWorker = false;
+        dialogs.onRun = [&](QDialog& dialog) {
+            auto* progress = qobject_cast<CProfileProgressDlg*>(&dialog);
+            if (!progress) return int(QDialog::Rejected);
+            EventSpy spy(progress, WM_PROGRESS_STAGE, [&](QEvent* event) {
+                stages.append(static_cast<CheckEvent*>(event)->WParam());
+                cursors.append(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                              : Qt::ArrowCursor);
+                if (c.closeWhileLoading && stages.size() == 1) Frame().close();
+            });
+            const int result = dialog.exec();
+            onWorker = progress->WorkerStarted();
+            heading = progress->StageLabel().text();
+            title = dialog.windowTitle();
+            return result;
+        };
+        Mark();
+        openAnswer = c.path;
+        Trigger(ID_FILE_OPEN);
+        EXPECT_TRUE(onWorker) << c.name;
+        EXPECT_EQ(stages, c.stages) << c.name;
+        EXPECT_EQ(cursors, QList<Qt::CursorShape>(c.stages.size(), Qt::WaitCursor)) << c.name;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.name;
+        EXPECT_EQ(title, Text(62055)) << c.name;
+        EXPECT_TRUE(heading.contains(QFileInfo(c.path).fileName() + Text(62033))) << c.name;
+        EXPECT_TRUE(heading.endsWith(Text(62152 + int(c.stages.last())))) << c.name;
+        EXPECT_EQ(MessageIds(), c.opened ? QList<int>{} : QList<int>{62109}) << c.name;
+        EXPECT_EQ(Frame().RecentFiles().Files().value(0) == c.path, c.opened) << c.name;
+        const bool stillOpen = c.opened && !c.closeWhileLoading;
+        EXPECT_EQ(app->Utility().fileOpen, stillOpen ? 1 : 0) << c.name;
+        EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), stillOpen ? 1 : 0) << c.name;
+        EXPECT_EQ(Frame().isVisible(), !c.closeWhileLoading) << c.name;
+    }
+}
+
 TEST_F(FileCommandsTest, OpenAcceptsWhatTheFormatReadsAndRefusesTheRest) {
     const QByteArray good = ProfileText();
     QByteArray bogus = good;
@@ -221,32 +303,52 @@ TEST_F(FileCommandsTest, OpenAcceptsWhatTheFormatReadsAndRefusesTheRest) {
     unclaimed.replace("<p:block ", "<p:commIf label=\"Comm\"><p:commIfInfo label=\"CI\">" +
                                        InfoMember("commIfInfo", "CommIFTypeID", "NoSuchDevice") +
                                        "</p:commIfInfo></p:commIf><p:block ");
+    QByteArray newer = good;
+    newer.replace("peloraformachine/ver3/", "peloraformachine/ver4/");
+    Start();
+    // A reason whose insert comes from the system or the parser: its own text up to the insert.
+    const auto lead = [this](int id) { return Text(id).section("%1", 0, 0); };
+    const auto reason = [this](int id, const QStringList& inserts) {
+        return FormatResourceMessage(app->Strings(), inserts, id);
+    };
     const struct {
         const char* name;
         QString file;
-        QByteArray text;
+        QByteArray text;  // "dir": a folder of that name; "none": no file
         bool opened;
         int message;  // 0: none
+        QString reason = {}, detail = {};
     } cases[] = {
         {"profile", "a.pelp", good, true, 0},
         {"capital extension", "b.PELP", good, true, 0},
         {"project without the schema", "c.pelproj", bogus, true, 0},
-        {"wrong extension", "d.xml", good, false, 62109},
-        {"refused by the schema", "e.pelp", bogus, false, 62109},
-        {"no FILE section", "f.pelproj", noFile, false, 62109},
-        {"no DEVICE section", "g.pelproj", noDevice, false, 62109},
+        {"wrong extension", "d.xml", good, false, 62109, reason(62148, {".pelp, .pelproj"})},
+        {"refused by the schema", "e.pelp", bogus, false, 62109, lead(62143), "bogus"},
+        {"no FILE section", "f.pelproj", noFile, false, 62109, reason(62147, {"FILE"})},
+        {"no DEVICE section", "g.pelproj", noDevice, false, 62109, reason(62147, {"DEVICE"})},
         {"unclaimed interface type", "h.pelp", unclaimed, false, 10024},
+        {"unreadable", "i.pelp", "dir", false, 62109, lead(62141), "directory"},
+        {"not XML", "j.pelproj", "just text", false, 62109, lead(62142), "line 1:"},
+        {"truncated", "k.pelp", good.left(good.indexOf("</p:device>")), false, 62109, lead(62142), "line "},
+        {"newer format version", "l.pelproj", newer, false, 62109, reason(62145, {"4.0", "3.0"})},
+        {"missing", "m.pelp", "none", false, 62109, Text(62140)},
     };
-    Start();
     for (const auto& c : cases) {
-        const QString path = Write(c.file, c.text);
+        const QString path = c.text == "dir"    ? (QDir(work.path()).mkdir(c.file), work.filePath(c.file))
+                             : c.text == "none" ? work.filePath(c.file)
+                                                : Write(c.file, c.text);
         Mark();
         openAnswer = path;
         Trigger(ID_FILE_OPEN);
         EXPECT_EQ(app->Utility().fileOpen, c.opened ? 1 : 0) << c.name;
         EXPECT_EQ(MessageIds(), c.message ? QList<int>{c.message} : QList<int>{}) << c.name;
-        if (c.message == 10024) {
-            EXPECT_TRUE(messages.Calls().last().text.contains(c.file)) << c.name;
+        if (c.message) {
+            // The refusal names the file and says why.
+            const QString text = messages.Calls().last().text;
+            EXPECT_TRUE(text.contains(c.file + Text(62033) + work.path())) << c.name;
+            EXPECT_TRUE(text.contains(c.reason) && text.contains(c.detail))
+                << c.name << ": " << text.toStdString();
+            EXPECT_EQ(Frame().windowTitle(), Text(2203)) << c.name;
         }
         if (c.opened) {
             EXPECT_EQ(Frame().RecentFiles().Files().first(), path) << c.name;
@@ -267,6 +369,7 @@ TEST_F(FileCommandsTest, SaveWritesOnlyChangesAndAProfileGoesThroughSaveAs) {
     EXPECT_TRUE(QFileInfo::exists(saver.answer));
     EXPECT_EQ(app->Utility().openFilePath, saver.answer);
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62049) + saver.answer);
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), saver.answer);
     EXPECT_EQ(MessageIds(), QList<int>{10031});
 
     // Unchanged: nothing written, nothing said.
@@ -295,9 +398,13 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
     saver.answer = work.filePath("missing/folder/x.pelproj");
     Trigger(ID_FILE_SAVE_AS);
     EXPECT_EQ(MessageIds(), QList<int>{10008});
+    // The code, the file and the system's reason.
     EXPECT_TRUE(messages.Calls().last().text.contains("0xa")) << messages.Calls().last().text.toStdString();
+    EXPECT_TRUE(messages.Calls().last().text.contains(
+        FormatResourceMessage(app->Strings(), {saver.answer, "No such file or directory"}, 62156)));
     EXPECT_TRUE(app->IsModified());
     EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), work.filePath("Gen.pelp"));
     // Cancelled: nothing written, nothing said.
     Mark();
     saver.answer.clear();
@@ -310,6 +417,31 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
     EXPECT_TRUE(messages.Calls().last().text.contains(Text(62044)));
     EXPECT_FALSE(app->IsModified());
     EXPECT_EQ(app->Utility().openFilePath, saver.answer);
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), saver.answer) << "joins the recent files";
+}
+
+// Settings of a 3.0 editor that still name the 2.0 plug-in, the one type a device model serves: the
+// system settings, closed or accepted as offered, keep 3.0 and record it whole.
+TEST_F(FileCommandsTest, SystemSettingsKeepTheFormatTheVersionSettingsChose) {
+    Start();
+    for (const bool accept : {false, true, false}) {
+        onDialog = [&](QDialog& dialog) {
+            auto& system = dynamic_cast<CDialogSystemSetting&>(dialog);
+            system.DeviceModelList()->setCurrentRow(0);
+            (accept ? system.AcceptButton() : system.CloseButton())->click();
+            return dialog.result();
+        };
+        Trigger(ID_SETTING_SYSTEM);
+        EXPECT_EQ(app->Utility().profilePlugins.value(0).version, 0x30000u) << accept;
+    }
+    QFile settings(folder.SettingsPath());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray saved = settings.readAll();
+    EXPECT_TRUE(saved.contains("<Value>196608</Value>") && saved.contains(">PeloraMachine_3.so<"))
+        << saved.data();
+    openAnswer = Write("Gen.pelp", ProfileText());
+    Trigger(ID_FILE_OPEN);
+    EXPECT_EQ(app->Utility().openFilePath, openAnswer) << "a 3.0 profile opens";
 }
 
 TEST_F(FileCommandsTest, AnOlderFormatIsSavedOnlyAfterAYes) {
@@ -358,6 +490,8 @@ TEST_F(FileCommandsTest, CreateProfileExportsAValidProfileUnderTheDefaultName) {
     // The generated header breaks the format's rules: the check's errors stop the export.
     Trigger(ID_FILE_CREATE_PROFILE);
     ASSERT_FALSE(app->checkMessages.isEmpty());
+    EXPECT_TRUE(messages.Calls().last().text.endsWith(Text(62158)))
+        << messages.Calls().last().text.toStdString();
     EXPECT_TRUE(saver.asked.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(saver.answer));
 
@@ -410,8 +544,22 @@ TEST_F(FileCommandsTest, CreateArchiveReachesThePackingStepWithAProfile) {
 
 TEST_F(FileCommandsTest, NewProfileReplacesTheOpenFile) {
     Start(Write("Gen.pelp", ProfileText()));
-    onDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    QStringList focus;  // Tab follows the fields as shown; a refused text keeps its field focused
+    onDialog = [&](QDialog& dialog) {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        for (const char* text : {"F", "", "FI", "", "D", "", "DI", "", "", "a/b"}) {
+            focus << QApplication::focusWidget()->objectName();
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        dialog.findChild<QPushButton*>("9003")->click();
+        focus << QApplication::focusWidget()->objectName();
+        return int(QDialog::Rejected);
+    };
     Trigger(ID_FILE_NEW);
+    EXPECT_EQ(focus.join(" "), "903 905 907 909 912 915 917 919 953 954 954");
+    EXPECT_TRUE(messages.Calls().last().text.contains(Text(121) + "a/b (the character \"/\")"));
     EXPECT_EQ(shown, QStringList{"CDialogNewProfile"});
     EXPECT_EQ(app->Utility().openFilePath, work.filePath("Gen.pelp"));  // cancelled: the open file stays
 
@@ -428,6 +576,38 @@ TEST_F(FileCommandsTest, NewProfileReplacesTheOpenFile) {
     EXPECT_TRUE(app->Utility().openFilePath.isEmpty());
     EXPECT_EQ(Frame().windowTitle(), Text(2203) + Text(62050));
     EXPECT_EQ(TreeTexts(RootItem()->child(0)), QStringList{"NewFile () [FILE]"});
+}
+
+TEST(FileDialogFolder, DocumentThenLastFolderThenHome) {
+    const char* cases[][3] = {{"/tmp/a", "/", "/tmp"}, {"", "/", "/"}, {"", "/no", "~"}, {"/no/a", "", "~"}};
+    for (const auto& c : cases) EXPECT_EQ(FileDialogFolder::StartFolder(c[0], c[1], "~"), c[2]) << c[0];
+}
+
+TEST_F(FileCommandsTest, FileDialogsStartBesideTheDocumentElseWhereTheUserLastWent) {
+    Start(Write("Gen.pelp", ProfileText()));
+    app->chooseOpenFile = nullptr;
+    app->saveFileChooser = nullptr;
+    app->archiveFileChooser = nullptr;
+    QStringList seen;  // each file dialog's folder and filters
+    const auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            seen << dialog->directory().path() << dialog->nameFilters().join(";;");
+            dialog->selectFile(work.filePath("Saved.pelproj"));  // kept by the save dialog only
+            static_cast<QDialog*>(dialog)->done(dialog->acceptMode() == QFileDialog::AcceptSave);
+        });
+    };
+    onDialog = [&](QDialog& dialog) {
+        dynamic_cast<CDialogCreateArchiveFile&>(dialog).AddProfilesButton()->click();
+        return 0;
+    };
+    for (int id : {ID_FILE_OPEN, ID_SETTING_CREATE_ARCHIVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_FILE_OPEN}) {
+        if (id != ID_FILE_CLOSE) answer();  // after Close: the folder last saved to
+        Trigger(id);
+    }
+    const QString open = "Pelora files (*.pelp *.pelproj)";
+    EXPECT_EQ(seen, QStringList({work.path(), open, work.path(), "Profile files (*.pelp)", work.path(),
+                                 "Pelora files (*.pelproj)", work.path(), open}));
 }
 
 }  // namespace

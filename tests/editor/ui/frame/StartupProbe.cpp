@@ -1,10 +1,13 @@
 // Runs the editor's start-up for the executable path given as the first argument, with every message
 // box written to standard output ("BOX<tab>caption<tab>style<tab>text") instead of shown, and
-// returns the exit code the editor would end with.
+// returns the exit code the editor would end with. A version given as second argument is then chosen
+// in the version settings.
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <cstdio>
 
+#include "CDialogVersionSetting.h"
 #include "CTessalyApp.h"
 #include "IDialogPresenter.h"
 #include "IMessagePresenter.h"
@@ -21,12 +24,16 @@ public:
     }
 };
 
+// Cancels every dialog but the version settings once a version to choose is given.
 class CancellingPresenter : public IDialogPresenter {
 public:
     int RunModal(QDialog& dialog) override {
-        dialog.reject();
-        return QDialog::Rejected;
+        auto* versions = dynamic_cast<CDialogVersionSetting*>(&dialog);
+        if (versions && !choice.isEmpty()) versions->VersionList().setCurrentText(choice);
+        versions && !choice.isEmpty() ? dialog.accept() : dialog.reject();
+        return dialog.result();
     }
+    QString choice;
 };
 
 }  // namespace
@@ -37,5 +44,8 @@ int main(int argc, char** argv) {
     PrintingPresenter messages;
     CancellingPresenter dialogs;
     CTessalyApp editor(QString::fromLocal8Bit(argv[1]), messages, dialogs);
-    return editor.InitInstance() ? 0 : editor.ExitCode();
+    if (!editor.InitInstance()) return editor.ExitCode();
+    dialogs.choice = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!dialogs.choice.isEmpty()) editor.OnVersionSetting();
+    return 0;
 }

@@ -554,6 +554,22 @@ TEST_F(WorkViewTest, ContextMenuEnableRules) {
     EXPECT_EQ(QApplication::clipboard()->text(), "Speed\r\n");
 }
 
+TEST_F(WorkViewTest, ListsShowWholeChoicesColumnsFollowEditsAndAnEmptyPartTakesElements) {
+    CWorkView* view = Open(param);
+    auto* combo = qobject_cast<QComboBox*>(EditCell(view, 1, Column(view, DATATYPE)));
+    combo->showPopup();
+    EXPECT_GE(combo->view()->viewport()->width(), combo->view()->sizeHintForColumn(0));
+    QTest::keyClicks(EditCell(view, 1, Column(view, NAME)), QString(80, 'n'));
+    QTest::keyClick(view->Grid().ActiveEditor(), Qt::Key_Return);
+    EXPECT_GT(view->Grid().columnWidth(Column(view, NAME) - 1),
+              view->Grid().fontMetrics().horizontalAdvance(QString(80, 'n')));
+    CPELFM_PartInfo* empty = AddPart(*param->ownerSection, "Empty", PART_ENUM);  // as after deleting all
+    view = Open(empty);
+    view->SetMenuRunner([](QMenu& menu, const QPoint&) { return menu.actions()[5]; });  // add elements
+    QTest::mouseClick(view->Grid().viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(empty->ElemCount(), 1);
+}
+
 struct FormatCase {
     const char* name;
     QString language;

@@ -3,18 +3,26 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QHelpEvent>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
+#include "CDialogRelatePart.h"
+#include "CDialogRelateSection.h"
 #include "CProfileTree.h"
 #include "CProfileView.h"
 #include "CVsflexgridn.h"
 #include "CWorkView.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
+#include "MdiDocumentMenu.h"
 #include "MessageBoxStyle.h"
 #include "PrintQString.h"
 #include "ProfileInnerConst.h"
@@ -143,6 +151,106 @@ TEST_F(EditRoutingRoadTest, EachCommandReachesThePaneItsRuleNames) {
         c.act();
         c.expect();
     }
+}
+
+// Each case leaves the command off where the last update saw it (as a menu opened there would), moves by
+// mouse or arrow keys to where it applies, then presses its key at once or, without a key, clicks it.
+TEST_F(EditRoutingRoadTest, CommandsFollowTheSelectionWithoutAMenu) {
+    CProfileTree& tree = app->ProfileView()->Tree();
+    const QStringList info{"BLOCK", "Block0", "BLOCK_INFO"}, param{"BLOCK", "Block0", "Param0"},
+        file{"FILE", "FILE"}, link{"DEVICE", "DEVICE", "DEVICE_IF "};
+    const auto pick = [&](const QStringList& path) {
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(TreeItem(path)).center());
+    };
+    const auto key = [](Qt::Key k) { return [k] { QTest::keyClick(QApplication::focusWidget(), k); }; };
+    const auto col = [&](int kind) { return ActiveView()->ItemTypeColumn(kind); };
+    const auto cell = [&](int row, int kind) { return ActiveView()->Grid().GetTextMatrix(row, col(kind)); };
+    const auto openMemory = [&] {
+        FocusTreeItem(TreeItem({"BLOCK", "Block0", "Memory0"}));
+        QTest::keyClick(&tree, Qt::Key_Return);
+        ActiveView()->Grid().SetCurrentCell(-1, -1);
+    };
+    const auto click = [&](int id) { QApplication::processEvents(), Frame().Action(id)->trigger(); };
+    const auto none = QKeySequence::UnknownKey;
+    using Step = std::function<void()>;
+    using Case = std::tuple<const char*, int, Step, Step, QKeySequence::StandardKey, std::function<bool()>>;
+    const QList<Case> cases = {
+        // name, command, from, move, key (none: clicked), done
+        {"delete: the root, then a part by mouse", ID_EDIT_PASTE_LINK, [&] { FocusTreeItem(RootItem()); },
+         [&] { pick(param); }, QKeySequence::Delete,
+         [&] { return messages.Calls().last().text.contains("Param0"); }},
+        {"copy: no part window, arrow onto a copyable part", ID_EDIT_COPY,
+         [&] { Frame().MdiArea().closeAllSubWindows(), FocusTreeItem(TreeItem(info)); }, key(Qt::Key_Down),
+         QKeySequence::Copy, [&] { return app->Utility().clipboardKind == 1; }},
+        {"copy reference: arrow onto a memory part", ID_EDIT_COPY_REFERENCE,
+         [&] { FocusTreeItem(TreeItem(info)); }, key(Qt::Key_Down), none,
+         [&] { return app->Utility().copiedReferences == QStringList{"Block0.Memory0"}; }},
+        {"paste: a FILE section, then a part by mouse", ID_EDIT_PASTE, [&] { FocusTreeItem(TreeItem(file)); },
+         [&] { pick(param); }, QKeySequence::Paste,
+         [&] { return TreeItem(param)->parent()->childCount() == 5; }},
+        {"cut: no current cell, then a cell by mouse", ID_EDIT_CUT, openMemory,
+         [&] { ClickCell(ActiveView(), 3, nameCol); }, QKeySequence::Cut,
+         [&] { return QApplication::clipboard()->text() == "メモリ値 2\r\n"; }},
+        {"select reference: arrow from a range onto one data type", ID_EDIT_FOLLOW_REFERENCE,
+         [&] { ClickCell(ActiveView(), 1, col(RANGE), Qt::ShiftModifier); }, key(Qt::Key_Left), none,
+         [&] { return tree.currentItem()->text(0).startsWith("Enum0"); }},
+        {"paste reference (shortened in its section): a data type by mouse", ID_EDIT_PASTE_REFERENCE,
+         openMemory, [&] { ClickCell(ActiveView(), 2, col(DATATYPE)); }, none,
+         [&] { return cell(2, DATATYPE) == "Memory0"; }},
+        {"undo: a cell edit ends", ID_EDIT_UNDO, key(Qt::Key_F2), key(Qt::Key_Escape), QKeySequence::Undo,
+         [&] { return cell(2, DATATYPE) == "INT16"; }},
+        {"redo: a cell edit ends", ID_EDIT_REDO, key(Qt::Key_F2), key(Qt::Key_Escape), QKeySequence::Redo,
+         [&] { return cell(2, DATATYPE) == "Memory0"; }},
+        {"connection information: a file dropped after closing", ID_EDIT_CONNECTION_INFO,
+         [&] { DeleteFirstConnectionWhenShown(&Frame()), Frame().Action(ID_FILE_CLOSE)->trigger(); },
+         [&] { Frame().OnDropFiles({work.filePath("Routing.pelp")}); }, none,
+         [&] { return !TreeItem(link); }},
+    };
+    for (int i = 0; i < 2; ++i) messages.QueueAnswer(IDNO);  // keep the part; close without saving
+    for (const auto& [name, id, from, move, shortcut, done] : cases) {
+        SCOPED_TRACE(name);
+        from();
+        Frame().UpdateCommandUi();
+        ASSERT_FALSE(Frame().Action(id)->isEnabled());
+        move();
+        shortcut == none ? click(id) : QTest::keySequence(QApplication::focusWidget(), shortcut);
+        EXPECT_TRUE(done());
+    }
+}
+
+// The tabs' section names, the document menu, the main title and every dialog's caption say what they show.
+TEST_F(EditRoutingRoadTest, TabsTitleAndCaptionsSayWhatTheyShow) {
+    FocusTreeItem(TreeItem({"BLOCK", "Block0", "Param0"}));
+    QTest::keyClick(&app->ProfileView()->Tree(), Qt::Key_Return);
+    QTabBar* tabs = Frame().MdiTabBar();
+    QHelpEvent help(QEvent::ToolTip, tabs->tabRect(1).center(), tabs->mapToGlobal(tabs->tabRect(1).center()));
+    QApplication::sendEvent(tabs, &help);
+    EXPECT_EQ(QToolTip::text(), "Block0::Param0");
+    MdiDocumentMenu* documents = Frame().DocumentMenu();
+    EXPECT_TRUE(documents->isVisible() && !documents->geometry().intersects(tabs->geometry()));
+    QTimer::singleShot(0, [&] { documents->Menu().actions().first()->trigger(), documents->Menu().close(); });
+    QTest::mouseClick(documents, Qt::LeftButton);
+    EXPECT_EQ(documents->Menu().actions().last()->text(), "Param0");
+    EXPECT_EQ(ActiveView()->GridPart()->name, "Memory0");
+    // Qt appends a display name, once one is set, to every title that does not end with it.
+    const QString name = app->Strings().LoadString(2203);
+    QCoreApplication::setApplicationName("probe");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");
+    QCoreApplication::setApplicationName(name);
+    EXPECT_EQ(Frame().windowTitle().count(name), 1 + work.path().count(name));
+    QStringList boxes, captions{CDialogRelatePart(app->Utility(), PART_COMM_IF_CONFIGURATION).windowTitle(),
+                                CDialogRelateSection(app->Utility(), SECTION_BLOCK).windowTitle()};
+    dialogs.onRun = [&, run = dialogs.onRun](QDialog& dialog) {
+        captions << dialog.windowTitle();
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) boxes << box->text();
+        return run(dialog);
+    };
+    FocusTreeItem(TreeItem({"BLOCK", "Block0"}));
+    for (int id : {1105, 1106}) app->ProfileView()->Action(id)->trigger();  // new section, new part
+    messages.QueueAnswer(IDNO);                                             // leave the edit unsaved
+    for (int id : {ID_FILE_NEW, ID_FILE_CHECK}) ASSERT_TRUE(Trigger(id));
+    EXPECT_EQ(QSet<QString>(captions.begin(), captions.end()).size(), 6) << captions.join('|').toStdString();
+    EXPECT_FALSE(captions.contains(name) || captions.contains("") || boxes.size() != 2 || boxes.contains(""));
 }
 
 TEST_F(EditRoutingRoadTest, EveryBuiltCommandIsOfferedWithAFileAndAGridOpen) {

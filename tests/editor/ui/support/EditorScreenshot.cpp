@@ -1,16 +1,22 @@
 // Starts the editor over a copy of the staged program folder with a generated profile on its command
 // line, opens a memory part from the tree, checks the profile with the selected plug-in and saves pictures
-// of the main window (tree, part grid, output), the version settings dialog and the connection list of the
-// 3.0 plug-in into the folder named by the first argument. Run under a display (take_screenshots.sh uses
-// Xvfb).
+// of the main window (tree, part grid, output), the version settings dialog, the toolbar, the toolbar
+// customisation dialog, the status bar with Num Lock turned on and the connection list of the 3.0 plug-in
+// into the folder named by the first argument. Run under a display (take_screenshots.sh uses Xvfb).
+#include <QtGui/qguiapplication_platform.h>
+#include <dlfcn.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <cstdio>
 
 #include "CDialogVersionSetting.h"
@@ -19,12 +25,14 @@
 #include "CProfileTree.h"
 #include "CProfileView.h"
 #include "CTessalyApp.h"
+#include "CToolbarCustomizeDialog.h"
 #include "CWorkViewManager.h"
 #include "CommandIds.h"
 #include "ExecDialogPresenter.h"
 #include "MessageBoxStyle.h"
 #include "ProfileGenerator.h"
 #include "StagedProgramFolder.h"
+#include "ToolbarCustomizer.h"
 #include "UiTestSupport.h"
 
 using namespace UiTest;
@@ -42,6 +50,23 @@ bool Save(QWidget& widget, const QString& path) {
     const bool saved = widget.grab().save(path);
     std::printf("%s %s\n", saved ? "saved" : "FAILED", path.toUtf8().constData());
     return saved;
+}
+
+// Presses and releases a key through the X server's test extension (Xvfb has it), as a user would.
+bool PressKey(unsigned long keysym) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    void* display = x11 ? static_cast<void*>(x11->display()) : nullptr;
+    void* xlib = dlopen("libX11.so.6", RTLD_NOW);
+    void* xtest = dlopen("libXtst.so.6", RTLD_NOW);
+    if (!display || !xlib || !xtest) return false;
+    auto toKeycode =
+        reinterpret_cast<unsigned char (*)(void*, unsigned long)>(dlsym(xlib, "XKeysymToKeycode"));
+    auto flush = reinterpret_cast<int (*)(void*)>(dlsym(xlib, "XFlush"));
+    auto fake =
+        reinterpret_cast<int (*)(void*, unsigned, int, unsigned long)>(dlsym(xtest, "XTestFakeKeyEvent"));
+    if (!toKeycode || !flush || !fake) return false;
+    const unsigned code = toKeycode(display, keysym);
+    return code && fake(display, code, 1, 0) && fake(display, code, 0, 0) && flush(display);
 }
 
 // Answers the start-up's dialogs: the version dialog is cancelled (the newest format), the check's
@@ -140,6 +165,23 @@ int main(int argc, char** argv) {
     frame.Action(ID_FILE_CHECK)->trigger();
     Settle(500);
     saved = Save(frame, output + QStringLiteral("/main-window.png")) && saved;
+    saved = Save(frame.ToolBar(), output + QStringLiteral("/toolbar.png")) && saved;
+
+    constexpr unsigned long kNumLock = 0xff7f;
+    frame.activateWindow();
+    if (!PressKey(kNumLock)) std::fputs("no XTest: the status bar shows the keys as they are\n", stderr);
+    Settle(300);
+    saved = Save(*frame.statusBar(), output + QStringLiteral("/status-bar.png")) && saved;
+    PressKey(kNumLock);
+
+    frame.Action(ID_VIEW_CUSTOMIZE)->trigger();
+    if (CToolbarCustomizeDialog* customize = frame.Toolbars().Dialog()) {
+        customize->Categories().setCurrentIndex(1);
+        customize->Buttons().setCurrentRow(0);
+        Settle(300);
+        saved = Save(*customize, output + QStringLiteral("/customize-toolbars.png")) && saved;
+        customize->close();
+    }
 
     // The plug-in runs its own modal list: take its picture once it shows, then close it.
     bool listSaved = false;
