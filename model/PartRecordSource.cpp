@@ -165,7 +165,7 @@ void BuildElems(const char* begin, const char* end, CPELFM_PartInfo& part, QList
 void PartRecordSource::LoadElems(CPELFM_PartInfo& part, QList<CPELFM_ElemInfo*>& out) const {
     const char* const bytes = records_.constData();
     const size_t chunks = chunkStarts_.size();
-    const size_t workers = std::min<size_t>({chunks, 4, std::max(1u, std::thread::hardware_concurrency())});
+    const size_t workers = std::min<size_t>({chunks, 6, std::max(1u, std::thread::hardware_concurrency())});
     // Worker w builds the chunks from first(w) up to first(w + 1).
     const auto first = [&](size_t w) { return w * chunks / std::max<size_t>(workers, 1); };
     const auto at = [&](size_t chunk) {
