@@ -53,7 +53,10 @@ void ProfileDocumentReader::HandOver() {
 }
 
 bool ProfileDocumentReader::InRootNamespace(const XmlStartTag& tag) const {
-    return !rootNamespace_.empty() && tag.NamespaceUri() == rootNamespace_;
+    const std::string_view uri = tag.NamespaceUri();
+    if (rootNamespace_.empty() || uri.size() != rootNamespace_.size()) return false;
+    // The parser hands the same namespace on as the same string, as a rule.
+    return uri.data() == rootNamespaceText_ || uri == rootNamespace_;
 }
 
 QString ProfileDocumentReader::Label(const XmlStartTag& tag) {
@@ -73,6 +76,7 @@ void ProfileDocumentReader::StartElement(const XmlStartTag& tag) {
     Level level;
     if (depth == 1) {
         rootNamespace_ = tag.NamespaceUri();
+        rootNamespaceText_ = tag.NamespaceUri().data();
         rootPrefix_ = FromUtf8(tag.Prefix());
     } else if (depth == 2) {
         auto section = std::make_unique<CPELFM_SectionInfo>();

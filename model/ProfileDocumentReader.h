@@ -63,6 +63,7 @@ private:
     QString headers_[kHeaderCount];
     bool headerFound_[kHeaderCount] = {};
     std::string rootNamespace_;
+    const char* rootNamespaceText_ = nullptr;  // the parser's own copy, while it reads
     QString rootPrefix_;
     std::vector<Level> levels_;  // the open elements, the document element first
     CPELFM_SectionInfo* section_ = nullptr;

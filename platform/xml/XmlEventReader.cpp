@@ -46,6 +46,8 @@ struct EventReadState {
     // child). Without a tree, these stand-in elements track the same so the decision stays the tree's.
     std::vector<xmlNode> open;
     XmlStartTag tag;
+    const xmlChar* lastUri = nullptr;
+    std::string_view lastUriView;
     FirstError error;
     bool dtdRefused = false;
     bool stopped = false;
@@ -83,7 +85,12 @@ struct EventReadState {
             PointParserAtTop();
             tag.localName_ = View(localName);
             tag.prefix_ = View(prefix);
-            tag.namespaceUri_ = View(uri);
+            // Names come from the parser's dictionary: the same namespace is mostly the same pointer.
+            if (uri != lastUri) {
+                lastUri = uri;
+                lastUriView = View(uri);
+            }
+            tag.namespaceUri_ = lastUriView;
             tag.attributes_ = attributes;
             tag.attributeCount_ = attributeCount;
             handler->StartElement(tag);
