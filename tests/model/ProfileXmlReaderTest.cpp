@@ -438,6 +438,12 @@ const TreeCase kTreeCases[] = {
 TEST(ProfileXmlReader, ReadsWhatTheDocumentTreeHolds) {
     QList<TreeCase> cases(std::begin(kTreeCases), std::end(kTreeCases));
     for (quint32 seed = 1; seed <= 12; ++seed) cases.append({"Random", GenerateRandomProfile(seed)});
+    // A part large enough to be built on several threads at once.
+    QTemporaryDir dir;
+    ProfileShape shape;
+    shape.largePartElements = 9000;
+    ASSERT_GT(GenerateProfile(dir.filePath("large.pelp"), shape).members, 9000);
+    cases.append({"LargePart", TestFiles::Read(dir.filePath("large.pelp"))});
     for (const TreeCase& c : cases) {
         auto root = Load(c.xml);
         const QString tree = DumpTree(c.xml);
