@@ -16,8 +16,8 @@
 #include <QMdiArea>
 #include <cstdio>
 
-#include "BenchChild.h"
 #include "BenchEditor.h"
+#include "BenchSupport.h"
 #include "CPELFM_PartInfo.h"
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
@@ -82,33 +82,20 @@ int main(int argc, char** argv) {
     if (argc == 3 && QByteArray(argv[1]) == "--child")
         return ShowInChild(argc, argv, QString::fromLocal8Bit(argv[2]));
 
+    const BenchOptions options = ParseBenchOptions(argc, argv);
     qint64 elements = 100000;
-    QString dir = QDir::tempPath() + "/pel_bench";
-    int runs = 3;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray a(argv[i]);
-        if (a.startsWith("--elements=")) {
-            elements = a.mid(11).toLongLong();
-        } else if (a.startsWith("--dir=")) {
-            dir = QString::fromLocal8Bit(a.mid(6));
-        } else if (a.startsWith("--runs=")) {
-            runs = std::max(1, a.mid(7).toInt());
-        } else {
+    for (const QByteArray& a : options.rest) {
+        if (!a.startsWith("--elements=")) {
             std::fprintf(stderr, "usage: %s [--elements=100000] [--dir=DIR] [--runs=3]\n", argv[0]);
             return 2;
         }
+        elements = a.mid(11).toLongLong();
     }
-    QDir().mkpath(dir);
-    const QString file = dir + QString("/large_part_%1.pelp").arg(elements);
-    if (!QFileInfo::exists(file)) {
-        ProfileShape shape;
-        shape.largePartElements = elements;
-        const GeneratedProfile generated = GenerateProfile(file, shape);
-        if (generated.members < 0) {
-            std::fprintf(stderr, "%s\n", qPrintable(generated.error));
-            return 1;
-        }
-    }
+    const int runs = options.runs;
+    const QString file = options.dir + QString("/large_part_%1.pelp").arg(elements);
+    ProfileShape shape;
+    shape.largePartElements = elements;
+    if (!EnsureProfile(file, shape)) return 1;
     std::printf("a part of %lld elements (%.1f MB profile), %d rounds\n", static_cast<long long>(elements),
                 QFileInfo(file).size() / 1048576.0, runs);
     const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();

@@ -14,8 +14,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "BenchChild.h"
 #include "BenchEditor.h"
+#include "BenchSupport.h"
 #include "ProfileGenerator.h"
 
 namespace {
@@ -40,41 +40,20 @@ int main(int argc, char** argv) {
     if (argc == 3 && QByteArray(argv[1]) == "--child")
         return OpenInChild(argc, argv, QString::fromLocal8Bit(argv[2]));
 
-    QList<int> sizes{10, 100};
-    QString dir = QDir::tempPath() + "/pel_bench";
-    int runs = 3;
-    bool instructions = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray a(argv[i]);
-        if (a.startsWith("--sizes=")) {
-            sizes.clear();
-            for (const QByteArray& s : a.mid(8).split(',')) sizes << s.toInt();
-        } else if (a.startsWith("--dir=")) {
-            dir = QString::fromLocal8Bit(a.mid(6));
-        } else if (a.startsWith("--runs=")) {
-            runs = std::max(1, a.mid(7).toInt());
-        } else if (a == "--instructions") {
-            instructions = true;
-        } else {
-            std::fprintf(stderr, "usage: %s [--sizes=10,100] [--dir=DIR] [--runs=3] [--instructions]\n",
-                         argv[0]);
-            return 2;
-        }
+    const BenchOptions options = ParseBenchOptions(argc, argv);
+    const bool instructions = options.rest.contains("--instructions");
+    if (options.rest.size() != (instructions ? 1 : 0)) {
+        std::fprintf(stderr, "usage: %s [--sizes=10,100] [--dir=DIR] [--runs=3] [--instructions]\n", argv[0]);
+        return 2;
     }
-    QDir().mkpath(dir);
+    const int runs = options.runs;
     const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     int missed = 0;
-    for (int mb : sizes) {
-        const QString file = dir + QString("/profile_%1MB.pelp").arg(mb);
-        if (!QFileInfo::exists(file)) {
-            ProfileShape shape;
-            shape.targetBytes = qint64(mb) << 20;
-            const GeneratedProfile generated = GenerateProfile(file, shape);
-            if (generated.members < 0) {
-                std::fprintf(stderr, "%s\n", qPrintable(generated.error));
-                return 1;
-            }
-        }
+    for (int mb : options.sizes) {
+        const QString file = options.dir + QString("/profile_%1MB.pelp").arg(mb);
+        ProfileShape shape;
+        shape.targetBytes = qint64(mb) << 20;
+        if (!EnsureProfile(file, shape)) return 1;
         std::printf("%d MB profile (%.1f MB file), %d rounds\n", mb, QFileInfo(file).size() / 1048576.0,
                     runs);
         QList<double> cpu, lintCpu, peak, lintPeak, cpuRatio, peakRatio, wall, lintWall, openMs, resident;

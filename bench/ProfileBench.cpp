@@ -1,13 +1,13 @@
 // Profile loading and saving on generated large profiles, each beside xmllint on the same file.
 //
-//   pel_profile_bench [--sizes=10,100] [--dir=/tmp/pel_bench] [google benchmark options]
+//   pel_profile_bench [--sizes=10,100] [--dir=/tmp/pel_bench] [--runs=3] [google benchmark options]
 //
 // Prints the time of every scenario (google benchmark), the time ratios to xmllint measured in the same
 // run, and the peak memory and CPU time of each scenario run alone in a fresh process beside xmllint's
 // (medians of three rounds). The project save is held to two targets: its peak memory at most 1.1x that
-// of loading the profile with every part, its time at most 1.0x that of `xmllint --noout` on the file it wrote. Loading
-// every part is held to at most 1.2x `xmllint --noout` on the profile, in time (in the same run, and as
-// CPU time of a fresh process).
+// of loading the profile with every part, its time at most 1.0x that of `xmllint --noout` on the file it
+// wrote. Loading every part is held to at most 1.2x `xmllint --noout` on the profile, in time (in the same
+// run, and as CPU time of a fresh process).
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -19,14 +19,14 @@
 #include <functional>
 #include <memory>
 
-#include "BenchChild.h"
 #include "BenchProfilePlugin.h"
+#include "BenchSupport.h"
 #include "CPELFM_PartInfo.h"
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "MapStringSource.h"
-#include "ProjectXmlTestData.h"
 #include "ProfileGenerator.h"
+#include "ProjectXmlTestData.h"
 #include "ProjectXmlWriter.h"
 
 namespace {
@@ -84,7 +84,6 @@ struct Case {
 constexpr double kMemoryTarget = 1.1;
 constexpr double kTimeTarget = 1.0;
 constexpr double kLoadAllTarget = 1.2;
-
 
 void RegisterCase(const Case& c) {
     const std::string tag = c.label.toStdString();
@@ -156,46 +155,30 @@ int main(int argc, char** argv) {
     if (argc >= 4 && QByteArray(argv[1]) == "--measure")
         return Measure(argv[2], argv[3], argc >= 5 ? QString::fromLocal8Bit(argv[4]) : QString());
 
-    QList<int> sizes{10, 100};
-    QString dir = QDir::tempPath() + "/pel_bench";
-    std::vector<char*> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray a(argv[i]);
-        if (a.startsWith("--sizes=")) {
-            sizes.clear();
-            for (const QByteArray& s : a.mid(8).split(',')) sizes << s.toInt();
-        } else if (a.startsWith("--dir=")) {
-            dir = QString::fromLocal8Bit(a.mid(6));
-        } else {
-            rest.push_back(argv[i]);
-        }
-    }
-    QDir().mkpath(dir);
+    const BenchOptions options = ParseBenchOptions(argc, argv);
+    const QString& dir = options.dir;
+    std::vector<QByteArray> rest(options.rest.begin(), options.rest.end());
+    std::vector<char*> benchmarkArgs{argv[0]};
+    for (QByteArray& a : rest) benchmarkArgs.push_back(a.data());
     QList<Case> cases;
-    for (int mb : sizes) {
+    for (int mb : options.sizes) {
         const Case c{QString::number(mb) + "MB", dir + QString("/profile_%1MB.pelp").arg(mb),
                      dir + QString("/saved_%1MB.pelproj").arg(mb)};
-        if (!QFileInfo::exists(c.file)) {
-            ProfileShape shape;
-            shape.targetBytes = qint64(mb) << 20;
-            const GeneratedProfile generated = GenerateProfile(c.file, shape);
-            if (generated.members < 0) {
-                std::fprintf(stderr, "%s\n", qPrintable(generated.error));
-                return 1;
-            }
-            std::printf("generated %s: %lld members\n", qPrintable(c.file),
-                        static_cast<long long>(generated.members));
-        }
+        ProfileShape shape;
+        shape.targetBytes = qint64(mb) << 20;
+        if (!EnsureProfile(c.file, shape)) return 1;
         cases << c;
     }
 
-    std::printf("\nEach run alone in a new process, three rounds, medians: peak memory (MiB) and CPU time (ms), "
-                "each with its ratio to xmllint's in the same round\n");
+    std::printf(
+        "\nEach run alone in a new process, %d rounds, medians: peak memory (MiB) and CPU time (ms), "
+        "each with its ratio to xmllint's in the same round\n",
+        options.runs);
     const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     for (const Case& c : cases) {
         const char* const scenarios[] = {"load", "load_all_parts", "schema_load", "save_project"};
         QMap<QByteArray, QList<double>> peak, cpu, peakRatio, cpuRatio;
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < options.runs; ++round) {
             const ChildRun lint = RunChild({"xmllint", "--noout", c.file});
             const ChildRun lintSchema = RunChild({"xmllint", "--noout", "--schema", kSchema3, c.file});
             peak["xmllint --noout"] << lint.peakMiB;
@@ -203,7 +186,8 @@ int main(int argc, char** argv) {
             peak["xmllint --schema"] << lintSchema.peakMiB;
             cpu["xmllint --schema"] << lintSchema.cpuMs;
             for (const char* scenario : scenarios) {
-                const ChildRun run = RunChild({self, "--measure", scenario, c.file, dir + "/measured.pelproj"});
+                const ChildRun run =
+                    RunChild({self, "--measure", scenario, c.file, dir + "/measured.pelproj"});
                 const ChildRun& base = QByteArray(scenario) == "schema_load" ? lintSchema : lint;
                 peak[scenario] << run.peakMiB;
                 cpu[scenario] << run.cpuMs;
@@ -211,26 +195,28 @@ int main(int argc, char** argv) {
                 cpuRatio[scenario] << run.cpuMs / base.cpuMs;
             }
         }
-        std::printf("%s (%.1f MB file): xmllint --noout %.0f MiB %.0f ms, xmllint --schema %.0f MiB %.0f ms\n",
-                    qPrintable(c.label), QFileInfo(c.file).size() / 1048576.0, Median(peak["xmllint --noout"]),
-                    Median(cpu["xmllint --noout"]), Median(peak["xmllint --schema"]), Median(cpu["xmllint --schema"]));
+        std::printf(
+            "%s (%.1f MB file): xmllint --noout %.0f MiB %.0f ms, xmllint --schema %.0f MiB %.0f ms\n",
+            qPrintable(c.label), QFileInfo(c.file).size() / 1048576.0, Median(peak["xmllint --noout"]),
+            Median(cpu["xmllint --noout"]), Median(peak["xmllint --schema"]),
+            Median(cpu["xmllint --schema"]));
         for (const char* scenario : scenarios)
             std::printf("  %-15s %7.0f MiB x%.2f  %7.0f ms x%.2f\n", scenario, Median(peak[scenario]),
                         Median(peakRatio[scenario]), Median(cpu[scenario]), Median(cpuRatio[scenario]));
         // Loading reads parts only when they are used; a save writes them all, so it is held to the peak of
         // the profile with every part loaded.
         const double memory = Median(peak["save_project"]) / Median(peak["load_all_parts"]);
-        std::printf("  save_project peak to load_all_parts peak: x%.2f (target x%.1f: %s)\n", memory, kMemoryTarget,
-                    Verdict(memory, kMemoryTarget));
+        std::printf("  save_project peak to load_all_parts peak: x%.2f (target x%.1f: %s)\n", memory,
+                    kMemoryTarget, Verdict(memory, kMemoryTarget));
         const double all = Median(cpuRatio["load_all_parts"]);
-        std::printf("  load_all_parts CPU time x%.2f to xmllint --noout (target x%.1f: %s)\n", all, kLoadAllTarget,
-                    Verdict(all, kLoadAllTarget));
+        std::printf("  load_all_parts CPU time x%.2f to xmllint --noout (target x%.1f: %s)\n", all,
+                    kLoadAllTarget, Verdict(all, kLoadAllTarget));
     }
     std::printf("\n");
 
     for (const Case& c : cases) RegisterCase(c);
-    int bargc = static_cast<int>(rest.size());
-    benchmark::Initialize(&bargc, rest.data());
+    int bargc = static_cast<int>(benchmarkArgs.size());
+    benchmark::Initialize(&bargc, benchmarkArgs.data());
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
@@ -246,8 +232,8 @@ int main(int argc, char** argv) {
             qPrintable(c.label), time("load") / lint, time("load_all_parts") / lint,
             time("schema_load") / lintSchema, time("save_project") / lint);
         const double all = time("load_all_parts") / lint;
-        std::printf("%s: load_all_parts x%.2f to xmllint --noout (target x%.1f: %s)\n", qPrintable(c.label), all,
-                    kLoadAllTarget, Verdict(all, kLoadAllTarget));
+        std::printf("%s: load_all_parts x%.2f to xmllint --noout (target x%.1f: %s)\n", qPrintable(c.label),
+                    all, kLoadAllTarget, Verdict(all, kLoadAllTarget));
         const double lintSaved = time("xmllint_noout_saved");
         if (lintSaved <= 0) continue;
         const double save = time("save_project") / lintSaved;

@@ -1,4 +1,4 @@
-#include "BenchChild.h"
+#include "BenchSupport.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -6,10 +6,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 extern char** environ;
@@ -40,6 +43,37 @@ double StatusMiB(const char* field) {
 }
 
 }  // namespace
+
+BenchOptions ParseBenchOptions(int argc, char** argv) {
+    BenchOptions options;
+    options.dir = QDir::tempPath() + QStringLiteral("/pel_bench");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a.startsWith("--sizes=")) {
+            options.sizes.clear();
+            for (const QByteArray& s : a.mid(8).split(',')) options.sizes << s.toInt();
+        } else if (a.startsWith("--dir=")) {
+            options.dir = QString::fromLocal8Bit(a.mid(6));
+        } else if (a.startsWith("--runs=")) {
+            options.runs = std::max(1, a.mid(7).toInt());
+        } else {
+            options.rest << a;
+        }
+    }
+    QDir().mkpath(options.dir);
+    return options;
+}
+
+bool EnsureProfile(const QString& file, const ProfileShape& shape) {
+    if (QFileInfo::exists(file)) return true;
+    const GeneratedProfile generated = GenerateProfile(file, shape);
+    if (generated.members < 0) {
+        std::fprintf(stderr, "%s\n", qPrintable(generated.error));
+        return false;
+    }
+    std::printf("generated %s: %lld members\n", qPrintable(file), static_cast<long long>(generated.members));
+    return true;
+}
 
 ChildRun RunChild(const QStringList& args, bool countInstructions) {
     QStringList command = args;

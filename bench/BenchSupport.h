@@ -1,10 +1,25 @@
 #pragma once
-// Measuring a program run by itself in a child process, as the benchmarks compare the editor's code with
-// xmllint on the same file.
+// What the benchmarks share: their options, their generated profiles, and measuring a program run by itself
+// in a child process, as they compare the editor's code with xmllint on the same file.
 
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+
+#include "ProfileGenerator.h"
+
+// --sizes=10,100 (profile sizes in MB), --dir=DIR (where profiles are generated), --runs=3 (rounds); the
+// rest are left to the benchmark.
+struct BenchOptions {
+    QList<int> sizes{10, 100};
+    QString dir;
+    int runs = 3;
+    QList<QByteArray> rest;
+};
+BenchOptions ParseBenchOptions(int argc, char** argv);
+
+// Writes the profile unless the file exists; false, with the reason on stderr, when it cannot.
+bool EnsureProfile(const QString& file, const ProfileShape& shape);
 
 struct ChildRun {
     bool ok = false;  // started and exited with status 0
