@@ -4,13 +4,12 @@
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
 #include "PELFMExceptions.h"
+#include "ParallelRanges.h"
 
 // Layout: elements one after the other; an element is its item count (4 bytes) and its label, followed
 // by its items; an item is its type (1 byte) and value count (4 bytes), followed by its values; a value is
@@ -165,49 +164,24 @@ void BuildElems(const char* begin, const char* end, CPELFM_PartInfo& part, QList
 void PartRecordSource::LoadElems(CPELFM_PartInfo& part, QList<CPELFM_ElemInfo*>& out) const {
     const char* const bytes = records_.constData();
     const size_t chunks = chunkStarts_.size();
-    const size_t workers = std::min<size_t>({chunks, 6, std::max(1u, std::thread::hardware_concurrency())});
-    // Worker w builds the chunks from first(w) up to first(w + 1).
-    const auto first = [&](size_t w) { return w * chunks / std::max<size_t>(workers, 1); };
     const auto at = [&](size_t chunk) {
         return bytes + (chunk < chunks ? chunkStarts_[chunk] : records_.size());
     };
-    std::vector<QList<CPELFM_ElemInfo*>> built(std::max<size_t>(workers, 1));
-    std::vector<std::exception_ptr> failures(built.size());
-    const auto build = [&](size_t w) {
-        try {
-            BuildElems(at(first(w)), at(first(w + 1)), part, built[w]);
-        } catch (...) {
-            failures[w] = std::current_exception();
-        }
-    };
-    std::vector<std::thread> threads;
-    for (size_t w = 1; w < workers; ++w) {
-        try {
-            threads.emplace_back(build, w);
-        } catch (const std::system_error&) {
-            build(w);  // no thread to be had: build it here
-        }
-    }
-    if (chunks == 0) {
-        BuildElems(bytes, bytes + records_.size(), part, built[0]);
-    } else {
-        build(0);
-    }
-    for (std::thread& t : threads) t.join();
+    std::vector<QList<CPELFM_ElemInfo*>> built(Internal::RangeCount(chunks, 1, 6));
     try {
-        out.reserve(out.size() + elemCount_);
+        try {
+            // Each range of chunks is built into a list of its own, which out receives in order.
+            Internal::RunInRanges(chunks, 1, 6, [&](size_t range, size_t first, size_t last) {
+                BuildElems(at(first), at(last), part, built[range]);
+            });
+            out.reserve(out.size() + elemCount_);
+        } catch (...) {
+            for (const QList<CPELFM_ElemInfo*>& elems : built) out.append(elems);
+            throw;
+        }
         for (const QList<CPELFM_ElemInfo*>& elems : built) out.append(elems);
     } catch (const std::bad_alloc&) {
-        for (const QList<CPELFM_ElemInfo*>& elems : built) qDeleteAll(elems);
         throw CPELFM_MemoryRequestException();
-    }
-    for (const std::exception_ptr& failure : failures) {
-        if (!failure) continue;
-        try {
-            std::rethrow_exception(failure);
-        } catch (const std::bad_alloc&) {
-            throw CPELFM_MemoryRequestException();
-        }
     }
 }
 

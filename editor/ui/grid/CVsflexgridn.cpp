@@ -11,6 +11,7 @@
 #include "GridCellDelegate.h"
 #include "GridTableModel.h"
 #include "IGridEventSink.h"
+#include "ParallelRanges.h"
 
 CVsflexgridn::CVsflexgridn(QWidget* parent) : QTableView(parent), m_model(new GridTableModel(this)) {
     setObjectName(QStringLiteral("PartGrid"));
@@ -177,33 +178,42 @@ void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
     constexpr size_t kLongest = 256;
     constexpr size_t kMeasured = 8;
     const int rows = m_model->rowCount();
-    std::vector<std::pair<qsizetype, int>> longest;  // (characters, model row), a heap of the longest
-    std::vector<std::pair<float, int>> widest;       // (estimated width, model row)
-    for (int c = firstCol; c <= lastCol; ++c) {
-        longest.clear();
-        for (int r = 0; r < rows; ++r) {
-            const QString& text = m_model->CellText(r + 1, c);
-            // No line is longer than the whole text.
-            if (text.isEmpty() || (longest.size() == kLongest && text.size() <= longest.front().first))
-                continue;
-            const qsizetype length = longestLine(text);
-            if (longest.size() == kLongest) {
-                if (length <= longest.front().first) continue;
-                std::pop_heap(longest.begin(), longest.end(), std::greater<>());
-                longest.pop_back();
+    // The candidates of each column, found on a few threads (texts are only read), measured here.
+    const size_t columns = size_t(lastCol - firstCol + 1);
+    std::vector<std::vector<std::pair<float, int>>> widest(columns);  // (estimated width, model row)
+    const size_t minColumns = rows < 8192 ? columns : 1;
+    Internal::RunInRanges(columns, minColumns, 6, [&](size_t, size_t first, size_t last) {
+        std::vector<std::pair<qsizetype, int>> longest;  // (characters, model row), a heap of the longest
+        for (size_t i = first; i < last; ++i) {
+            const int c = firstCol + int(i);
+            longest.clear();
+            for (int r = 0; r < rows; ++r) {
+                const QString& text = m_model->CellText(r + 1, c);
+                // No line is longer than the whole text.
+                if (text.isEmpty() || (longest.size() == kLongest && text.size() <= longest.front().first))
+                    continue;
+                const qsizetype length = longestLine(text);
+                if (longest.size() == kLongest) {
+                    if (length <= longest.front().first) continue;
+                    std::pop_heap(longest.begin(), longest.end(), std::greater<>());
+                    longest.pop_back();
+                }
+                longest.emplace_back(length, r);
+                std::push_heap(longest.begin(), longest.end(), std::greater<>());
             }
-            longest.emplace_back(length, r);
-            std::push_heap(longest.begin(), longest.end(), std::greater<>());
+            for (const auto& [length, r] : longest)
+                widest[i].emplace_back(widestLine(m_model->CellText(r + 1, c)), r);
+            if (widest[i].size() > kMeasured) {
+                std::nth_element(widest[i].begin(), widest[i].begin() + kMeasured, widest[i].end(),
+                                 std::greater<>());
+                widest[i].resize(kMeasured);
+            }
         }
-        widest.clear();
-        for (const auto& [length, r] : longest)
-            widest.emplace_back(widestLine(m_model->CellText(r + 1, c)), r);
-        if (widest.size() > kMeasured) {
-            std::nth_element(widest.begin(), widest.begin() + kMeasured, widest.end(), std::greater<>());
-            widest.resize(kMeasured);
-        }
+    });
+    for (size_t i = 0; i < columns; ++i) {
+        const int c = firstCol + int(i);
         int width = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sectionSizeHint(c - 1);
-        for (const auto& [estimated, r] : widest)
+        for (const auto& [estimated, r] : widest[i])
             width =
                 std::max(width, sizeHintForIndex(m_model->index(r, c - 1)).width() + (showGrid() ? 1 : 0));
         horizontalHeader()->resizeSection(c - 1, width);

@@ -41,6 +41,7 @@
 #include "ItemValueText.h"
 #include "MessageBoxStyle.h"
 #include "PELFMExceptions.h"
+#include "ParallelRanges.h"
 #include "ReferenceCollector.h"
 #include "ReferenceRules.h"
 #include "ResourceMessage.h"
@@ -137,13 +138,16 @@ void CWorkView::FillPartGrid() {
     const size_t columns = m_kinds.size();
     std::vector<QString> texts(size_t(count) * columns);
     std::vector<int> lines(size_t(count), 1);
-    for (int r = 0; r < count; ++r) {
-        if (!elems[r]) continue;
-        QString* row = texts.data() + size_t(r) * columns;
-        CellText::CellTextsOfRow(*elems[r], m_kinds, row);
-        for (size_t c = 0; c < columns; ++c)
-            if (!row[c].isEmpty()) lines[r] = std::max(lines[r], CellText::CellLineCount(row[c]));
-    }
+    // Rows of a large part are worked out on a few threads: each row touches only its own element and texts.
+    Internal::RunInRanges(size_t(count), 8192, 6, [&](size_t, size_t first, size_t last) {
+        for (size_t r = first; r < last; ++r) {
+            if (!elems[r]) continue;
+            QString* row = texts.data() + r * columns;
+            CellText::CellTextsOfRow(*elems[r], m_kinds, row);
+            for (size_t c = 0; c < columns; ++c)
+                if (!row[c].isEmpty()) lines[r] = std::max(lines[r], CellText::CellLineCount(row[c]));
+        }
+    });
     // Most rows share one height: new rows are made with it, and only the others are sized one by one.
     std::map<int, int> rowsOfHeight;
     for (int l : lines) ++rowsOfHeight[l];
