@@ -5,7 +5,6 @@
 #include <QSemaphore>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <atomic>
 
 #include "CMainFrame.h"
@@ -13,7 +12,6 @@
 #include "COutputWnd.h"
 #include "CProfileProgressDlg.h"
 #include "CWorkViewManager.h"
-#include "CheckEvents.h"
 #include "ExecDialogPresenter.h"
 #include "MessageBoxStyle.h"
 #include "PELFMExceptions.h"
@@ -228,31 +226,6 @@ TEST_F(CheckRunTest, ProgressDialogCannotBeDismissedWhileTheWorkerRuns) {
     EXPECT_EQ(plugin.progressCalls, 1);
     EXPECT_EQ(dialog.ProgressBar().maximum(), 120);
     EXPECT_EQ(dialog.ProgressBar().value(), 120);
-}
-
-// Short work never puts the dialog on the screen, longer work does; input is blocked from the start.
-TEST_F(CheckRunTest, ProgressDialogAppearsOnlyWhenTheWorkOutlastsItsDelay) {
-    for (const int delayMs : {60000, 0}) {
-        CProfileProgressDlg dialog;
-        dialog.ShowAfter(delayMs);
-        bool modal = false, onScreen = false;
-        QSemaphore seen;
-        QTimer look;
-        QObject::connect(&look, &QTimer::timeout, [&] {
-            modal = dialog.windowHandle() && QGuiApplication::modalWindow() == dialog.windowHandle();
-            onScreen = modal && dialog.windowHandle()->isVisible();
-            if (modal && onScreen == (delayMs == 0)) look.stop(), seen.release();
-        });
-        look.start(10);
-        EXPECT_EQ(dialog.RunWork(dialogs,
-                                 [&](QObject* target) {
-                                     seen.tryAcquire(1, 10000);
-                                     PostCheckEvent(target, WM_CHECK_FINISHED);
-                                 }),
-                  IDOK);
-        EXPECT_TRUE(modal) << delayMs;
-        EXPECT_EQ(onScreen, delayMs == 0) << delayMs;
-    }
 }
 
 }  // namespace

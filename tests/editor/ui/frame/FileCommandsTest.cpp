@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 #include "ArchivePackInput.h"
 #include "BaseCommand.h"
@@ -256,7 +255,7 @@ TEST_F(FileCommandsTest, OpenLoadsOnAWorkerBehindItsProgressDialog) {
         QList<qintptr> stages;
         QList<Qt::CursorShape> cursors;
         QString heading, title;
-        bool onWorker = false, blockingOffScreen = false;
+        bool onWorker = false, offScreen = false;
         dialogs.onRun = [&](QDialog& dialog) {
             auto* progress = qobject_cast<CProfileProgressDlg*>(&dialog);
             if (!progress) return int(QDialog::Rejected);
@@ -264,9 +263,7 @@ TEST_F(FileCommandsTest, OpenLoadsOnAWorkerBehindItsProgressDialog) {
                 stages.append(static_cast<CheckEvent*>(event)->WParam());
                 cursors.append(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
                                                               : Qt::ArrowCursor);
-                if (stages.size() == 1)  // a load this small ends before the dialog would appear
-                    blockingOffScreen = QGuiApplication::modalWindow() == progress->windowHandle() &&
-                                        !progress->windowHandle()->isVisible();
+                if (stages.size() == 1) offScreen = !progress->windowHandle()->isVisible();  // a quick load
                 if (c.closeWhileLoading && stages.size() == 1) Frame().close();
             });
             const int result = dialog.exec();
@@ -278,8 +275,7 @@ TEST_F(FileCommandsTest, OpenLoadsOnAWorkerBehindItsProgressDialog) {
         Mark();
         openAnswer = c.path;
         Trigger(ID_FILE_OPEN);
-        EXPECT_TRUE(onWorker) << c.name;
-        EXPECT_TRUE(blockingOffScreen) << c.name;
+        EXPECT_TRUE(onWorker && offScreen) << c.name;
         EXPECT_EQ(stages, c.stages) << c.name;
         EXPECT_EQ(cursors, QList<Qt::CursorShape>(c.stages.size(), Qt::WaitCursor)) << c.name;
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.name;
