@@ -223,8 +223,7 @@ TEST_F(CArchivePackerTest, AWorkBaseThatCannotBeWrittenGivesWayToAPrivateTempora
     std::optional<QTemporaryDir> privateBase;
     EXPECT_EQ(CArchivePacker::UsableWorkBase(work(), privateBase), work());
     const QString base = CArchivePacker::UsableWorkBase(Write("program", "a file") + "/Temp", privateBase);
-    EXPECT_TRUE(privateBase && base == privateBase->path() && QFileInfo(base).isWritable())
-        << base.toStdString();
+    EXPECT_TRUE(privateBase && base == privateBase->path() && QFileInfo(base).isWritable());
 }
 
 TEST_F(CArchivePackerTest, WorkFolderFailsWhenAllNamesAreTaken) {
