@@ -262,6 +262,12 @@ TEST_F(WorkViewTest, EscapeAbandonsTheEditAndClearsTheEditingFlag) {
     EXPECT_EQ(Undos(), before);
     EXPECT_EQ(Value(param->Elems()[0], NAME), "Speed");
     EXPECT_EQ(view->Grid().GetTextMatrix(1, Column(view, NAME)), "Speed");
+    static QStringList said;
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
+    QTest::keyClicks(editor = EditCell(view, 1, Column(view, DATATYPE)), "R");  // completes to REAL
+    QTest::keyClick(editor, Qt::Key_Escape);  // which the list reports as chosen as it loses the focus
+    qInstallMessageHandler(nullptr);
+    EXPECT_EQ(said, QStringList());
 }
 
 TEST_F(WorkViewTest, LineBreaksKeptOnlyWhereTheKindKeepsThem) {
