@@ -1,6 +1,8 @@
 #include "ProfileGenerator.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
 #include <random>
 
 namespace {
@@ -34,10 +36,76 @@ void InfoMember(QByteArray& out, const char* part, const char* label, const QByt
 
 }  // namespace
 
-qint64 GenerateProfile(const QString& path, qint64 targetBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return -1;
+namespace {
+
+void MemoryMember(QByteArray& out, const QByteArray& b, qint64 m) {
+    const QByteArray n = QByteArray::number(m);
+    out += "<p:blockMemoryMember label=\"M_" + n + "\">";
+    Item(out, "label2", "Memory value " + n);
+    Item(out, "category", "CAT" + QByteArray::number(m % 7));
+    Item(out, "name", "メモリ値 " + n);
+    Item(out, "datatype", m % 5 == 0 ? "Enum" + b : QByteArray("INT16"), m % 5 == 0 ? "enumRefItem" : "item");
+    Item(out, "range", "[0," + QByteArray::number(1000 + m) + "]");
+    Item(out, "minInc", "1");
+    Item(out, "engUnit", "mm");
+    Item(out, "access", "RW");
+    out += "<p:relation><p:item>Param" + b + ".P_" + n + "</p:item><p:item>Param" + b +
+           ".P_Cycle</p:item></p:relation>";
+    Item(out, "comment", "comment line 1\ncomment line 2 &amp; &lt;" + n + "&gt;");
+    out += "</p:blockMemoryMember>";
+}
+
+// Appends through a buffer; remembers the first failed write.
+class ChunkedFile {
+public:
+    explicit ChunkedFile(QFile& file) : file_(file) {}
     QByteArray out;
+    qint64 written = 0;
+    bool Flush(bool always = false) {
+        if (!failed_ && (always || out.size() > (1 << 20))) {
+            failed_ = file_.write(out) != out.size();
+            written += out.size();
+            out.clear();
+        }
+        return !failed_;
+    }
+    bool Failed() const { return failed_; }
+
+private:
+    QFile& file_;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+QString CheckGeneratedSize(const ProfileShape& shape, qint64 bytesAvailable) {
+    if (shape.targetBytes < 0 || shape.largePartElements < 0) return QStringLiteral("a negative size");
+    const qint64 limit = kMaxGeneratedBytes;
+    if (shape.targetBytes > limit || shape.largePartElements > limit / 600)
+        return QStringLiteral("more than %1 MB").arg(limit >> 20);
+    // Blocks end past the target by up to one block; the large part adds its members.
+    const qint64 needed = shape.targetBytes + shape.largePartElements * 600 + (qint64(1) << 20);
+    if (bytesAvailable >= 0 && needed > bytesAvailable)
+        return QStringLiteral("about %1 MB needed, %2 MB free").arg(needed >> 20).arg(bytesAvailable >> 20);
+    return {};
+}
+
+GeneratedProfile GenerateProfile(const QString& path, const ProfileShape& shape) {
+    GeneratedProfile result;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    result.error =
+        CheckGeneratedSize(shape, QStorageInfo(QFileInfo(absolute).absolutePath()).bytesAvailable());
+    if (!result.error.isEmpty()) {
+        result.error = QStringLiteral("refused %1: %2").arg(path, result.error);
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return result;
+    }
+    ChunkedFile sink(file);
+    QByteArray& out = sink.out;
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<p:profile xmlns:p=\"" + kNs +
            "\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:schemaLocation=\"" + kNs +
            " PeloraSchema.xsd\">";
@@ -50,30 +118,20 @@ qint64 GenerateProfile(const QString& path, qint64 targetBytes) {
     InfoMember(out, "deviceInfo", "Version", "1.0");
     out += "</p:deviceInfo></p:device>";
 
-    qint64 written = 0, members = 0;
-    for (int block = 0; written + out.size() < targetBytes; ++block) {
+    qint64 members = 0;
+    for (int block = 0;
+         sink.written + out.size() < shape.targetBytes || (block == 0 && shape.largePartElements); ++block) {
         const QByteArray b = QByteArray::number(block);
         out += "<p:block label=\"Block" + b + "\"><p:comment><p:item>ブロック " + b +
                "</p:item></p:comment><p:blockInfo label=\"BLOCK_INFO\">";
         InfoMember(out, "blockInfo", "BlockName", "Block" + b);
         out += "</p:blockInfo><p:blockMemory label=\"Memory" + b +
                "\"><p:label2><p:item>メモリ</p:item></p:label2>";
-        for (int m = 0; m < kMembersPerPart; ++m, ++members) {
-            const QByteArray n = QByteArray::number(m);
-            out += "<p:blockMemoryMember label=\"M_" + n + "\">";
-            Item(out, "label2", "Memory value " + n);
-            Item(out, "category", "CAT" + QByteArray::number(m % 7));
-            Item(out, "name", "メモリ値 " + n);
-            Item(out, "datatype", m % 5 == 0 ? "Enum" + b : QByteArray("INT16"),
-                 m % 5 == 0 ? "enumRefItem" : "item");
-            Item(out, "range", "[0," + QByteArray::number(1000 + m) + "]");
-            Item(out, "minInc", "1");
-            Item(out, "engUnit", "mm");
-            Item(out, "access", "RW");
-            out += "<p:relation><p:item>Param" + b + ".P_" + n + "</p:item><p:item>Param" + b +
-                   ".P_Cycle</p:item></p:relation>";
-            Item(out, "comment", "comment line 1\ncomment line 2 &amp; &lt;" + n + "&gt;");
-            out += "</p:blockMemoryMember>";
+        const qint64 memoryMembers =
+            block == 0 && shape.largePartElements ? shape.largePartElements : kMembersPerPart;
+        for (qint64 m = 0; m < memoryMembers; ++m, ++members) {
+            MemoryMember(out, b, m);
+            if (!sink.Flush()) break;
         }
         out += "</p:blockMemory><p:blockParam label=\"Param" + b + "\">";
         for (int m = 0; m < kMembersPerPart; ++m, ++members) {
@@ -96,14 +154,25 @@ qint64 GenerateProfile(const QString& path, qint64 targetBytes) {
             out += "</p:enumMember>";
         }
         out += "</p:enum></p:block>";
-        if (out.size() > (1 << 20)) {
-            written += file.write(out);
-            out.clear();
-        }
+        if (!sink.Flush()) break;
     }
     out += "</p:profile>\n";
-    written += file.write(out);
-    return file.error() == QFileDevice::NoError ? members : -1;
+    if (!sink.Flush(true) || !file.flush() || file.error() != QFileDevice::NoError) {
+        result.error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        file.close();
+        // Only a partial profile goes, never a device or anything else that was named.
+        if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink()) file.remove();
+        return result;
+    }
+    result.members = members;
+    result.error.clear();
+    return result;
+}
+
+qint64 GenerateProfile(const QString& path, qint64 targetBytes) {
+    ProfileShape shape;
+    shape.targetBytes = targetBytes;
+    return GenerateProfile(path, shape).members;
 }
 
 namespace {

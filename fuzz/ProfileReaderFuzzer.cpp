@@ -11,8 +11,6 @@
 #include "InvalidArgumentError.h"
 #include "ItemValueText.h"
 #include "PELFMExceptions.h"
-#include "XmlDocument.h"
-#include "XmlError.h"
 
 namespace {
 
@@ -68,18 +66,10 @@ void Exercise(CPELFM_ItemInfo& item) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    XmlDocument doc;
-    try {
-        doc = XmlDocument::LoadBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    } catch (const XmlError&) {
-        return 0;
-    }
     CPELFM_ProfileInfo root;
     try {
-        root.ParseDocument(std::move(doc));
+        root.ParseDocument(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     } catch (const CPELFM_ExceptionBase&) {
-        return 0;
-    } catch (const XmlError&) {
         return 0;
     }
     for (CPELFM_SectionInfo* s : root.sections) {

@@ -162,15 +162,15 @@ QString CPELFM_ItemInfo::GetTextValue() {
         case DATA:
         case ASSIGN:
         case COMMENT:
-            return values.first().text;
+            return values.constFirst().text;
         default:
-            return RemoveEscapeBackslashes(values.first());
+            return RemoveEscapeBackslashes(values.constFirst());
     }
 }
 
 void CPELFM_ItemInfo::GetRange(_ST_PELFM_RANGEINFO& range) {
     RequireKind(*this, {VALUE_RANGE});
-    work = values.first();
+    work = values.constFirst();
     try {
         ParseRangeText(work, range);
     } catch (...) {
@@ -180,7 +180,7 @@ void CPELFM_ItemInfo::GetRange(_ST_PELFM_RANGEINFO& range) {
 
 void CPELFM_ItemInfo::SplitAngleItems(QList<CPELFM_ItemInfo*>& out) {
     RequireKind(*this, {VALUE_ANGLE_LIST});
-    const _ST_PELFM_DATAINFO first = values.first();
+    const _ST_PELFM_DATAINFO first = values.constFirst();
     QStringList pieces;
     SplitAngleList(first, pieces);
     BuildItems(out, [&](QList<CPELFM_ItemInfo*>& built) {
@@ -228,7 +228,7 @@ CPELFM_ElemInfo* CPELFM_ItemInfo::GetReferencedElem() {
 
 CPELFM_PartInfo* CPELFM_ItemInfo::GetReferencedPart() {
     RequireKind(*this, {VALUE_REFERENCE});
-    return ResolvePart(*this, values.first().text);
+    return ResolvePart(*this, values.constFirst().text);
 }
 
 CPELFM_PartInfo* CPELFM_ItemInfo::GetEnumRefPart() {
@@ -243,13 +243,13 @@ CPELFM_PartInfo* CPELFM_ItemInfo::GetEnumRefPart() {
 
 CPELFM_PartInfo* CPELFM_ItemInfo::GetReferencedPartOfType(int partType) {
     if (values.isEmpty()) return nullptr;
-    CPELFM_PartInfo* part = ResolvePart(*this, values.first().text);
+    CPELFM_PartInfo* part = ResolvePart(*this, values.constFirst().text);
     return part && part->partType == partType ? part : nullptr;
 }
 
 void CPELFM_ItemInfo::SplitConditionItems(QList<CPELFM_ItemInfo*>& out) {
     RequireKind(*this, {VALUE_CONDITION});
-    const _ST_PELFM_DATAINFO first = values.first();
+    const _ST_PELFM_DATAINFO first = values.constFirst();
     QStringList entries;
     ParseCondition(first, entries);
     BuildItems(out, [&](QList<CPELFM_ItemInfo*>& built) {
@@ -260,7 +260,7 @@ void CPELFM_ItemInfo::SplitConditionItems(QList<CPELFM_ItemInfo*>& out) {
 CPELFM_ElemInfo* CPELFM_ItemInfo::GetMemberTypeElem() {
     RequireKind(*this, {VALUE_MEMBER_TYPE_REFERENCE});
     QStringList names;
-    SplitDottedName(values.first(), names);
+    SplitDottedName(values.constFirst(), names);
     const qsizetype hash = names.indexOf(QStringLiteral("#"));
     if (hash < 0 || names.size() - hash - 1 < 2) return nullptr;
     // The names before the "#" lead to the element whose DATATYPE describes the member.

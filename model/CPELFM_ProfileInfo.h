@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -6,8 +7,6 @@
 #include <memory>
 
 #include "CPELFM_NodeBase.h"
-
-class XmlDocument;
 
 // The root of a profile tree: header values, the file path and the sections.
 class CPELFM_ProfileInfo : public CPELFM_NodeBase {
@@ -46,9 +45,10 @@ public:
     // The index of the LAST section of the type, -1 when none.
     int FindLastSectionIndexByType(int sectionType) const;
 
-    // Reads the header values, sections and parts of a parsed document. The handle is released on
-    // return; each part keeps its own node, so the tree lives until the last part is loaded or deleted.
-    void ParseDocument(XmlDocument document);
+    // Reads the header values, sections and parts of a document held in memory, appending the sections.
+    // Each part keeps its elements' records until it is first used. Throws CPELFM_CreateRootException
+    // when the document is not well-formed.
+    void ParseDocument(const QByteArray& document);
 
     QString deviceModel;
     QString version;

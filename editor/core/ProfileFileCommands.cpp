@@ -26,8 +26,6 @@ constexpr int IDS_SAVE_DONE = 10031;
 constexpr int IDS_PATTERN_SEPARATOR = 62022;
 constexpr int IDS_FILTER = 62026;
 constexpr int IDS_UNTITLED = 62027;
-constexpr int IDS_OPEN_BRACKET = 62033;
-constexpr int IDS_CLOSE_BRACKET = 62034;
 constexpr int IDS_PATTERN_PREFIX = 62039;
 constexpr int IDS_SAVE_PROJECT = 62043;
 constexpr int IDS_SAVE_PROJECT_AS = 62044;
@@ -55,6 +53,7 @@ constexpr int IDS_STAGE_FIRST = 62152;  // one text per stage, in stage order
 // The file a failed save was writing, given to 10008 as its third insert.
 constexpr int IDS_WRITE_FAILED_BECAUSE = 62156;
 constexpr int IDS_WRITE_FAILED = 62157;
+constexpr int IDS_FILE_IN_FOLDER = 62159;  // how the messages of an open name the file
 constexpr int DEVICE_MODEL_KIND_ALTERNATE = 9;
 
 const QString kAlternateProfile = QStringLiteral("epelp");
@@ -231,8 +230,7 @@ bool ProfileFileCommands::BeginOpen(const QString& path, OpenLoad& load) {
     load.path = path;
     const QString extension = ExtensionOf(path);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    load.fileInsert = QStringList{path.mid(slash + 1) + m_utility.LoadString(IDS_OPEN_BRACKET) +
-                                  path.left(slash + 1) + m_utility.LoadString(IDS_CLOSE_BRACKET)};
+    load.fileInsert = QStringList{Format({path.mid(slash + 1), path.left(slash + 1)}, IDS_FILE_IN_FOLDER)};
     if (!IsAcceptedExtension(extension)) {
         m_utility.openFilePath.clear();
         m_utility.ShowMessage(

@@ -377,6 +377,8 @@ constexpr PelResourceString kStrings[] = {
     {62156, "\nThe file %1!s! could not be written: %2!s!"},
     {62157, "\nThe file %1!s! could not be written."},
     {62158, "\nNo profile file was written."},
+    // A file named by an open's messages: its name, then its folder.
+    {62159, "%1!s! (%2!s!)"},
 };
 
 constexpr bool IsStrictlyAscending() {

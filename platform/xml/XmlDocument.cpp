@@ -16,9 +16,6 @@ using namespace Internal;
 
 namespace {
 
-// No network, no DTD, no entity substitution; blank text between elements is dropped while parsing.
-constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_COMPACT | XML_PARSE_BIG_LINES;
-
 struct ParseState {
     FirstError error;
     bool dtdRefused = false;
@@ -37,8 +34,7 @@ void OnInternalSubset(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*)
     if (!state->error.seen) {
         state->error.seen = true;
         state->error.line = xmlSAX2GetLineNumber(ctxt);
-        state->error.text =
-            QStringLiteral("line %1: a document type declaration is not allowed").arg(state->error.line);
+        state->error.text = DocTypeNotAllowed(state->error.line);
     }
     xmlStopParser(ctxt);
 }

@@ -17,6 +17,10 @@ QString FormatError(const xmlError* error) {
     return message;
 }
 
+QString DocTypeNotAllowed(int line) {
+    return QStringLiteral("line %1: a document type declaration is not allowed").arg(line);
+}
+
 void FirstError::Handler(void* self, xmlErrorPtr error) {
     auto* first = static_cast<FirstError*>(self);
     if (first->seen || !error || error->level == XML_ERR_WARNING) return;

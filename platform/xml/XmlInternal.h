@@ -2,6 +2,7 @@
 
 // Private to the XML layer.
 
+#include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/xmlerror.h>
 
@@ -10,6 +11,7 @@
 
 #include "XmlDocument.h"
 #include "XmlNode.h"
+#include "XmlSchema.h"
 
 namespace Internal {
 
@@ -20,7 +22,11 @@ struct XmlAccess {
     static XmlDocument Wrap(xmlDocPtr doc);
     static XmlNode Wrap(const XmlDocument& d, xmlNodePtr node) { return XmlNode(d.doc_, node); }
     static XmlNode Wrap(const XmlNode& n, xmlNodePtr node) { return XmlNode(n.doc_, node); }
+    static _xmlSchema* Schema(const XmlSchema& s) { return s.schema_.get(); }
 };
+
+// No network, no DTD, no entity substitution; blank text between elements is dropped while parsing.
+constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_COMPACT | XML_PARSE_BIG_LINES;
 
 inline const xmlChar* Xc(const QByteArray& b) {
     return reinterpret_cast<const xmlChar*>(b.constData());
@@ -37,6 +43,8 @@ struct FirstError {
     static void Handler(void* self, xmlErrorPtr error);
 };
 QString FormatError(const xmlError* error);
+// The parse error of a document that declares a DTD.
+QString DocTypeNotAllowed(int line);
 
 // Throws XmlError when the text holds a character that XML 1.0 cannot carry.
 void RequireXmlText(const QString& text);

@@ -6,6 +6,9 @@
 #include "XmlDocument.h"
 
 struct _xmlSchema;
+namespace Internal {
+struct XmlAccess;
+}
 
 // A compiled XSD. Validation reports the first error only, as "line N: message".
 class XmlSchema {
@@ -22,6 +25,7 @@ public:
     QString Validate(const XmlDocument& document, int* line = nullptr) const;
 
 private:
+    friend struct Internal::XmlAccess;
     XmlDocument source_;
     std::shared_ptr<_xmlSchema> schema_;
 };

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "CPELFM_ElemInfo.h"
+#include "CPELFM_ItemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
@@ -66,6 +68,26 @@ TEST(ProfileSchemaLoader, ValidDocumentIsParsedAfterValidation) {
     EXPECT_EQ(root->filePath, path);
     ASSERT_EQ(root->sections.size(), 2);
     EXPECT_EQ(root->sections[1]->parts[0]->ElemCount(), 1);
+}
+
+// The document is validated while it is read: CDATA, references and comments read as without validation.
+TEST(ProfileSchemaLoader, ValidatedReadBuildsWhatThePlainReadBuilds) {
+    QTemporaryDir dir;
+    const QString path = TestFiles::Write(
+        dir, "ok.pelp",
+        TestFiles::Profile(
+            "<p:file label='FILE'>\n  <!-- c -->\n  <p:fileInfo label='FILE_INFO'>\n <?pi x?>\n"
+            "<p:fileInfoMember label='Language'><p:data><p:item><![CDATA[j<a>]]>&#32;<!--x-->a"
+            "</p:item><p:item> </p:item></p:data></p:fileInfoMember></p:fileInfo></p:file>"));
+    auto validated = CPELFM_ProfileInfo::LoadWithSchemaCheck(path, kPattern, 0);
+    CPELFM_ProfileInfo plain(path, 0);
+    EXPECT_EQ(validated->language, QStringLiteral("j<a> a"));
+    EXPECT_EQ(validated->language, plain.language);
+    const auto values = [](CPELFM_ProfileInfo& root) {
+        return root.sections[0]->parts[0]->Elems()[0]->items[0]->values;
+    };
+    EXPECT_EQ(values(*validated), values(plain));
+    EXPECT_EQ(values(plain).size(), 2);
 }
 
 struct FailureCase {

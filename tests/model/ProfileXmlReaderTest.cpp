@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTextStream>
+#include <algorithm>
 #include <memory>
 
 #include "CPELFM_ElemInfo.h"
@@ -8,7 +10,9 @@
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "PELFMExceptions.h"
+#include "ProfileGenerator.h"
 #include "ProfileXmlTestFiles.h"
+#include "XmlDocument.h"
 
 namespace {
 
@@ -169,8 +173,8 @@ TEST(ProfileXmlReader, LineFeedsAreRemovedExceptInComments) {
 TEST(ProfileXmlReader, WhiteSpaceAroundTextsIsKept) {
     const struct {
         const char* name;
-        QByteArray xml;  // the text as written in the file
-        QString value;   // a NAME value
+        QByteArray xml;   // the text as written in the file
+        QString value;    // a NAME value
         QString comment;  // a COMMENT value
     } cases[] = {
         {"padded", "  10 ", "  10 ", "  10 "},
@@ -298,3 +302,152 @@ TEST(ProfileXmlReader, DirectoryInPlaceOfTheFileCannotBeParsed) {
 }
 
 }  // namespace
+
+// ---- What the reader builds against what the document's tree holds
+
+namespace {
+
+// Header values, then every section and part with their texts and, loading each part, its elements.
+QString Dump(CPELFM_ProfileInfo& root) {
+    QString out;
+    QTextStream s(&out);
+    s << root.deviceModel << '|' << root.version << '|' << root.profileSpecVersion << '|' << root.fileVersion
+      << '|' << root.language << '\n';
+    for (CPELFM_SectionInfo* section : root.sections) {
+        s << "S" << section->sectionType << '|' << section->name << '|' << section->comment << '\n';
+        for (CPELFM_PartInfo* part : section->parts) {
+            s << "P" << part->partType << '|' << part->name << '|' << part->label2 << '|' << part->comment
+              << '\n';
+            for (CPELFM_ElemInfo* elem : part->Elems()) {
+                s << "E|" << elem->label << '\n';
+                for (CPELFM_ItemInfo* item : elem->items) {
+                    s << "I" << item->itemType;
+                    for (const auto& v : item->values) s << '|' << v.dataKind << ':' << v.text;
+                    s << '\n';
+                }
+            }
+        }
+    }
+    return out;
+}
+
+// The same from the document tree, by the reading rules: element names by their local name; header values,
+// comments and label2 texts selected in the root element's namespace; texts as the nodes hold them.
+QString DumpTree(const QByteArray& xml) {
+    const XmlNode root = XmlDocument::LoadBytes(xml).DocumentElement();
+    const XmlNamespaces ns{{QStringLiteral("p"), root.NamespaceUri()}};
+    auto first = [&](const XmlNode& node, const QString& path) {
+        const XmlNode hit = node.SelectFirst(path, ns);
+        return hit ? hit.TextContent() : QString();
+    };
+    auto type = [](const QStringList& names, const XmlNode& node) {
+        return std::max<int>(0, int(names.indexOf(node.LocalName())));
+    };
+    QString out;
+    QTextStream s(&out);
+    const char* fields[][2] = {{"device", "DeviceModel"},
+                               {"device", "Version"},
+                               {"file", "ProfileSpecVersion"},
+                               {"file", "FileVersion"},
+                               {"file", "Language"}};
+    for (int f = 0; f < 5; ++f) {
+        const QString g = QString::fromLatin1(fields[f][0]);
+        s << first(root, "./p:" + g + "/p:" + g + "Info/p:" + g + "InfoMember[@label='" + fields[f][1] +
+                             "']/p:data/p:item")
+          << (f < 4 ? '|' : '\n');
+    }
+    for (XmlNode section : root.ChildElements()) {
+        s << "S" << type(ProfileInnerConst::SectionTagNames(), section) << '|' << section.Attribute("label")
+          << '|' << first(section, "./p:comment/p:item") << '\n';
+        for (XmlNode part : section.ChildElements()) {
+            if (part.LocalName() == "comment") continue;
+            s << "P" << type(ProfileInnerConst::PartTagNames(), part) << '|' << part.Attribute("label") << '|'
+              << first(part, "./p:label2/p:item") << '|' << first(part, "./p:comment/p:item") << '\n';
+            for (XmlNode elem : part.ChildElements()) {
+                if (elem.LocalName() == "comment" || elem.LocalName() == "label2") continue;
+                s << "E|" << elem.Attribute("label") << '\n';
+                for (XmlNode item : elem.ChildElements()) {
+                    const int itemType = type(ProfileInnerConst::ItemTagNames(), item);
+                    s << "I" << itemType;
+                    for (XmlNode v : item.ChildElements()) {
+                        QString text = v.TextContent();
+                        if (itemType != COMMENT) text.remove(QLatin1Char('\n'));
+                        s << '|' << type(ProfileInnerConst::DataTagNames(), v) << ':' << text;
+                    }
+                    s << '\n';
+                }
+            }
+        }
+    }
+    return out;
+}
+
+QByteArray InFile(const QByteArray& body) {
+    return Profile("<p:file label='F'><p:fileInfo label='FI'>" + body + "</p:fileInfo></p:file>");
+}
+
+QByteArray Utf16(const QByteArray& utf8) {
+    const QString text = QString::fromUtf8(utf8).replace("encoding=\"UTF-8\"", "encoding=\"UTF-16\"");
+    return "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+
+const QByteArray kTreeBody =
+    "<p:fileInfoMember label='Language'><p:data><p:item> <p:b/> j<p:c/> a </p:item></p:data>"
+    "<p:name><p:item> <p:x/> c <!--k--> <p:y/> </p:item><p:item><?pi x?> <p:b/></p:item></p:name>"
+    "<p:comment><p:item><![CDATA[ <c>\n ]]> <p:z/> </p:item><p:item>  "
+    "</p:item></p:comment></p:fileInfoMember>"
+    "<p:fileInfoMember label='FileVersion' xml:space='preserve'><p:data><p:item> <p:b/> <p:c "
+    "xml:space='default'> <p:d/> </p:c></p:item></p:data></p:fileInfoMember>";
+
+struct TreeCase {
+    const char* name;
+    QByteArray xml;
+};
+
+const TreeCase kTreeCases[] = {
+    {"MixedContentAndCData", InFile(kTreeBody)},
+    {"LineEnds", InFile("<p:fileInfoMember label='A\r\nB'><p:data><p:item>a\r\nb\rc&#13;\r\n</p:item>"
+                        "<p:item>\r\n<p:b/>\r\n \r\n<p:c/>\r\n</p:item></p:data></p:fileInfoMember>\r\n")},
+    {"References", InFile("<p:fileInfoMember label='a&amp;b &#38; &lt;c&gt;&#9;d\te &quot;'><p:data>"
+                          "<p:item>&amp;&#38;&#x41;&lt;&#32;</p:item></p:data></p:fileInfoMember>"
+                          "<p:fileInfoMember label='Languag&#101;'><p:data><p:item>ja</p:item></p:data>"
+                          "</p:fileInfoMember>")},
+    {"OtherNamespaces",
+     Profile(
+         "<p:device label='D' xmlns:q='urn:q'><q:deviceInfo><p:deviceInfoMember label='Version'><p:data>"
+         "<p:item>q</p:item></p:data></p:deviceInfoMember></q:deviceInfo><p:deviceInfo label='I'>"
+         "<q:comment><q:item>qc</q:item></q:comment><p:comment><q:item>c1</q:item><p:item>c2</p:item>"
+         "</p:comment><p:deviceInfoMember label='Version'><p:data><q:item>v0</q:item><p:item>v1</p:item>"
+         "</p:data></p:deviceInfoMember></p:deviceInfo></p:device><p:device><p:deviceInfo>"
+         "<p:deviceInfoMember label='Version'><p:data><p:item>v2</p:item></p:data></p:deviceInfoMember>"
+         "<p:deviceInfoMember label='DeviceModel'><p:data><p:item>m</p:item></p:data></p:deviceInfoMember>"
+         "</p:deviceInfo></p:device>")},
+    {"LongBlankRuns",
+     InFile("<p:fileInfoMember label='L'><p:data><p:item>\xc3\xa9<p:b/>" + QByteArray(700, ' ') +
+            "\xc3\xa9 <p:c/>" + QByteArray(900, ' ') + "<p:d/></p:item></p:data></p:fileInfoMember>")},
+    {"Latin1", "<?xml version='1.0' encoding='ISO-8859-1'?>" +
+                   InFile("<p:fileInfoMember label='\xe9'><p:data><p:item>\xe9 <p:b/> </p:item></p:data>"
+                          "</p:fileInfoMember>")
+                       .mid(38)},
+    {"Utf16", Utf16(InFile(kTreeBody))},
+};
+
+}  // namespace
+
+// The reader never builds the tree; what it reads must be what the tree holds.
+TEST(ProfileXmlReader, ReadsWhatTheDocumentTreeHolds) {
+    QList<TreeCase> cases(std::begin(kTreeCases), std::end(kTreeCases));
+    for (quint32 seed = 1; seed <= 12; ++seed) cases.append({"Random", GenerateRandomProfile(seed)});
+    // A part large enough to be built on several threads at once.
+    QTemporaryDir dir;
+    ProfileShape shape;
+    shape.largePartElements = 9000;
+    ASSERT_GT(GenerateProfile(dir.filePath("large.pelp"), shape).members, 9000);
+    cases.append({"LargePart", TestFiles::Read(dir.filePath("large.pelp"))});
+    for (const TreeCase& c : cases) {
+        auto root = Load(c.xml);
+        const QString tree = DumpTree(c.xml);
+        EXPECT_EQ(Dump(*root).toStdString(), tree.toStdString()) << c.name;
+        EXPECT_GT(tree.count('\n'), 2) << c.name;
+    }
+}

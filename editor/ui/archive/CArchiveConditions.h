@@ -13,6 +13,6 @@ public:
     static CArchiveCollection::Conditions From(const CCommonUtility& utility);
     // The selected profile plug-in, which writes the archive; null when none is selected.
     static IProfilePlugin* ArchiveWriter(const CCommonUtility& utility);
-    // The program folder's Temp/, under which the work folder is made.
+    // The program folder's Temp/, under which the work folder is made while the user can write it.
     static QString WorkBase(const CCommonUtility& utility);
 };

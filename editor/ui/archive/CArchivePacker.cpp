@@ -29,6 +29,10 @@ QString FileNameOf(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+bool CanWriteIn(const QString& folder) {
+    return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+}
+
 bool CopyOverwriting(const QString& source, const QString& target) {
     if (QFileInfo(target).isDir()) return false;
     if (QFileInfo::exists(target) && !QFile::remove(target)) return false;
@@ -68,6 +72,13 @@ CArchivePacker::CArchivePacker(const IStringSource& strings, IMessagePresenter& 
 bool CArchivePacker::IsPlainName(const QString& name) {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
            !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
+QString CArchivePacker::UsableWorkBase(const QString& preferred, std::optional<QTemporaryDir>& privateBase) {
+    if (CanWriteIn(preferred)) return preferred;
+    // An installed copy the user cannot write has no room beside the program.
+    privateBase.emplace(QDir::tempPath() + QStringLiteral("/PeloraMachineTool-XXXXXX"));
+    return privateBase->isValid() ? privateBase->path() : preferred;
 }
 
 bool CArchivePacker::CreateShortWorkFolder(const QString& base, const QString& profileFolderName,
@@ -148,9 +159,10 @@ int CArchivePacker::CopyFilesAndCreateArchive(IProfilePlugin* plugin, const QStr
         }
     }
 
+    std::optional<QTemporaryDir> privateBase;  // removed, with everything in it, on every return
     WorkFolder work;
     QHash<QString, QString> toolTargets;
-    if (!CreateShortWorkFolder(m_workBase, input.profileFolderName, work)) {
+    if (!CreateShortWorkFolder(UsableWorkBase(m_workBase, privateBase), input.profileFolderName, work)) {
         ShowFailure(CodeWorkFolder);
         return 0;
     }

@@ -2,6 +2,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <optional>
 
 #include "ArchivePackInput.h"
 #include "CToolPathData.h"
@@ -29,7 +31,7 @@ public:
         QString toolsFolder;
     };
 
-    // workBase is the folder under which the one-character work folder is made.
+    // workBase is the folder under which the one-character work folder is made, when it can be written.
     CArchivePacker(const IStringSource& strings, IMessagePresenter& presenter, IArchiveOutput* output,
                    const QString& workBase);
 
@@ -37,6 +39,9 @@ public:
     int CopyFilesAndCreateArchive(IProfilePlugin* plugin, const QString& archivePath,
                                   const ArchivePackInput& input);
 
+    // preferred when it can be written (and made), else a private folder under the system's temporary
+    // location, which privateBase then holds and removes when it goes.
+    static QString UsableWorkBase(const QString& preferred, std::optional<QTemporaryDir>& privateBase);
     // The first free name of "A".."Z", "0".."9", "@", "$", "!", "&", "#" under base, with the profile
     // folder and its "Tools" inside. False, with nothing left behind, on failure.
     static bool CreateShortWorkFolder(const QString& base, const QString& profileFolderName, WorkFolder& out);

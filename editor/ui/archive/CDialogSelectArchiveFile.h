@@ -25,7 +25,7 @@ public:
         IArchiveFileChooser* chooser = nullptr;
         IArchiveOutput* output = nullptr;
         IProfilePlugin* plugin = nullptr;
-        QString workBase;  // where the temporary work folder is made
+        QString workBase;  // where the temporary work folder is made while the user can write it
     };
 
     CDialogSelectArchiveFile(const Services& services, const ArchivePackInput& input,

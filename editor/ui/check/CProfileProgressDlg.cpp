@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cstdint>
 
 #include "CheckEvents.h"
@@ -45,6 +47,7 @@ int CProfileProgressDlg::RunWork(IDialogPresenter& presenter, std::function<void
     QMetaObject::invokeMethod(
         this, [this, work = std::move(work)]() mutable { StartWorker(std::move(work)); },
         Qt::QueuedConnection);
+    if (m_showDelayMs >= 0) QTimer::singleShot(m_showDelayMs, this, &CProfileProgressDlg::PutOnScreen);
     const int result = presenter.RunModal(*this);
     m_returned = true;
     WaitForWorker();
@@ -59,6 +62,18 @@ void CProfileProgressDlg::ShowStages(const QString& heading, const QStringList& 
     m_progress->setValue(0);
     m_stage->setText(heading);
     m_stage->show();
+}
+
+void CProfileProgressDlg::ShowAfter(int delayMs) {
+    m_showDelayMs = delayMs;
+    setAttribute(Qt::WA_DontShowOnScreen);
+}
+
+void CProfileProgressDlg::PutOnScreen() {
+    if (m_finished || !testAttribute(Qt::WA_DontShowOnScreen)) return;
+    setAttribute(Qt::WA_DontShowOnScreen, false);
+    // The dialog counts as shown already (hiding it would end its modal loop); only its window is missing.
+    if (isVisible() && windowHandle()) windowHandle()->setVisible(true);
 }
 
 void CProfileProgressDlg::StartWorker(std::function<void(QObject*)> work) {

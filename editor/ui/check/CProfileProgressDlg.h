@@ -31,6 +31,9 @@ public:
     // Names the work above the bar; WM_PROGRESS_STAGE then shows stage n's text and moves the bar to n
     // of the stages' count.
     void ShowStages(const QString& heading, const QStringList& stages);
+    // Keeps the dialog off the screen until the work has run for delayMs, so that short work does not
+    // flash it; it is modal, and so blocks input to the other windows, from the start all the same.
+    void ShowAfter(int delayMs);
 
     QProgressBar& ProgressBar() { return *m_progress; }
     QLabel& StageLabel() { return *m_stage; }
@@ -46,6 +49,7 @@ protected:
 private:
     void StartWorker(std::function<void(QObject*)> work);
     void WaitForWorker();
+    void PutOnScreen();
 
     QProgressBar* m_progress = nullptr;
     QLabel* m_stage = nullptr;
@@ -54,4 +58,5 @@ private:
     std::unique_ptr<QThread> m_thread;
     bool m_finished = false;
     bool m_returned = false;
+    int m_showDelayMs = -1;  // -1: shown at once
 };

@@ -8,6 +8,10 @@
 
 namespace {
 
+// Like QProgressDialog's minimumDuration: most files load sooner, and a dialog that flashes up and
+// vanishes only distracts.
+constexpr int kOpenProgressDelayMs = 400;
+
 class WaitCursor {
 public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -25,6 +29,7 @@ void RunOpenLoad(ProfileFileCommands& files, OpenLoad& load, QWidget* parent, ID
         CProfileProgressDlg dialog(parent);
         dialog.setWindowTitle(files.OpenFileTitle());
         dialog.ShowStages(files.OpenProgressHeading(load), files.OpenStageTexts());
+        dialog.ShowAfter(kOpenProgressDelayMs);
         dialog.RunWork(dialogs, [&files, &load, &loaded](QObject* target) {
             files.LoadForOpen(load,
                               [target](int stage) { PostCheckEvent(target, WM_PROGRESS_STAGE, stage); });

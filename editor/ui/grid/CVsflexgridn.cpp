@@ -5,10 +5,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
+#include <functional>
 
 #include "GridCellDelegate.h"
 #include "GridTableModel.h"
 #include "IGridEventSink.h"
+#include "ParallelRanges.h"
 
 CVsflexgridn::CVsflexgridn(QWidget* parent) : QTableView(parent), m_model(new GridTableModel(this)) {
     setObjectName(QStringLiteral("PartGrid"));
@@ -105,6 +108,10 @@ void CVsflexgridn::SetTextMatrix(int row, int col, const QString& text) {
     if (m_sink) m_sink->CellChanged(row, col);
 }
 
+bool CVsflexgridn::SetRowsWithTexts(int rows, std::vector<QString>&& texts) {
+    return m_model->SetRowsWithTexts(rows, std::move(texts));
+}
+
 void CVsflexgridn::OnTextWritten(int row, int col) {
     if (m_sink) m_sink->CellChanged(row, col);
 }
@@ -130,6 +137,10 @@ void CVsflexgridn::SetRowHeightTwips(int row, int twips) {
         verticalHeader()->resizeSection(row - 1, pixels);
 }
 
+void CVsflexgridn::SetNewRowHeightTwips(int twips) {
+    if (twips > 0) verticalHeader()->setDefaultSectionSize(std::max(1, TwipsToPixels(twips)));
+}
+
 int CVsflexgridn::RowHeightTwips(int row) const {
     if (row <= 0 || row >= GetRows()) return 0;
     return qRound(verticalHeader()->sectionSize(row - 1) * 1440.0 / logicalDpiY());
@@ -138,7 +149,75 @@ int CVsflexgridn::RowHeightTwips(int row) const {
 void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
     firstCol = std::max(firstCol, 1);
     lastCol = std::min(lastCol, GetCols() - 1);
-    for (int c = firstCol; c <= lastCol; ++c) resizeColumnToContents(c - 1);
+    if (firstCol > lastCol) return;
+    ensurePolished();
+    // Laying out every text of a large part would take long: the texts with the longest lines are taken,
+    // their widths estimated from their characters' advances, and the widest few measured as drawn.
+    const QFontMetrics metrics = fontMetrics();
+    float ascii[128];
+    for (int c = 0; c < 128; ++c) ascii[c] = float(metrics.horizontalAdvance(QChar(c)));
+    const float wide = float(metrics.horizontalAdvance(QChar(0x4e2d)));
+    const auto estimate = [&](QStringView line) {
+        float width = 0;
+        for (const QChar ch : line) width += ch.unicode() < 128 ? ascii[ch.unicode()] : wide;
+        return width;
+    };
+    // The characters of a text's longest line (lines end at line feeds); its estimated width.
+    const auto longestLine = [](QStringView text) {
+        qsizetype longest = 0, line = 0;
+        for (const QChar ch : text) line = ch == u'\n' ? (longest = std::max(longest, line), 0) : line + 1;
+        return std::max(longest, line);
+    };
+    const auto widestLine = [&](QStringView text) {
+        float widest = 0;
+        qsizetype from = 0;
+        for (qsizetype at = text.indexOf(u'\n'); at >= 0; from = at + 1, at = text.indexOf(u'\n', from))
+            widest = std::max(widest, estimate(text.sliced(from, at - from)));
+        return std::max(widest, estimate(text.sliced(from)));
+    };
+    constexpr size_t kLongest = 256;
+    constexpr size_t kMeasured = 8;
+    const int rows = m_model->rowCount();
+    // The candidates of each column, found on a few threads (texts are only read), measured here.
+    const size_t columns = size_t(lastCol - firstCol + 1);
+    std::vector<std::vector<std::pair<float, int>>> widest(columns);  // (estimated width, model row)
+    const size_t minColumns = rows < 8192 ? columns : 1;
+    Internal::RunInRanges(columns, minColumns, 6, [&](size_t, size_t first, size_t last) {
+        std::vector<std::pair<qsizetype, int>> longest;  // (characters, model row), a heap of the longest
+        for (size_t i = first; i < last; ++i) {
+            const int c = firstCol + int(i);
+            longest.clear();
+            for (int r = 0; r < rows; ++r) {
+                const QString& text = m_model->CellText(r + 1, c);
+                // No line is longer than the whole text.
+                if (text.isEmpty() || (longest.size() == kLongest && text.size() <= longest.front().first))
+                    continue;
+                const qsizetype length = longestLine(text);
+                if (longest.size() == kLongest) {
+                    if (length <= longest.front().first) continue;
+                    std::pop_heap(longest.begin(), longest.end(), std::greater<>());
+                    longest.pop_back();
+                }
+                longest.emplace_back(length, r);
+                std::push_heap(longest.begin(), longest.end(), std::greater<>());
+            }
+            for (const auto& [length, r] : longest)
+                widest[i].emplace_back(widestLine(m_model->CellText(r + 1, c)), r);
+            if (widest[i].size() > kMeasured) {
+                std::nth_element(widest[i].begin(), widest[i].begin() + kMeasured, widest[i].end(),
+                                 std::greater<>());
+                widest[i].resize(kMeasured);
+            }
+        }
+    });
+    for (size_t i = 0; i < columns; ++i) {
+        const int c = firstCol + int(i);
+        int width = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sectionSizeHint(c - 1);
+        for (const auto& [estimated, r] : widest[i])
+            width =
+                std::max(width, sizeHintForIndex(m_model->index(r, c - 1)).width() + (showGrid() ? 1 : 0));
+        horizontalHeader()->resizeSection(c - 1, width);
+    }
 }
 
 void CVsflexgridn::Select(int row1, int col1, int row2, int col2) {

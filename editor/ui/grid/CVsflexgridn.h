@@ -1,6 +1,7 @@
 #pragma once
 #include <QPointer>
 #include <QTableView>
+#include <vector>
 
 #include "GridRange.h"
 
@@ -43,14 +44,19 @@ public:
     QString GetTextMatrix(int row, int col) const;
     // Writes a cell and reports it as changed; nothing outside the grid.
     void SetTextMatrix(int row, int col, const QString& text);
+    // Sets the row count and writes every data cell at once, row by row, as a fill does: no cell is
+    // reported as changed. False, changing nothing, unless there is one text per data cell.
+    bool SetRowsWithTexts(int rows, std::vector<QString>&& texts);
     // The list of the cell about to be edited (see CellEditRules).
     void SetComboList(const QString& list) { m_comboList = list; }
     const QString& ComboList() const { return m_comboList; }
 
     void SetColWidthTwips(int col, int twips);
     void SetRowHeightTwips(int row, int twips);
+    // The height rows get when they are made; rows that exist keep theirs.
+    void SetNewRowHeightTwips(int twips);
     int RowHeightTwips(int row) const;
-    // Fits the widths of the columns to their texts.
+    // Fits the widths of the columns to their widest texts (and header texts), over every row.
     void AutoSize(int firstCol, int lastCol);
 
     // Selects the range (clamped to the data cells) and makes its first cell current.

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <map>
+#include <vector>
 
 #include "AddElemCommand.h"
 #include "CChgItemCommand.h"
@@ -39,6 +41,7 @@
 #include "ItemValueText.h"
 #include "MessageBoxStyle.h"
 #include "PELFMExceptions.h"
+#include "ParallelRanges.h"
 #include "ReferenceCollector.h"
 #include "ReferenceRules.h"
 #include "ResourceMessage.h"
@@ -72,7 +75,7 @@ T* CreateCommand(const char* name) {
 }
 
 QString FirstValue(const CPELFM_ItemInfo& item) {
-    return item.values.isEmpty() ? QString() : item.values.first().text;
+    return item.values.isEmpty() ? QString() : item.values.constFirst().text;
 }
 
 }  // namespace
@@ -124,36 +127,41 @@ void CWorkView::SetupPartGrid() {
 }
 
 void CWorkView::FillPartGrid() {
-    int count = 0;
+    QList<CPELFM_ElemInfo*> elems;
     try {
-        if (m_part) count = static_cast<int>(m_part->Elems().size());
+        if (m_part) elems = m_part->Elems();
     } catch (const CPELFM_ExceptionBase&) {
         // A part whose elements cannot be read shows no rows rather than half of them.
-        count = 0;
+        elems.clear();
     }
-    m_grid->SetRows(count + 1);
+    const int count = static_cast<int>(elems.size());
+    const size_t columns = m_kinds.size();
+    std::vector<QString> texts(size_t(count) * columns);
+    std::vector<int> lines(size_t(count), 1);
+    // Rows of a large part are worked out on a few threads: each row touches only its own element and texts.
+    Internal::RunInRanges(size_t(count), 8192, 6, [&](size_t, size_t first, size_t last) {
+        for (size_t r = first; r < last; ++r) {
+            if (!elems[r]) continue;
+            QString* row = texts.data() + r * columns;
+            CellText::CellTextsOfRow(*elems[r], m_kinds, row);
+            for (size_t c = 0; c < columns; ++c)
+                if (!row[c].isEmpty()) lines[r] = std::max(lines[r], CellText::CellLineCount(row[c]));
+        }
+    });
+    // Most rows share one height: new rows are made with it, and only the others are sized one by one.
+    std::map<int, int> rowsOfHeight;
+    for (int l : lines) ++rowsOfHeight[l];
+    int common = 1;
+    for (const auto& [l, rows] : rowsOfHeight)
+        if (rows > rowsOfHeight[common]) common = l;
+    m_grid->SetRows(1);
+    m_grid->SetNewRowHeightTwips(m_lineTwips * common);
     m_grid->SetRedraw(false);
-    FillRows();
+    m_grid->SetRowsWithTexts(count + 1, std::move(texts));
+    for (int r = 0; r < count; ++r)
+        if (lines[r] != common) m_grid->SetRowHeightTwips(r + 1, m_lineTwips * lines[r]);
     m_grid->SetRedraw(true);
     m_grid->AutoSize(1, m_grid->GetCols() - 1);
-}
-
-void CWorkView::FillRows() {
-    const int rows = m_grid->GetRows();
-    const int cols = m_grid->GetCols();
-    if (rows <= 1) return;
-    const QList<CPELFM_ElemInfo*>& elems = m_part->Elems();
-    for (int r = 1; r < rows; ++r) {
-        CPELFM_ElemInfo* elem = elems[r - 1];
-        if (!elem) continue;
-        int lines = 1;
-        for (int c = 1; c < cols; ++c) {
-            const QString text = CellText::CellTextOfItem(*elem, m_kinds[c - 1]);
-            if (!text.isEmpty()) lines = std::max(lines, CellText::CellLineCount(text));
-            m_grid->SetTextMatrix(r, c, text);
-        }
-        if (lines > 1) m_grid->SetRowHeightTwips(r, m_lineTwips * lines);
-    }
 }
 
 void CWorkView::ReloadPartGrid() {

@@ -125,7 +125,6 @@ private:
     CPELFM_ItemInfo* ItemOfCell(int row, int col) const;
     void ShowCell(int row, int col);
     void FitRowHeight(int row);
-    void FillRows();
     // The selection on data cells only; invalid when it holds none.
     GridRange CellSelection() const;
     void OpenDataDialog(int row, int col);

@@ -12,22 +12,12 @@ namespace {
 
 const QString kEnumPrefix = QStringLiteral("ENUM ");
 
-QString ValueText(const ProfileInnerConst::_ST_PELFM_DATAINFO& value) {
-    return value.dataKind == ProfileInnerConst::DATA_ENUM_REF_ITEM ? kEnumPrefix + value.text : value.text;
-}
-
-}  // namespace
-
-QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType) {
-    if (itemType == LABEL) return elem.label;
-    const int index = elem.FindItemIndex(itemType);
-    if (index < 0) return {};
-    CPELFM_ItemInfo& item = *elem.items[index];
+QString TextOfItem(CPELFM_ItemInfo& item) {
     if (item.values.isEmpty()) return {};
     // Several values always make a list. A single value shows as stored, unless it is an enumeration
     // reference, which only a value of the enumRefItem kind can be: only that one needs the analysis.
     if (item.values.size() == 1) {
-        const ProfileInnerConst::_ST_PELFM_DATAINFO& value = item.values.first();
+        const ProfileInnerConst::_ST_PELFM_DATAINFO& value = item.values.constFirst();
         if (value.dataKind != ProfileInnerConst::DATA_ENUM_REF_ITEM) return value.text;
         int kind = item.valueKind;
         if (kind == VALUE_UNCLASSIFIED) {
@@ -40,16 +30,58 @@ QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType) {
         return kind == VALUE_ENUM_REF ? kEnumPrefix + value.text : value.text;
     }
     // Every value is shown, empty ones too, so the text reads back as the same values.
+    const QStringView separator(kListSeparator);
+    qsizetype length = separator.size() * (item.values.size() - 1);
+    for (const auto& value : std::as_const(item.values))
+        length += value.text.size() +
+                  (value.dataKind == ProfileInnerConst::DATA_ENUM_REF_ITEM ? kEnumPrefix.size() : 0);
     QString text;
+    text.reserve(length);
     for (qsizetype i = 0; i < item.values.size(); ++i) {
-        if (i > 0) text += QStringView(kListSeparator);
-        text += ValueText(item.values[i]);
+        const auto& value = item.values.at(i);
+        if (i > 0) text += separator;
+        if (value.dataKind == ProfileInnerConst::DATA_ENUM_REF_ITEM) text += kEnumPrefix;
+        text += value.text;
     }
     return text;
 }
 
+}  // namespace
+
+QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType) {
+    if (itemType == LABEL) return elem.label;
+    const int index = elem.FindItemIndex(itemType);
+    return index < 0 ? QString() : TextOfItem(*elem.items[index]);
+}
+
+void CellTextsOfRow(CPELFM_ElemInfo& elem, const QList<int>& kinds, QString* out) {
+    // The first item of each kind, found in one pass over the items.
+    CPELFM_ItemInfo* first[ProfileInnerConst::ItemTypeCount + 1] = {};
+    for (CPELFM_ItemInfo* item : std::as_const(elem.items)) {
+        if (item && item->itemType >= 0 && item->itemType <= ProfileInnerConst::ItemTypeCount &&
+            !first[item->itemType])
+            first[item->itemType] = item;
+    }
+    for (qsizetype c = 0; c < kinds.size(); ++c) {
+        const int kind = kinds[c];
+        if (kind == LABEL)
+            out[c] = elem.label;
+        else if (kind >= 0 && kind <= ProfileInnerConst::ItemTypeCount && first[kind])
+            out[c] = TextOfItem(*first[kind]);
+        else if (kind < 0 || kind > ProfileInnerConst::ItemTypeCount)
+            out[c] = CellTextOfItem(elem, kind);
+    }
+}
+
 int CellLineCount(const QString& text) {
-    return static_cast<int>(text.count(QStringView(kListSeparator))) + 1;
+    // Called for every cell of a part: a plain scan.
+    const QChar* chars = text.constData();
+    int lines = 1;
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (chars[i] == kListSeparator[1] && chars[i - 1] == kListSeparator[0] &&
+            chars[i + 1] == kListSeparator[2])
+            ++lines;
+    return lines;
 }
 
 int RowHeightTwips(double fontPoints, int lines) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 class CPELFM_ElemInfo;
@@ -13,6 +14,8 @@ inline constexpr char16_t kListSeparator[] = u",\r\n";
 // are not followed): an enumeration reference as "ENUM " and its value, a list of several values
 // as its entries joined by ",\r\n", anything else as its first value.
 QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType);
+// The texts of a whole row at once, one per item kind: out[c] is CellTextOfItem(elem, kinds[c]).
+void CellTextsOfRow(CPELFM_ElemInfo& elem, const QList<int>& kinds, QString* out);
 
 // Lines of a cell: one more than its list separators.
 int CellLineCount(const QString& text);

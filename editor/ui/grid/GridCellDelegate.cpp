@@ -29,8 +29,11 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         QAbstractItemView* list = combo->view();
         list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
                               2 * list->frameWidth());
-        // A choice from the list ends the edit at once.
+        // A choice from the list ends the edit at once. The combo also reports a typed text that
+        // names a choice as chosen when it loses the focus, which happens after Escape or a click
+        // elsewhere has already closed (and reverted or committed) the edit: that report is late.
         connect(combo, &QComboBox::activated, this, [this, combo] {
+            if (m_grid.ActiveEditor() != combo) return;
             auto* self = const_cast<GridCellDelegate*>(this);
             emit self->commitData(combo);
             emit self->closeEditor(combo, QAbstractItemDelegate::NoHint);

@@ -42,6 +42,17 @@ bool GridTableModel::SetText(int row, int col, const QString& text, bool notify)
     return true;
 }
 
+bool GridTableModel::SetRowsWithTexts(int rows, std::vector<QString>&& texts) {
+    rows = std::max(1, rows);
+    if (texts.size() != static_cast<size_t>(rows - 1) * static_cast<size_t>(m_columns - 1)) return false;
+    beginResetModel();
+    m_rows = rows;
+    m_cells = std::move(texts);
+    m_rowHeaders.clear();
+    endResetModel();
+    return true;
+}
+
 void GridTableModel::RefreshAll() {
     if (m_rows > 1 && m_columns > 1) emit dataChanged(index(0, 0), index(m_rows - 2, m_columns - 2));
     if (m_columns > 1) emit headerDataChanged(Qt::Horizontal, 0, m_columns - 2);

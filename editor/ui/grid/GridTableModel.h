@@ -19,8 +19,13 @@ public:
 
     // Empty outside the grid. Row header texts default to the row number.
     QString Text(int row, int col) const;
+    // A data cell's text, without copying; row and column must lie inside the data cells.
+    const QString& CellText(int row, int col) const { return m_cells[CellIndex(row, col)]; }
     // False outside the grid. Without notification the views learn of it at the next Refresh.
     bool SetText(int row, int col, const QString& text, bool notify);
+    // Changes the row count and fills every data cell, row by row ((rows - 1) x (columns - 1) texts);
+    // false, changing nothing, for another number of texts.
+    bool SetRowsWithTexts(int rows, std::vector<QString>&& texts);
     // Tells the views that every text may have changed.
     void RefreshAll();
 

@@ -219,6 +219,13 @@ TEST_F(CArchivePackerTest, WorkFolderTakesTheFirstFreeName) {
     EXPECT_TRUE(QFileInfo(wf.toolsFolder).isDir());
 }
 
+TEST_F(CArchivePackerTest, AWorkBaseThatCannotBeWrittenGivesWayToAPrivateTemporaryFolder) {
+    std::optional<QTemporaryDir> privateBase;
+    EXPECT_EQ(CArchivePacker::UsableWorkBase(work(), privateBase), work());
+    const QString base = CArchivePacker::UsableWorkBase(Write("program", "a file") + "/Temp", privateBase);
+    EXPECT_TRUE(privateBase && base == privateBase->path() && QFileInfo(base).isWritable());
+}
+
 TEST_F(CArchivePackerTest, WorkFolderFailsWhenAllNamesAreTaken) {
     for (const QChar c : QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789@$!&#"))
         QDir().mkdir(work() + "/" + c);

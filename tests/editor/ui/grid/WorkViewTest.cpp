@@ -178,6 +178,34 @@ TEST_F(WorkViewTest, OpensAPartWindowWithRowsHeadersAndTexts) {
     EXPECT_EQ(app->MainFrame()->MdiArea().subWindowList().size(), 1);
 }
 
+// A large part: every row at its own height, most at the common one, and columns as wide as their widest
+// text wherever it stands.
+TEST_F(WorkViewTest, LargePartRowsTakeTheirHeightsAndColumnsTheirWidestText) {
+    CPELFM_PartInfo* big = AddPart(*app->Utility().openProfile->sections[0], "Big", PART_BLOCK_PARAM);
+    const int rows = 3000, longRow = 2500;
+    for (int i = 0; i < rows; ++i) {
+        CPELFM_ElemInfo* e = AddElem(*big, QString("B%1").arg(i));
+        AddItem(*e, NAME, {i == longRow ? QString(120, QChar('W')) : QString("n%1").arg(i)});
+        if (i % 7 == 3) continue;  // one line
+        AddItem(*e, DATATYPE, {"ARRAY()"});
+        AddItem(*e, DATA, i == 11 ? QStringList{"a", "b", "c"} : QStringList{"a", "b"});
+    }
+    CWorkView* view = Open(big);
+    ASSERT_NE(view, nullptr);
+    CVsflexgridn& grid = view->Grid();
+    ASSERT_EQ(grid.GetRows(), rows + 1);
+    EXPECT_EQ(grid.GetTextMatrix(rows, Column(view, LABEL)), QString("B%1").arg(rows - 1));
+    EXPECT_EQ(grid.GetTextMatrix(13, Column(view, DATA)), "a,\r\nb");
+    const int one = grid.rowHeight(3), two = grid.rowHeight(0), three = grid.rowHeight(11);
+    EXPECT_LT(one, two);
+    EXPECT_LT(two, three);
+    for (int r : {1, 2, 501, 2998}) EXPECT_EQ(grid.rowHeight(r), two) << r;
+    for (int r : {17, 1746, 2999}) EXPECT_EQ(grid.rowHeight(r), one) << r;
+    const int name = Column(view, NAME) - 1;
+    EXPECT_GE(grid.columnWidth(name), grid.sizeHintForIndex(grid.model()->index(longRow, name)).width());
+    EXPECT_LT(grid.columnWidth(Column(view, LABEL) - 1), grid.columnWidth(name) / 4);
+}
+
 TEST_F(WorkViewTest, TypedEditsBecomeOneUndoEntry) {
     CWorkView* view = Open(param);
     CPELFM_ElemInfo* e1 = param->Elems()[0];
@@ -234,6 +262,12 @@ TEST_F(WorkViewTest, EscapeAbandonsTheEditAndClearsTheEditingFlag) {
     EXPECT_EQ(Undos(), before);
     EXPECT_EQ(Value(param->Elems()[0], NAME), "Speed");
     EXPECT_EQ(view->Grid().GetTextMatrix(1, Column(view, NAME)), "Speed");
+    static QStringList said;
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
+    QTest::keyClicks(editor = EditCell(view, 1, Column(view, DATATYPE)), "R");  // completes to REAL
+    QTest::keyClick(editor, Qt::Key_Escape);  // which the list reports as chosen as it loses the focus
+    qInstallMessageHandler(nullptr);
+    EXPECT_EQ(said, QStringList());
 }
 
 TEST_F(WorkViewTest, LineBreaksKeptOnlyWhereTheKindKeepsThem) {

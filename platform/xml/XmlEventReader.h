@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <string_view>
+
+class XmlSchema;
+namespace Internal {
+struct EventReadState;
+}
+
+// The start tag of an element, valid only while XmlEventHandler::StartElement runs.
+class XmlStartTag {
+public:
+    std::string_view LocalName() const { return localName_; }
+    // Empty for an unprefixed name.
+    std::string_view Prefix() const { return prefix_; }
+    // Empty for an element in no namespace.
+    std::string_view NamespaceUri() const { return namespaceUri_; }
+    // The UTF-8 value of the attribute in no namespace with that local name, as a document tree holds it;
+    // false when the element has none.
+    bool Attribute(std::string_view localName, std::string& value) const;
+
+private:
+    friend struct Internal::EventReadState;
+    std::string_view localName_;
+    std::string_view prefix_;
+    std::string_view namespaceUri_;
+    const unsigned char* const* attributes_ = nullptr;  // five pointers per attribute, as libxml2 passes them
+    int attributeCount_ = 0;
+};
+
+// What a document holds, in document order. Only character data inside the document element is
+// reported, and only what a document tree keeps: the blank runs that XmlDocument drops are left out.
+class XmlEventHandler {
+public:
+    virtual ~XmlEventHandler() = default;
+    virtual void StartElement(const XmlStartTag& tag) = 0;
+    virtual void EndElement() = 0;
+    // Text and CDATA in pieces, UTF-8; a node's text content is the concatenation of the pieces inside it.
+    virtual void Characters(std::string_view text) = 0;
+};
+
+// Reads a document as events without building a tree, under XmlDocument's rules: nothing is fetched,
+// entities are never expanded and a document with a DOCTYPE is refused. The file is read in pieces,
+// whatever its encoding. Exceptions thrown by the handler stop the reading and reach the caller.
+namespace XmlEventReader {
+
+// Throws XmlError when the file cannot be read (line 0) or is not well-formed (the first error's line).
+void ReadFile(const QString& path, XmlEventHandler& handler);
+void ReadBytes(const QByteArray& data, XmlEventHandler& handler, const QString& sourceName = QString());
+// Validates against the schema while reading, as XmlSchema::Validate does on the tree: returns the first
+// error's text and line, empty when the document is valid. A document that is not well-formed throws
+// XmlError.
+QString ReadFileValidated(const QString& path, const XmlSchema& schema, XmlEventHandler& handler,
+                          int* line = nullptr);
+// The namespace URI of the document element, reading no further than its start tag.
+// Throws XmlError when the document is not well-formed up to there.
+QString RootNamespaceUri(const QString& path);
+
+}  // namespace XmlEventReader
