@@ -23,25 +23,23 @@ namespace {
 
 constexpr int kElementsPerPart = 1000;
 
-QByteArray Member(const char* part, const QByteArray& label, const QByteArray& items)
-{
+QByteArray Member(const char* part, const QByteArray& label, const QByteArray& items) {
     return QByteArray("<p:") + part + "Member label='" + label + "'>" + items + "</p:" + part + "Member>";
 }
 
-QByteArray Item(const char* tag, const QByteArray& value)
-{
+QByteArray Item(const char* tag, const QByteArray& value) {
     return QByteArray("<p:") + tag + "><p:item>" + value + "</p:item></p:" + tag + ">";
 }
 
 // A valid 3.0 profile with the given number of elements in variable, memory and configuration parts,
 // and a few deliberate findings among them.
-QByteArray GenerateProfile(int elements)
-{
+QByteArray GenerateProfile(int elements) {
     QByteArray body;
     body += "<p:file label='FILE'><p:fileInfo label='FileInfo'>";
-    for (const char* e : {"CreateDate|STRING(10)|2024/01/02", "CreateTime|STRING(8)|12:00:00",
-                          "ModDate|STRING(10)|2024/01/02", "ModTime|STRING(8)|12:00:00", "Language|STRING(12)|ja",
-                          "ProfileSpecVersion|STRING(32)|3.0", "FileVersion|STRING(32)|1.0"}) {
+    for (const char* e :
+         {"CreateDate|STRING(10)|2024/01/02", "CreateTime|STRING(8)|12:00:00",
+          "ModDate|STRING(10)|2024/01/02", "ModTime|STRING(8)|12:00:00", "Language|STRING(12)|ja",
+          "ProfileSpecVersion|STRING(32)|3.0", "FileVersion|STRING(32)|1.0"}) {
         const QList<QByteArray> f = QByteArray(e).split('|');
         body += Member("fileInfo", f[0], Item("datatype", f[1]) + Item("data", f[2]));
     }
@@ -85,20 +83,20 @@ QByteArray GenerateProfile(int elements)
         for (int i = 0; i < perPart; ++i) {
             block += Member("blockMemory", i ? "M" + QByteArray::number(i) : QByteArray("P_Value"),
                             Item("name", "memory") + Item("datatype", i % 30 ? "UINT8" : "FLOAT") +
-                                Item("range", "[0,255]") + Item("access", "R") + Item("assign", "&lt;ab&gt;&lt;cd&gt;"));
+                                Item("range", "[0,255]") + Item("access", "R") +
+                                Item("assign", "&lt;ab&gt;&lt;cd&gt;"));
         }
         block += "</p:blockMemory>";
     }
-    comm += "<p:enum label='Modes'>" + Member("enum", "Off", Item("code", "0")) + Member("enum", "On", Item("code", "1")) +
-            "</p:enum></p:commIf>";
+    comm += "<p:enum label='Modes'>" + Member("enum", "Off", Item("code", "0")) +
+            Member("enum", "On", Item("code", "1")) + "</p:enum></p:commIf>";
     block += "</p:block>";
     body += comm + block;
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><p:profile xmlns:p=\"" +
            QByteArray(CheckFormat::Format30().settings.namespaceUri) + "\">" + body + "</p:profile>";
 }
 
-const QString& ProfileFile(int elements)
-{
+const QString& ProfileFile(int elements) {
     static QTemporaryDir dir;
     static std::map<int, QString> files;
     auto it = files.find(elements);
@@ -109,15 +107,13 @@ const QString& ProfileFile(int elements)
     return files.emplace(elements, path).first->second;
 }
 
-void LoadEveryPart(CPELFM_ProfileInfo& root)
-{
+void LoadEveryPart(CPELFM_ProfileInfo& root) {
     for (CPELFM_SectionInfo* section : root.sections) {
         for (CPELFM_PartInfo* part : section->parts) part->EnsureLoaded();
     }
 }
 
-void BM_CheckAgainstLoad(benchmark::State& state)
-{
+void BM_CheckAgainstLoad(benchmark::State& state) {
     const QString& path = ProfileFile(int(state.range(0)));
     double loadSeconds = 0;
     double checkSeconds = 0;
@@ -171,14 +167,14 @@ public:
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nCheck time to load time (target at most x%.1f at every size)\n", kRatioTarget);
     for (const auto& [elements, ratio] : reporter.ratios)
-        std::printf("  %s elements: x%.2f (%s)\n", elements.c_str(), ratio, ratio <= kRatioTarget ? "met" : "MISSED");
+        std::printf("  %s elements: x%.2f (%s)\n", elements.c_str(), ratio,
+                    ratio <= kRatioTarget ? "met" : "MISSED");
     const auto small = reporter.ratios.find("1000"), large = reporter.ratios.find("100000");
     if (small != reporter.ratios.end() && large != reporter.ratios.end()) {
         const double growth = large->second / small->second - 1.0;
