@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -161,6 +162,34 @@ TEST(XmlStreamWriterTest, WritesWhatLibxml2sTextWriterWrites) {
     }
 }
 
+// Texts longer than a block and documents of many blocks come out whole: the block is written out before a
+// text that does not fit, and grows for one that never would.
+TEST(XmlStreamWriterTest, LargeTextsAndDocumentsComeOutWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.xml"));
+    const QString huge = QString(300 * 1024, QLatin1Char('x')) + QString::fromUtf8("\u00e4&\U0001F600");
+    QByteArray expected = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<root>";
+    {
+        XmlStreamWriter out(path);
+        out.StartElement(QStringLiteral("root"));
+        const XmlStreamWriter::Name item(QStringLiteral("item"));
+        for (int i = 0; i < 40000; ++i) {
+            const QString text = i % 10000 == 5000 ? huge : QStringLiteral("value %1 <%2>").arg(i).arg(i % 7);
+            out.WriteTextElement(item, text);
+            // Markup characters are the ones HTML escapes too.
+            expected += "<item>" + text.toHtmlEscaped().toUtf8() + "</item>";
+        }
+        out.EndElement();
+        out.Commit();
+    }
+    expected += "</root>\n";
+    const QByteArray bytes = ReadAll(path);
+    EXPECT_GT(bytes.size(), 1'000'000);
+    EXPECT_TRUE(bytes == expected)
+        << "first difference at "
+        << std::mismatch(bytes.begin(), bytes.end(), expected.begin(), expected.end()).first - bytes.begin();
+}
+
 TEST(XmlStreamWriterTest, ReadOnlyTargetIsReplacedAndALinkKeepsPointingAtIt) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("t.xml")),
@@ -237,6 +266,31 @@ TEST(XmlStreamWriterTest, RefusalsLeaveThePreviousFileAlone) {
          [](XmlStreamWriter& w) {
              w.StartElement(QStringLiteral("root"));
              w.Commit();
+         }},
+        {"whole element with an unbound prefix",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.WriteTextElement(XmlStreamWriter::Name(QStringLiteral("q:item")), QStringLiteral("t"));
+             w.EndElement();
+         }},
+        {"whole element with an invalid name",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.WriteTextElement(XmlStreamWriter::Name(QStringLiteral("a b")), QStringLiteral("t"));
+             w.EndElement();
+         }},
+        {"whole element with a control character",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.WriteTextElement(XmlStreamWriter::Name(QStringLiteral("item")),
+                                QStringLiteral("a") + QChar(0x01));
+             w.EndElement();
+         }},
+        {"whole element after the root",
+         [](XmlStreamWriter& w) {
+             w.StartElement(QStringLiteral("root"));
+             w.EndElement();
+             w.WriteTextElement(XmlStreamWriter::Name(QStringLiteral("item")), QStringLiteral("t"));
          }},
     };
     for (const auto& c : cases) {
