@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "IDeviceModelPlugin.h"
 #include "IProfilePlugin.h"
@@ -88,17 +89,19 @@ int CreateNewProfileFile(const NewProfileSources& sources, const QStringList& re
     FillNewProfileDocument(record, sources, doc, root);
 
     QString folder = sources.programFolder + PathText(sources, IDS_TEMP_FOLDER);
+    std::optional<QTemporaryDir> privateFolder;
     if (!IsWritableFolder(folder)) {
-        QTemporaryDir privateFolder(QDir::tempPath() + QStringLiteral("/PeloraMachineTool-XXXXXX"));
-        if (!privateFolder.isValid())
+        privateFolder.emplace(QDir::tempPath() + QStringLiteral("/PeloraMachineTool-XXXXXX"));
+        if (!privateFolder->isValid())
             throw XmlError(QStringLiteral("no folder for the new profile can be written"));
-        privateFolder.setAutoRemove(false);  // the caller removes it with the file
-        folder = privateFolder.path();
+        folder = privateFolder->path();
     }
     QString fileName = PathText(sources, IDS_TEMP_FILE);
     if (!fileName.startsWith(QLatin1Char('/'))) fileName.prepend(QLatin1Char('/'));
     const QString path = QDir::cleanPath(folder + fileName);
     doc.SaveFile(path, XmlFormat::Compact);
+    // Kept only once it holds the file: the caller removes it with the file.
+    if (privateFolder) privateFolder->setAutoRemove(false);
     if (writtenPath) *writtenPath = path;
     return 0;
 }
