@@ -40,6 +40,9 @@ public:
     const IStringSource* Strings() const { return strings; }
     IMessagePresenter* MessagePresenter() const { return presenter; }
     void ShowMessage(const QStringList& inserts, int id, unsigned style) const;
+    // The third insert of message 10008 for a file that could not be written: which file and, where the
+    // system said it, why, so that a permission problem reads as one.
+    QString WriteFailedInsert(const QString& path, const QString& reason) const;
 
     // ---- the open file
     void CloseProfile();

@@ -50,9 +50,6 @@ constexpr int IDS_REASON_CODE = 62149;
 constexpr int IDS_REASON_OTHER = 62150;
 constexpr int IDS_OPENING = 62151;
 constexpr int IDS_STAGE_FIRST = 62152;  // one text per stage, in stage order
-// The file a failed save was writing, given to 10008 as its third insert.
-constexpr int IDS_WRITE_FAILED_BECAUSE = 62156;
-constexpr int IDS_WRITE_FAILED = 62157;
 constexpr int IDS_FILE_IN_FOLDER = 62159;  // how the messages of an open name the file
 constexpr int DEVICE_MODEL_KIND_ALTERNATE = 9;
 
@@ -176,10 +173,7 @@ ProfileFileCommands::SaveOutcome ProfileFileCommands::RunSave(int insertId, bool
     } catch (...) {
     }
     inserts.append(HexCode(code));
-    // Which file and, where the system said it, why: a permission problem reads as one.
-    if (!m_writePath.isEmpty())
-        inserts.append(reason.isEmpty() ? Format({m_writePath}, IDS_WRITE_FAILED)
-                                        : Format({m_writePath, reason}, IDS_WRITE_FAILED_BECAUSE));
+    if (!m_writePath.isEmpty()) inserts.append(m_utility.WriteFailedInsert(m_writePath, reason));
     m_utility.ShowMessage(inserts, IDS_SAVE_FAILED, MB_ICONERROR);
     return SAVE_FAILED;
 }

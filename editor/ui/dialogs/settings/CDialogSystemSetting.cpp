@@ -11,10 +11,17 @@
 #include "CCommonUtility.h"
 #include "CRadioListBox.h"
 #include "MessageBoxStyle.h"
+#include "PELFMExceptions.h"
+#include "XmlError.h"
+
+namespace {
+constexpr int IDS_SYSTEM_SETTINGS = 2004;
+constexpr int IDS_OPERATION_FAILED = 10008;
+}  // namespace
 
 CDialogSystemSetting::CDialogSystemSetting(CCommonUtility& utility, QWidget* parent)
     : QDialog(parent), m_utility(utility), m_logic(std::make_unique<SystemSettingLogic>(utility)) {
-    setWindowTitle(m_utility.LoadString(2004));
+    setWindowTitle(m_utility.LoadString(IDS_SYSTEM_SETTINGS));
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(m_utility.LoadString(2003), this);
     intro->setWordWrap(true);
@@ -91,8 +98,12 @@ void CDialogSystemSetting::OnAccept() {
         result = m_logic->Accept(m_combo->currentText(), selected.first()->text());
     } catch (const std::exception& error) {
         // The settings file could not be written: the previous choice stays and the dialog stays open.
-        m_utility.ShowMessage({m_utility.SettingsFilePath(), QString::fromLocal8Bit(error.what())}, 10008,
-                              MB_ICONERROR);
+        const auto* xml = dynamic_cast<const XmlError*>(&error);
+        const QString reason = xml ? xml->Reason() : QString::fromLocal8Bit(error.what());
+        m_utility.ShowMessage({m_utility.LoadString(IDS_SYSTEM_SETTINGS),
+                               QStringLiteral("0x%1").arg(CPELFM_WriteFileException::Code_, 0, 16),
+                               m_utility.WriteFailedInsert(m_utility.SettingsFilePath(), reason)},
+                              IDS_OPERATION_FAILED, MB_ICONERROR);
         return;
     }
     if (result == SystemSettingLogic::AcceptResult::Accepted) QDialog::accept();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -80,6 +81,25 @@ TEST_F(SystemSettingDialogTest, AnOpenFileLocksTheChoiceAndGreysTheList) {
         }
     }
     EXPECT_TRUE(grey);
+}
+
+TEST_F(SystemSettingDialogTest, AFailedWriteNamesTheFileAndKeepsTheDialogOpen) {
+    w.strings.SetString(2004, "System settings");
+    w.strings.SetString(10008, "%1!s! failed.%3!s!\nError code: %2!s!");
+    w.strings.SetString(62156, "\nThe file %1!s! could not be written: %2!s!");
+    // A folder where the file should be: no write can replace it.
+    const QString path = w.folder.path() + "/Config/SystemSetting.xml";
+    ASSERT_TRUE(QDir().mkpath(path));
+    CDialogSystemSetting dialog(w.utility);
+    dialog.ProfileTypeCombo()->setCurrentIndex(1);
+    dialog.DeviceModelList()->setCurrentRow(0);
+    dialog.AcceptButton()->click();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(w.presenter.Calls().size(), 1);
+    const QString text = w.presenter.Calls()[0].text;
+    EXPECT_TRUE(text.startsWith("System settings failed.\nThe file " + path + " could not be written: ")) << text.toStdString();
+    EXPECT_FALSE(text.contains(": \n")) << "the system's reason is given: " << text.toStdString();
+    EXPECT_TRUE(text.endsWith("Error code: 0xa")) << text.toStdString();
 }
 
 TEST_F(SystemSettingDialogTest, CloseUnloadsByTheSettings) {
