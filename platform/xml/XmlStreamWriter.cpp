@@ -34,15 +34,16 @@ struct AsciiEscapes {
     const char* attribute[128] = {};
     constexpr AsciiEscapes() {
         for (int c = 0; c < 0x20; ++c) text[c] = attribute[c] = "";
-        text['\t'] = nullptr;
-        text['\n'] = nullptr;
-        attribute['\t'] = "&#9;";
-        attribute['\n'] = "&#10;";
-        text['\r'] = attribute['\r'] = "&#13;";
-        text['"'] = attribute['"'] = "&quot;";
-        text['&'] = attribute['&'] = "&amp;";
-        text['<'] = attribute['<'] = "&lt;";
-        text['>'] = attribute['>'] = "&gt;";
+        text[unsigned('\t')] = nullptr;
+        text[unsigned('\n')] = nullptr;
+        attribute[unsigned('\t')] = "&#9;";
+        attribute[unsigned('\n')] = "&#10;";
+        for (const auto& [c, escape] : {std::pair<unsigned, const char*>{'\r', "&#13;"},
+                                        {'"', "&quot;"},
+                                        {'&', "&amp;"},
+                                        {'<', "&lt;"},
+                                        {'>', "&gt;"}})
+            text[c] = attribute[c] = escape;
     }
 };
 constexpr AsciiEscapes kEscapes;
