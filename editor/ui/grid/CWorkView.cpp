@@ -127,13 +127,16 @@ void CWorkView::SetupPartGrid() {
 }
 
 void CWorkView::FillPartGrid() {
-    QList<CPELFM_ElemInfo*> elems;
-    try {
-        if (m_part) elems = m_part->Elems();
-    } catch (const CPELFM_ExceptionBase&) {
-        // A part whose elements cannot be read shows no rows rather than half of them.
-        elems.clear();
-    }
+    // Const: the rows' threads index it, and a non-const index into a list shared with the part would
+    // detach it on every thread at once.
+    const QList<CPELFM_ElemInfo*> elems = [this] {
+        try {
+            return m_part ? m_part->Elems() : QList<CPELFM_ElemInfo*>();
+        } catch (const CPELFM_ExceptionBase&) {
+            // A part whose elements cannot be read shows no rows rather than half of them.
+            return QList<CPELFM_ElemInfo*>();
+        }
+    }();
     const int count = static_cast<int>(elems.size());
     const size_t columns = m_kinds.size();
     std::vector<QString> texts(size_t(count) * columns);

@@ -51,7 +51,7 @@ QString TextOfItem(CPELFM_ItemInfo& item) {
 QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType) {
     if (itemType == LABEL) return elem.label;
     const int index = elem.FindItemIndex(itemType);
-    return index < 0 ? QString() : TextOfItem(*elem.items[index]);
+    return index < 0 ? QString() : TextOfItem(*elem.items.at(index));
 }
 
 void CellTextsOfRow(CPELFM_ElemInfo& elem, const QList<int>& kinds, QString* out) {
