@@ -325,7 +325,7 @@ QString ProfileFileCommands::VersionRefusal(const CPELFM_ProfileInfo& root) cons
     int minor = 0;
     if (!m_utility.DetectProfileSpecVersion(root, major, minor)) return Format({}, IDS_REASON_NO_VERSION);
     const quint32 selected =
-        m_utility.profilePlugins.isEmpty() ? 0 : m_utility.profilePlugins.first().version;
+        m_utility.profilePlugins.isEmpty() ? 0 : m_utility.profilePlugins.constFirst().version;
     return Format({VersionText(major, minor),
                    VersionText(static_cast<int>(selected >> 16), static_cast<int>(selected & 0xffff))},
                   IDS_REASON_NEWER_VERSION);

@@ -54,7 +54,7 @@ void CheckCommIfTypes(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& 
             if (!elem) continue;
             const int itemIndex = elem->FindItemIndex(DATA);
             if (itemIndex < 0) continue;
-            const CPELFM_ItemInfo* item = elem->items[itemIndex];
+            const CPELFM_ItemInfo* item = elem->items.at(itemIndex);
             // A DATA item without values names no type, so no device model can claim it.
             const QString typeId = item->values.isEmpty() ? QString() : item->values.first().text;
             if (ClaimedByDeviceModel(job, typeId)) continue;
@@ -75,7 +75,7 @@ void CheckCommIfTypes(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& 
 }
 
 void CheckReservedWords(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& messages) {
-    for (const CPELFM_SectionInfo* section : job.root->sections) {
+    for (const CPELFM_SectionInfo* section : std::as_const(job.root->sections)) {
         if (job.validateName && job.validateName(section->name) == LABEL_RESERVED_WORD)
             messages.append(
                 MakeError(IDS_CHECK_RESERVED_SECTION_NAME,
@@ -134,8 +134,8 @@ QString CheckFailureText(const ProfileCheckJob& job, const QString& reason) {
 }  // namespace
 
 void EnsureAllPartsLoaded(CPELFM_ProfileInfo& root) {
-    for (CPELFM_SectionInfo* section : root.sections)
-        for (CPELFM_PartInfo* part : section->parts)
+    for (CPELFM_SectionInfo* section : std::as_const(root.sections))
+        for (CPELFM_PartInfo* part : std::as_const(section->parts))
             if (!part->loaded) part->EnsureLoaded();
 }
 

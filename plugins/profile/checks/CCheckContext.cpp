@@ -58,9 +58,9 @@ int CCheckContext::Build(CPELFM_ProfileInfo* root) {
 }
 
 void CCheckContext::CollectElements() {
-    for (CPELFM_SectionInfo* section : root_->sections) {
+    for (CPELFM_SectionInfo* section : std::as_const(root_->sections)) {
         if (!section) continue;
-        for (CPELFM_PartInfo* part : section->parts) {
+        for (CPELFM_PartInfo* part : std::as_const(section->parts)) {
             if (!part) continue;
             QList<CPELFM_ElemInfo*> elems;
             try {
@@ -72,10 +72,10 @@ void CCheckContext::CollectElements() {
                 continue;
             }
             // Every element knows its index before any check runs: findings about other elements
-            // carry theirs.
+            // carry theirs. Read through const access: the copy shares the part's list.
             for (int k = 0; k < elems.size(); ++k) {
-                if (!elems[k]) continue;
-                elems[k]->rowIndex = k;
+                if (!elems.at(k)) continue;
+                elems.at(k)->rowIndex = k;
                 ++elementCount_;
             }
             parts_.push_back(PartElems{part, std::move(elems)});
@@ -93,7 +93,7 @@ void CCheckContext::JudgeElement(CPELFM_ElemInfo* elem, int elementIndex) {
         ProfileInnerConst::_ST_PELFM_DATAINFO{ProfileInnerConst::DATA_UNKNOWN, elem->label});
     labelItem_.ClearValueCache();
     RouteCheckTarget(&labelItem_, elementIndex);
-    for (CPELFM_ItemInfo* item : elem->items) {
+    for (CPELFM_ItemInfo* item : std::as_const(elem->items)) {
         if (item) RouteCheckTarget(item, elementIndex);
     }
     for (int group = 0; group < GroupCount; ++group) {

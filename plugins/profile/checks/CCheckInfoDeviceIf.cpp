@@ -128,7 +128,7 @@ void CCheckInfoDeviceIf::CheckRdbDataTypes(CPELFM_PartInfo* part) {
     for (int kind : {PART_COMM_IF_VARIABLE, PART_COMM_IF_CONFIGURATION}) {
         for (CPELFM_PartInfo* other : section->parts) {
             if (!other || other->partType != kind) continue;
-            for (const CPELFM_ElemInfo* elem : other->Elems()) {
+            for (const CPELFM_ElemInfo* elem : std::as_const(other->Elems())) {
                 const CPELFM_ItemInfo* dataType = Internal::OwnItem(elem, DATATYPE);
                 if (!dataType) continue;
                 const QString v = Internal::FirstValueOrEmpty(dataType);

@@ -33,7 +33,7 @@ void CCheckInfoGroup::RunStructuralChecks() {
             if (part && part->partType == partKind) check(part);
         }
     };
-    for (const CPELFM_SectionInfo* section : context_.Root()->sections) {
+    for (const CPELFM_SectionInfo* section : std::as_const(context_.Root()->sections)) {
         if (!section) continue;
         switch (section->sectionType) {
             case SECTION_FILE:
@@ -54,7 +54,7 @@ void CCheckInfoGroup::RunStructuralChecks() {
                 break;
         }
     }
-    for (const CPELFM_SectionInfo* section : context_.Root()->sections) {
+    for (const CPELFM_SectionInfo* section : std::as_const(context_.Root()->sections)) {
         if (section && section->sectionType == SECTION_DEVICE) deviceIf_.CheckDeviceIfPartExists(section);
     }
 }

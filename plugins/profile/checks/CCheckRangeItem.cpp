@@ -19,7 +19,7 @@ using Internal::MatchRegex;
 namespace {
 
 void CollectEnumCodeItems(CPELFM_PartInfo* enumPart, QStringList& texts) {
-    for (const CPELFM_ElemInfo* elem : enumPart->Elems()) {
+    for (const CPELFM_ElemInfo* elem : std::as_const(enumPart->Elems())) {
         if (const CPELFM_ItemInfo* code = Internal::OwnItem(elem, CODE)) texts.append(code->GetFirstValue());
     }
 }

@@ -50,11 +50,11 @@ int IsRdbBlockMemoryPart(CCheckContext& context, const CPELFM_PartInfo* part) {
 
     int result = 0;
     bool referred = false;
-    for (const CPELFM_SectionInfo* section : context.Root()->sections) {
+    for (const CPELFM_SectionInfo* section : std::as_const(context.Root()->sections)) {
         if (!section || section->sectionType != SECTION_COMM_IF) continue;
         for (CPELFM_PartInfo* config : section->parts) {
             if (!config || config->partType != PART_COMM_IF_CONFIGURATION) continue;
-            for (const CPELFM_ElemInfo* elem : config->Elems()) {
+            for (const CPELFM_ElemInfo* elem : std::as_const(config->Elems())) {
                 CPELFM_ItemInfo* ref = OwnItem(elem, REF_MEMORY);
                 const CPELFM_PartInfo* memory =
                     ref ? context.References().ReferencedPartOfType(ref, PART_BLOCK_MEMORY) : nullptr;
