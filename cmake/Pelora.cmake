@@ -16,6 +16,13 @@ if(PEL_SANITIZE)
                         -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined -fno-sanitize=vptr)
 endif()
+if(PEL_SANITIZE_THREAD)
+    if(PEL_SANITIZE)
+        message(FATAL_ERROR "PEL_SANITIZE_THREAD cannot be combined with PEL_SANITIZE")
+    endif()
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()
 
 function(pel_add_if_present dir)
     if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
@@ -35,15 +42,22 @@ function(pel_stage target dir)
         RUNTIME_OUTPUT_DIRECTORY ${dir})
 endfunction()
 
-# A GoogleTest executable registered with ctest; tests that show widgets run offscreen.
+# A GoogleTest executable registered with ctest; tests that show widgets run offscreen. LABELS threads
+# marks the tests of code that runs on several threads, which CI also runs under ThreadSanitizer.
 function(pel_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     pel_warnings(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${name} PRIVATE PEL_OUT_DIR="${PEL_OUT_DIR}"
                                                PEL_TEST_BIN_DIR="${CMAKE_CURRENT_BINARY_DIR}"
                                                PEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-    gtest_discover_tests(${name} NO_PRETTY_VALUES PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-                         DISCOVERY_TIMEOUT 60)
+    set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    if(T_LABELS)
+        list(APPEND properties LABELS ${T_LABELS})
+    endif()
+    if("threads" IN_LIST T_LABELS)
+        add_dependencies(pel_thread_tests ${name})
+    endif()
+    gtest_discover_tests(${name} NO_PRETTY_VALUES PROPERTIES ${properties} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,6 +1,7 @@
 #include "CProfileProgressDlg.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QThread>
@@ -14,6 +15,7 @@
 #include "MessageBoxStyle.h"
 #include "ProfileCheckJob.h"
 #include "ProfileCheckWorker.h"
+#include "ThreadHandOff.h"
 
 CProfileProgressDlg::CProfileProgressDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -48,7 +50,10 @@ int CProfileProgressDlg::RunWork(IDialogPresenter& presenter, std::function<void
         this, [this, work = std::move(work)]() mutable { StartWorker(std::move(work)); },
         Qt::QueuedConnection);
     if (m_showDelayMs >= 0) QTimer::singleShot(m_showDelayMs, this, &CProfileProgressDlg::PutOnScreen);
+    // Installed last, so it sees every event before the application's other filters read it.
+    if constexpr (ThreadHandOff::kMarked) QCoreApplication::instance()->installEventFilter(this);
     const int result = presenter.RunModal(*this);
+    if constexpr (ThreadHandOff::kMarked) QCoreApplication::instance()->removeEventFilter(this);
     m_returned = true;
     WaitForWorker();
     // Without a finished worker there are no results to trust.
@@ -78,12 +83,23 @@ void CProfileProgressDlg::PutOnScreen() {
 
 void CProfileProgressDlg::StartWorker(std::function<void(QObject*)> work) {
     if (m_returned || m_thread) return;
-    m_thread.reset(QThread::create([this, work = std::move(work)] { work(this); }));
+    m_thread.reset(QThread::create([this, work = std::move(work)] {
+        work(this);
+        ThreadHandOff::Sent(static_cast<QObject*>(this));
+    }));
     m_thread->start();
 }
 
 void CProfileProgressDlg::WaitForWorker() {
-    if (m_thread) m_thread->wait();
+    if (!m_thread) return;
+    m_thread->wait();
+    ThreadHandOff::Received(static_cast<QObject*>(this));
+}
+
+bool CProfileProgressDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The worker's events were posted to this dialog.
+    ThreadHandOff::Received(static_cast<QObject*>(this));
+    return QDialog::eventFilter(watched, event);
 }
 
 void CProfileProgressDlg::customEvent(QEvent* event) {

@@ -44,6 +44,8 @@ public slots:
 
 protected:
     void customEvent(QEvent* event) override;
+    // Installed only in a ThreadSanitizer build: tells it the worker's posted events are ordered.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

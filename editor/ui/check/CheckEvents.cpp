@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 
+#include "ThreadHandOff.h"
+
 void PostCheckEvent(QObject* target, int message, qintptr wParam) {
-    if (target) QCoreApplication::postEvent(target, new CheckEvent(message, wParam));
+    if (!target) return;
+    ThreadHandOff::Sent(target);
+    QCoreApplication::postEvent(target, new CheckEvent(message, wParam));
 }
