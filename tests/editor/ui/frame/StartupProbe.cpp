@@ -1,11 +1,10 @@
 // Runs the editor's start-up for the executable path given as the first argument, with every message
 // box written to standard output ("BOX<tab>caption<tab>style<tab>text") instead of shown, and
 // returns the exit code the editor would end with. A version given as second argument is then chosen
-// in the version settings; a path named there is driven instead (see Fault).
+// in the version settings, a path named there driven (see Drive).
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
@@ -32,16 +31,14 @@ public:
     }
 };
 
-// Once told what to type, fills the named edits, combos and lists of the next dialog and accepts it,
-// then cancels when that is refused; cancels every dialog otherwise.
+// Fills the named fields of a dialog and accepts it, cancelling when that is refused or nothing is named.
 class ScriptedPresenter : public IDialogPresenter {
 public:
     int RunModal(QDialog& dialog) override {
         for (const auto& [name, text] : fields) {
             if (auto* edit = dialog.findChild<QLineEdit*>(name)) edit->setText(text);
             if (auto* combo = dialog.findChild<QComboBox*>(name)) combo->setCurrentText(text);
-            if (auto* list = dialog.findChild<QListWidget*>(name))
-                list->setCurrentItem(list->findItems(text, Qt::MatchExactly).value(0));
+            if (auto* list = dialog.findChild<QListWidget*>(name)) list->keyboardSearch(text);
         }
         if (!fields.isEmpty()) dialog.accept();
         if (dialog.result() != QDialog::Accepted) dialog.reject();
@@ -50,16 +47,16 @@ public:
     QList<std::pair<QString, QString>> fields;
 };
 
-// Drives a path that writes or can fail, with a profile open and the settings folder made read-only,
-// and says whether the work is kept.
-void Fault(CTessalyApp& editor, ScriptedPresenter& dialogs, const QString& name) {
-    CCommonUtility& utility = editor.Utility();
-    auto* root = new CPELFM_ProfileInfo;
+// Chooses a version, or drives a failing path with the settings folder read-only: is the work kept?
+void Drive(CTessalyApp& editor, ScriptedPresenter& dialogs, const QString& name) {
+    dialogs.fields = {{"Combo920", name[0].isDigit() ? name : "2.0"}};
+    if (name[0].isDigit()) return editor.OnVersionSetting();
+    auto* root = editor.Utility().openProfile = new CPELFM_ProfileInfo;
     CPELFM_SectionInfo* commIf = UiTest::AddSection(*root, "Comm", SECTION_COMM_IF);
     UiTest::AddSection(*root, "Block", SECTION_BLOCK);
-    utility.openProfile = root;
     editor.ShowNewProfile();
-    QFile::setPermissions(QFileInfo(utility.SettingsFilePath()).path(), QFile::ReadOwner | QFile::ExeOwner);
+    const QString settings = editor.Utility().SettingsFilePath();
+    QFile::setPermissions(settings.section('/', 0, -2), QFile::ReadOwner | QFile::ExeOwner);
     bool kept = true;
     if (name == "new-section") {
         dialogs.fields = {{"918", "Axis"}, {"913", "AxisInfo"}};
@@ -71,23 +68,20 @@ void Fault(CTessalyApp& editor, ScriptedPresenter& dialogs, const QString& name)
         editor.ProfileView()->newPart(0);
         kept = commIf->FindPartByName("Cfg");
     } else if (name == "version") {
-        dialogs.fields = {{"Combo920", "2.0"}};
         editor.OnVersionSetting();
-        const QByteArray running = QByteArray::number(utility.profilePlugins.first().version);
-        QFile file(utility.SettingsFilePath());
-        // The format that ran before, 3.0, runs on, and the file names it.
-        kept = running == "196608" && file.open(QIODevice::ReadOnly) && file.readAll().contains(">196608<");
+        QFile file(settings);  // the format that ran before, 3.0, runs on, and the file names it
+        kept = editor.Utility().profilePlugins.first().version == 0x30000 && file.open(QIODevice::ReadOnly) &&
+               file.readAll().contains(">196608<");
     } else if (name == "new-profile") {
         qputenv("TMPDIR", "/");
         dialogs.fields = {{"903", "F"}, {"907", "FI"}, {"912", "D"}, {"917", "DI"}};
         editor.OnFileNew();
-        kept = utility.openProfile == root;
+        kept = editor.Utility().openProfile == root;
     } else if (name == "close") {
         editor.MainFrame()->close();
     } else if (name == "slot") {
         QTimer::singleShot(0, [] { throw std::runtime_error("probe fault"); });
-        QTimer::singleShot(0, &QCoreApplication::quit);
-        QCoreApplication::exec();
+        QCoreApplication::processEvents();
     }
     std::printf("STATE %s\n", kept ? "kept" : "lost");
 }
@@ -101,12 +95,6 @@ int main(int argc, char** argv) {
     ScriptedPresenter dialogs;
     CTessalyApp editor(QString::fromLocal8Bit(argv[1]), messages, dialogs);
     if (!editor.InitInstance()) return editor.ExitCode();
-    const QString choice = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    if (!choice.isEmpty() && !choice[0].isDigit()) {
-        Fault(editor, dialogs, choice);
-    } else if (!choice.isEmpty()) {
-        dialogs.fields = {{"Combo920", choice}};
-        editor.OnVersionSetting();
-    }
+    if (argc > 2 && argv[2][0] != 0) Drive(editor, dialogs, QString::fromLocal8Bit(argv[2]));
     return 0;
 }
