@@ -152,8 +152,7 @@ NewPartOutcome NewPartLogic::Accept(const NewPartInput& input) {
     if (input.relatedShown) {
         if (m_utility.settings) {
             m_utility.settings->AutoCreateRelatedPart = input.relatedTicked ? 1 : 0;
-            // The part stands whatever becomes of the file: a failed write is reported, and the dialog goes
-            // on.
+            // The part stands whatever becomes of the file: a failed write is only reported.
             m_utility.WriteSettingsFileReported(IDS_SAVING_SETTINGS);
         }
         outcome.openRelated = input.relatedTicked;

@@ -86,8 +86,7 @@ NewSectionOutcome NewSectionLogic::Accept(const NewSectionInput& input) {
     outcome.section = section;
     if (m_utility.settings) {
         m_utility.settings->AutoCreateRelatedSection = input.relatedTicked ? 1 : 0;
-        // The section stands whatever becomes of the file: a failed write is reported, and the dialog goes
-        // on.
+        // The section stands whatever becomes of the file: a failed write is only reported.
         m_utility.WriteSettingsFileReported(IDS_SAVING_SETTINGS);
     }
     outcome.openRelated = input.relatedTicked;

@@ -288,7 +288,6 @@ protected:
         const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
         return process.readAllStandardOutput() + (ended ? "EXIT " + QString::number(process.exitCode()) : "");
     }
-
     const passwd* nobody = ::getpwnam("nobody");
     StagedProgramFolder folder;
 };
