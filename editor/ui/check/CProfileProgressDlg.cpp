@@ -1,8 +1,10 @@
 #include "CProfileProgressDlg.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -69,6 +71,22 @@ void CProfileProgressDlg::ShowAfter(int delayMs) {
     setAttribute(Qt::WA_DontShowOnScreen);
 }
 
+void CProfileProgressDlg::EnableCancel(std::function<void()> cancel) {
+    m_cancel = std::move(cancel);
+    if (m_cancelButton) return;
+    setWindowFlag(Qt::WindowCloseButtonHint, true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_cancelButton = buttons->button(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CProfileProgressDlg::reject);
+    layout()->addWidget(buttons);
+}
+
+void CProfileProgressDlg::RequestCancel() {
+    if (!m_cancel || !m_cancelButton->isEnabled()) return;
+    m_cancelButton->setEnabled(false);
+    m_cancel();
+}
+
 void CProfileProgressDlg::PutOnScreen() {
     if (m_finished || !testAttribute(Qt::WA_DontShowOnScreen)) return;
     setAttribute(Qt::WA_DontShowOnScreen, false);
@@ -113,14 +131,20 @@ void CProfileProgressDlg::customEvent(QEvent* event) {
     }
 }
 
-// The worker owns the model until it has finished; leaving early would hand it back too soon.
+// The worker owns the model until it has finished; leaving early would hand it back too soon, so a
+// cancel only asks the work to end.
 void CProfileProgressDlg::reject() {
-    if (m_finished) QDialog::reject();
+    if (m_finished)
+        QDialog::reject();
+    else
+        RequestCancel();
 }
 
 void CProfileProgressDlg::closeEvent(QCloseEvent* event) {
-    if (m_finished)
+    if (m_finished) {
         QDialog::closeEvent(event);
-    else
-        event->ignore();
+        return;
+    }
+    RequestCancel();
+    event->ignore();
 }
