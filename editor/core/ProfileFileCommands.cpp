@@ -14,6 +14,7 @@
 #include "ProfileFileNames.h"
 #include "ProjectXmlWriter.h"
 #include "ResourceMessage.h"
+#include "XmlError.h"
 
 namespace {
 
