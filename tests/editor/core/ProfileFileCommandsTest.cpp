@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <stdexcept>
 
 #include "CCommonUtility.h"
@@ -23,7 +21,7 @@ const MapStringSource& CommandStrings() {
                                          {10007, "save %1!s!?"}, {10008, "%1!s! failed %2!s!"},
                                          {10031, "%1!s! done"},  {62043, "Save"},
                                          {62085, "Export"},      {62026, "%1!s!|%2!s!||"},
-                                         {62039, "*."},          {62013, "xmlns:p"}};
+                                         {62039, "*."}};
     return strings;
 }
 
@@ -139,35 +137,6 @@ TEST_F(FileCommandsLogic, ClosingTakesTheWindowsDownBeforeTheModel) {
     log.clear();
     EXPECT_EQ(files.CloseCurrentFile(), 0);
     EXPECT_TRUE(log.isEmpty());
-}
-
-// A cancelled open leaves the editor as a refused one does, without a file, and says nothing.
-TEST_F(FileCommandsLogic, ACancelledOpenOpensNothingAndSaysNothing) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("g.pelproj");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "<p:profile xmlns:p='http://pelora.example/peloraformachine/ver3/'><p:file label='F'/>"
-        "<p:device label='D'/></p:profile>");
-    file.close();
-    utility.profilePlugins.first().version = 0x30000;
-    hooks.showOpenedFile = [this](const QString&) { log << "shown"; };
-    ProfileFileCommands files(utility, hooks);
-    for (const int cancelled : {0, 1, 2}) {  // not, before the load, after it
-        OpenLoad load;
-        ASSERT_TRUE(files.BeginOpen(path, load));
-        load.cancel = cancelled == 1;
-        files.LoadForOpen(load);
-        EXPECT_EQ(load.root != nullptr, cancelled != 1) << cancelled;
-        load.cancel = cancelled != 0;
-        log.clear();
-        files.FinishOpen(load);
-        EXPECT_EQ(utility.fileOpen, cancelled ? 0 : 1) << cancelled;
-        EXPECT_EQ(utility.openFilePath.isEmpty(), cancelled != 0) << cancelled;
-        EXPECT_EQ(log.contains("shown"), !cancelled) << cancelled;
-        EXPECT_TRUE(messages.Calls().isEmpty()) << cancelled << LastMessage().toStdString();
-    }
 }
 
 }  // namespace
