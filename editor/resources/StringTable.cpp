@@ -379,6 +379,9 @@ constexpr PelResourceString kStrings[] = {
     {62158, "\nNo profile file was written."},
     // A file named by an open's messages: its name, then its folder.
     {62159, "%1!s! (%2!s!)"},
+    // The stages of a check, as its progress dialog names them.
+    {62180, "Loading every part of the profile..."},
+    {62181, "Checking the profile against the rules of its format..."},
 };
 
 constexpr bool IsStrictlyAscending() {
