@@ -6,6 +6,7 @@
 #include "CCommonUtility.h"
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
+#include "CommandFailure.h"
 #include "FreedMemory.h"
 #include "IMessagePresenter.h"
 #include "IProfilePlugin.h"
@@ -14,14 +15,12 @@
 #include "ProfileFileNames.h"
 #include "ProjectXmlWriter.h"
 #include "ResourceMessage.h"
-#include "XmlError.h"
 
 namespace {
 
 constexpr int IDS_APP_TITLE = 2203;
 constexpr int IDS_NAME_MISSING = 403;
 constexpr int IDS_SAVE_CHANGES = 10007;
-constexpr int IDS_SAVE_FAILED = 10008;
 constexpr int IDS_UNCLAIMED_COMM_IF = 10024;
 constexpr int IDS_SAVE_DONE = 10031;
 constexpr int IDS_PATTERN_SEPARATOR = 62022;
@@ -156,26 +155,15 @@ ProfileFileCommands::SaveOutcome ProfileFileCommands::RunSave(int insertId, bool
     QStringList inserts{m_utility.LoadString(insertId)};
     if (confirmVersion && ConfirmSaveVersion() == 1) return NOTHING_SAVED;
     m_writePath.clear();
-    int code = CPELFM_WriteFileException::Code_;
-    QString reason;
     try {
         if (save() == 1) return NOTHING_SAVED;
         m_utility.ShowMessage(inserts, IDS_SAVE_DONE, MB_ICONINFORMATION);
         if (clearsHistory && m_hooks.clearHistory) m_hooks.clearHistory();
         return SAVED;
-    } catch (const CPELFM_ExceptionBase& error) {
-        code = error.code;
-        reason = error.detail;
-    } catch (const XmlError& error) {
-        // XML and file errors outside the model family count as a failed write.
-        reason = error.Reason();
-    } catch (const std::exception& error) {
-        reason = QString::fromLocal8Bit(error.what());
     } catch (...) {
+        // XML and file errors outside the model family count as a failed write.
+        CommandFailure::Report(m_utility, inserts.first(), std::current_exception(), m_writePath);
     }
-    inserts.append(HexCode(code));
-    if (!m_writePath.isEmpty()) inserts.append(m_utility.WriteFailedInsert(m_writePath, reason));
-    m_utility.ShowMessage(inserts, IDS_SAVE_FAILED, MB_ICONERROR);
     return SAVE_FAILED;
 }
 

@@ -33,6 +33,7 @@
 #include "CWorkViewManager.h"
 #include "CheckMessageMetaType.h"
 #include "CoalescedUpdate.h"
+#include "CommandFailure.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "IDialogPresenter.h"
@@ -73,6 +74,7 @@ constexpr int kDropRejectedMessage = 62080;
 constexpr int kNotAReference = 10013;
 constexpr int kReferenceTargetMissing = 10014;
 constexpr int kMainTitle = 2203;
+constexpr int kSavingSettings = 62172;
 
 // What a reference item points at: the part always, the element and the DATATYPE item where the
 // value names them.
@@ -343,7 +345,13 @@ void CMainFrame::OnCommand(int id) {
     const auto command = m_commands.constFind(id);
     if (command == m_commands.cend() || !command->handler) return;
     if (command->update && !command->update()) return;
-    command->handler();
+    try {
+        command->handler();
+    } catch (...) {
+        // A command that failed says so under its own name; the editor goes on.
+        CommandFailure::Report(m_host.Strings(), m_host.Messages(),
+                               MenuText::Name(m_host.Strings().LoadString(id)), std::current_exception());
+    }
     UpdateCommandUi();
 }
 
@@ -587,6 +595,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kStateKey, saveState());
     m_recentFiles.Save();
+    // The recent files, the toolbars and the window's arrangement are kept only once written.
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        CommandFailure::Report(m_host.Strings(), m_host.Messages(),
+                               m_host.Strings().LoadString(kSavingSettings),
+                               std::make_exception_ptr(CPELFM_WriteFileException()), settings.fileName());
     m_host.ReleaseAtClose();
     event->accept();
 }
