@@ -7,6 +7,7 @@
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "CommandFailure.h"
+#include "FreedMemory.h"
 #include "IMessagePresenter.h"
 #include "IProfilePlugin.h"
 #include "MessageBoxStyle.h"
@@ -367,10 +368,13 @@ QString ProfileFileCommands::AcceptedExtensionsText() const {
 
 int ProfileFileCommands::CloseCurrentFile() {
     if (!m_utility.fileOpen && !m_utility.openProfile) return 0;
-    // The windows read the model, so they go before it.
-    if (m_hooks.closeViews) m_hooks.closeViews();
-    m_utility.CloseProfile();
-    if (m_hooks.clearHistory) m_hooks.clearHistory();
+    {
+        const FreedMemoryReturn returning;
+        // The windows read the model, so they go before it.
+        if (m_hooks.closeViews) m_hooks.closeViews();
+        m_utility.CloseProfile();
+        if (m_hooks.clearHistory) m_hooks.clearHistory();
+    }
     if (m_hooks.updateTitle) m_hooks.updateTitle();
     return 0;
 }

@@ -57,12 +57,14 @@ int CProfileProgressDlg::RunWork(IDialogPresenter& presenter, std::function<void
     return m_finished ? result : -1;
 }
 
-void CProfileProgressDlg::ShowStages(const QString& heading, const QStringList& stages) {
+void CProfileProgressDlg::ShowStages(const QString& heading, const QStringList& stages,
+                                     bool barCountsStages) {
     m_heading = heading;
     m_stages = stages;
-    m_progress->setRange(0, static_cast<int>(stages.size()));
+    m_barCountsStages = barCountsStages;
+    if (barCountsStages) m_progress->setRange(0, static_cast<int>(stages.size()));
     m_progress->setValue(0);
-    m_stage->setText(heading);
+    m_stage->setText(heading.isEmpty() && !stages.isEmpty() ? stages.first() : heading);
     m_stage->show();
 }
 
@@ -122,8 +124,9 @@ void CProfileProgressDlg::customEvent(QEvent* event) {
             break;
         case WM_PROGRESS_STAGE:
             if (wParam() >= 0 && wParam() < m_stages.size()) {
-                m_stage->setText(m_heading + QLatin1Char('\n') + m_stages[wParam()]);
-                m_progress->setValue(static_cast<int>(wParam()));
+                const QString& stage = m_stages[wParam()];
+                m_stage->setText(m_heading.isEmpty() ? stage : m_heading + QLatin1Char('\n') + stage);
+                if (m_barCountsStages) m_progress->setValue(static_cast<int>(wParam()));
             }
             break;
         default:

@@ -30,9 +30,10 @@ public:
     // Runs other work behind the dialog in the same way. The work gets the dialog to post its events
     // to and must end by posting WM_CHECK_FINISHED.
     int RunWork(IDialogPresenter& presenter, std::function<void(QObject* dialog)> work);
-    // Names the work above the bar; WM_PROGRESS_STAGE then shows stage n's text and moves the bar to n
-    // of the stages' count.
-    void ShowStages(const QString& heading, const QStringList& stages);
+    // Names the work above the bar (the first stage when there is no heading); WM_PROGRESS_STAGE then
+    // shows stage n's text and, when the bar counts the stages, moves the bar to n of their count.
+    // Otherwise the work moves the bar itself.
+    void ShowStages(const QString& heading, const QStringList& stages, bool barCountsStages = true);
     // Keeps the dialog off the screen until the work has run for delayMs, so that short work does not
     // flash it; it is modal, and so blocks input to the other windows, from the start all the same.
     void ShowAfter(int delayMs);
@@ -62,6 +63,7 @@ private:
     QLabel* m_stage = nullptr;
     QString m_heading;
     QStringList m_stages;
+    bool m_barCountsStages = true;
     std::unique_ptr<QThread> m_thread;
     bool m_finished = false;
     bool m_returned = false;

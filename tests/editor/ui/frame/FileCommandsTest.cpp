@@ -29,6 +29,7 @@
 #include "CProfileView.h"
 #include "CRadioListBox.h"
 #include "CTessalyApp.h"
+#include "CWorkViewManager.h"
 #include "CheckEvents.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
@@ -192,9 +193,13 @@ protected:
     std::unique_ptr<CTessalyApp> app;
 };
 
+// Named relative to the folder the editor starts in, the file is opened, shown and remembered whole.
 TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
-    const QString path = Write("Gen.pelp", ProfileText());
-    Start(path);
+    const QString path = Write("Gen.pelp", ProfileText()), started = QDir::currentPath();
+    ASSERT_TRUE(QDir(work.path()).mkdir("sub") && QDir::setCurrent(work.filePath("sub")));
+    Start("\"../Gen.pelp\"");
+    QDir::setCurrent(started);
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), path);
     // Registered by the start-up alone.
     EXPECT_NE(std::unique_ptr<BaseCommand>(CreateCommandByName("CAddSecCommand")), nullptr);
     ASSERT_EQ(app->Utility().fileOpen, 1);
@@ -225,6 +230,27 @@ TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
         EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
     EXPECT_EQ(Frame().windowTitle(), Text(2203));
     EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 0);
+}
+
+TEST_F(FileCommandsTest, ClosingAFileGivesItsMemoryBack) {
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "another allocator than glibc's, which keeps freed memory its own way";
+#endif
+    const auto resident = [] {
+        QFile statm("/proc/self/statm");
+        return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ')[1].toLong() : 0L;
+    };
+    ASSERT_GT(GenerateProfile(work.filePath("Big.pelp"), {qint64(10) << 20, 30000}).members, 0);
+    Start();
+    const long before = resident();
+    app->OpenProfileFile(work.filePath("Big.pelp"));
+    Frame().WorkViewManager().OpenPartView(0, app->OpenProfile()->sections[2]->parts[1]);  // 30,000 rows
+    Trigger(ID_FILE_CHECK);
+    const long checked = resident();
+    Trigger(ID_FILE_CLOSE);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the windows, as the event loop
+    QCoreApplication::processEvents();                                    // deletes them, then the rest
+    EXPECT_LT(resident() - before, (checked - before) / 5) << before << " " << checked;
 }
 
 TEST_F(FileCommandsTest, ACommandLineFileOfAnotherKindIsNamedAndNotOpened) {
