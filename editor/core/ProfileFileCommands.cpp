@@ -7,6 +7,7 @@
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "CommandFailure.h"
+#include "FreedMemory.h"
 #include "IMessagePresenter.h"
 #include "IProfilePlugin.h"
 #include "MessageBoxStyle.h"
@@ -14,6 +15,7 @@
 #include "ProfileFileNames.h"
 #include "ProjectXmlWriter.h"
 #include "ResourceMessage.h"
+#include "XmlError.h"
 
 namespace {
 
@@ -235,6 +237,7 @@ void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(i
     QString reason;
     try {
         LoadProfile(load, stage);
+        if (load.cancel) throw XmlReadCancelled();
         if (stage) stage(OPEN_CHECKING);
         reason = CheckLoadedProfile(*load.root);
         if (reason.isEmpty()) {
@@ -247,6 +250,9 @@ void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(i
         }
     } catch (const CPELFM_ExceptionBase& error) {
         reason = LoadFailureReason(error);
+    } catch (const XmlReadCancelled&) {
+        load.root.reset();
+        return;
     } catch (const std::exception& error) {
         reason = Format({QString::fromLocal8Bit(error.what())}, IDS_REASON_OTHER);
     } catch (...) {
@@ -290,12 +296,13 @@ void ProfileFileCommands::LoadProfile(OpenLoad& load, const std::function<void(i
         }
     };
     if (!load.validated) {
-        load.root = std::make_unique<CPELFM_ProfileInfo>(load.path, load.deviceModelKind, observer);
+        load.root =
+            std::make_unique<CPELFM_ProfileInfo>(load.path, load.deviceModelKind, observer, &load.cancel);
         return;
     }
     if (load.schemaPath.isEmpty()) throw CPELFM_NULL_Exception();
-    load.root =
-        CPELFM_ProfileInfo::LoadWithSchemaCheck(load.path, load.schemaPath, load.deviceModelKind, observer);
+    load.root = CPELFM_ProfileInfo::LoadWithSchemaCheck(load.path, load.schemaPath, load.deviceModelKind,
+                                                        observer, &load.cancel);
 }
 
 QString ProfileFileCommands::CheckLoadedProfile(const CPELFM_ProfileInfo& root) const {
@@ -320,6 +327,12 @@ QString ProfileFileCommands::VersionRefusal(const CPELFM_ProfileInfo& root) cons
 }
 
 void ProfileFileCommands::FinishOpen(OpenLoad& load) {
+    // Cancelled, even when the load had finished before the cancel was seen: the user asked for no file.
+    if (load.cancel) {
+        load.root.reset();
+        m_utility.CloseProfile();
+        return;
+    }
     if (load.refusal != 0 || !load.root) {
         load.root.reset();
         RefuseOpen(load.refusalInserts, load.refusal != 0 ? load.refusal : IDS_CANNOT_OPEN);
@@ -355,10 +368,13 @@ QString ProfileFileCommands::AcceptedExtensionsText() const {
 
 int ProfileFileCommands::CloseCurrentFile() {
     if (!m_utility.fileOpen && !m_utility.openProfile) return 0;
-    // The windows read the model, so they go before it.
-    if (m_hooks.closeViews) m_hooks.closeViews();
-    m_utility.CloseProfile();
-    if (m_hooks.clearHistory) m_hooks.clearHistory();
+    {
+        const FreedMemoryReturn returning;
+        // The windows read the model, so they go before it.
+        if (m_hooks.closeViews) m_hooks.closeViews();
+        m_utility.CloseProfile();
+        if (m_hooks.clearHistory) m_hooks.clearHistory();
+    }
     if (m_hooks.updateTitle) m_hooks.updateTitle();
     return 0;
 }

@@ -385,6 +385,9 @@ constexpr PelResourceString kStrings[] = {
     {62171, "\nThe reason given: %1!s!"},
     {62172, "Saving the settings"},
     {62173, "\nNo profile was created: neither %1!s! nor %2!s! can be written."},
+    // The stages of a check, as its progress dialog names them.
+    {62180, "Loading every part of the profile..."},
+    {62181, "Checking the profile against the rules of its format..."},
 };
 
 constexpr bool IsStrictlyAscending() {

@@ -190,7 +190,8 @@ void CMainFrame::CreateTabArea() {
     if (m_tabBar) {
         m_tabBar->setDrawBase(true);
         m_tabBar->installEventFilter(this);
-        m_documentMenu = new MdiDocumentMenu(*m_mdi, *m_tabBar);
+        m_documentMenu = new MdiDocumentMenu(
+            *m_mdi, *m_tabBar, [this](const QMdiSubWindow* window) { return WindowListName(window); });
     }
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::ShowCloseButtonOnActiveTabOnly);
 }
@@ -366,7 +367,8 @@ void CMainFrame::OnApplicationLook(int id) {
 
 void CMainFrame::OnWindowManager() {
     if (!m_dialogs) return;
-    CWindowsDialog dialog(*m_mdi, this);
+    CWindowsDialog dialog(
+        *m_mdi, [this](const QMdiSubWindow* window) { return WindowListName(window); }, this);
     m_dialogs->RunModal(dialog);
 }
 
@@ -516,12 +518,22 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
 }
 
 QString CMainFrame::TabToolTip(int tabIndex) const {
-    if (m_host.IsModelBusy() || tabIndex < 0) return {};
+    if (tabIndex < 0) return {};
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
     if (tabIndex >= windows.size()) return {};
-    const CPELFM_PartInfo* part = m_workViews->FindPartOfFrame(windows[tabIndex]);
+    return PartPathOfWindow(windows[tabIndex]);
+}
+
+QString CMainFrame::PartPathOfWindow(const QMdiSubWindow* window) const {
+    if (m_host.IsModelBusy()) return {};
+    const CPELFM_PartInfo* part = m_workViews->FindPartOfFrame(window);
     if (!part || !part->ownerSection) return {};
     return part->ownerSection->name + QStringLiteral("::") + part->name;
+}
+
+QString CMainFrame::WindowListName(const QMdiSubWindow* window) const {
+    const QString path = PartPathOfWindow(window);
+    return path.isEmpty() ? window->windowTitle() : path;
 }
 
 void CMainFrame::SetModelViewsLocked(bool locked) {
