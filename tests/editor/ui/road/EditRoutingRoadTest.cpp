@@ -7,8 +7,6 @@
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -253,40 +251,6 @@ TEST_F(EditRoutingRoadTest, TabsTitleAndCaptionsSayWhatTheyShow) {
     for (int id : {ID_FILE_NEW, ID_FILE_CHECK}) ASSERT_TRUE(Trigger(id));
     EXPECT_EQ(QSet<QString>(captions.begin(), captions.end()).size(), 6) << captions.join('|').toStdString();
     EXPECT_FALSE(captions.contains(name) || captions.contains("") || boxes.size() != 2 || boxes.contains(""));
-}
-
-// With a grid cell current, the Edit menu offers the same commands whether the mouse opens it, Alt+E does,
-// or the arrow keys move over to it from the File menu (the menu bar then holds the keyboard focus).
-TEST_F(EditRoutingRoadTest, TheEditMenuIsTheSameHoweverItOpens) {
-    QMenuBar& bar = *Frame().menuBar();
-    QMenu& edit = *bar.actions().value(1)->menu();
-    const QList<std::pair<const char*, std::function<void()>>> ways = {
-        {"mouse",
-         [&] {
-             QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(edit.menuAction()).center());
-         }},
-        {"Alt+E", [&] { QTest::keyClick(&Frame(), Qt::Key_E, Qt::AltModifier); }},
-        {"Alt+F, Right",
-         [&] {
-             QTest::keyClick(&Frame(), Qt::Key_F, Qt::AltModifier);
-             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
-         }},
-    };
-    QStringList byMouse;
-    for (const auto& [name, open] : ways) {
-        SCOPED_TRACE(name);
-        ClickCell(view, 2, nameCol);
-        open();
-        QApplication::processEvents();
-        ASSERT_EQ(QApplication::activePopupWidget(), &edit);
-        QStringList offered;
-        for (QAction* action : edit.actions())
-            if (action->isEnabled() && !action->isSeparator()) offered << action->objectName();
-        if (byMouse.isEmpty()) byMouse = offered;
-        EXPECT_EQ(offered, byMouse);
-        EXPECT_TRUE(offered.contains("Command57635") && offered.contains("Command57638"));  // Cut, Delete
-        edit.close();
-    }
 }
 
 TEST_F(EditRoutingRoadTest, EveryBuiltCommandIsOfferedWithAFileAndAGridOpen) {

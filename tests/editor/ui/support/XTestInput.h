@@ -1,30 +1,45 @@
 #pragma once
-// Mouse and keyboard input sent through the X server's test extension, as a person's devices send it:
-// the server routes it by its own grab, focus and activation rules. Each call returns once Qt has
-// handled the events the server made of it.
-#include <QPoint>
-#include <QString>
-#include <functional>
+// Mouse and keys sent through the X server's test extension, as a person's devices send them: the server
+// routes them by its own grab, focus and activation rules. Include after Qt's headers (Xlib's macros).
+#include <QWidget>
 #include <initializer_list>
 
-class QObject;
-class QWidget;
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 namespace XTestInput {
 
-// False without an X display that offers the test extension.
-bool Open();
-// Moves the pointer to a point of the widget; with the left button held, in a few steps.
-void MoveTo(const QWidget& widget, QPoint pos);
-void LeftButton(bool down);
-void Click(const QWidget& widget, QPoint pos);
+// Null without an X display offering the extension.
+inline Display* Server() {
+    static Display* display = XOpenDisplay(nullptr);
+    int event, error, major, minor;
+    return display && XTestQueryExtension(display, &event, &error, &major, &minor) ? display : nullptr;
+}
+
+// To the widget's point where the server has the window; Qt learns of the window manager's moves later.
+inline void MoveTo(const QWidget& widget, QPoint pos) {
+    const QPoint at = widget.mapTo(widget.window(), pos);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(Server(), widget.window()->winId(), DefaultRootWindow(Server()), at.x(), at.y(), &x,
+                          &y, &child);
+    XTestFakeMotionEvent(Server(), -1, x, y, CurrentTime);
+    XFlush(Server());
+}
+
+// The left button.
+inline void Button(bool down) {
+    XTestFakeButtonEvent(Server(), 1, down, CurrentTime);
+    XFlush(Server());
+}
+
 // Presses the keys (X keysyms) in order, then releases them in reverse order.
-void Keys(std::initializer_list<unsigned long> keysyms);
-void Type(const QString& text);
-// Processes events until the condition holds; false when it does not within a few seconds.
-bool WaitFor(const std::function<bool()>& condition);
-// Runs the step from the event loop once ready() holds, within a modal window's own loop too; never
-// once the owner is gone.
-void WhenReady(QObject& owner, std::function<bool()> ready, std::function<void()> step);
+inline void Keys(std::initializer_list<KeySym> keysyms) {
+    for (KeySym keysym : keysyms)
+        XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), keysym), True, CurrentTime);
+    for (auto it = std::rbegin(keysyms); it != std::rend(keysyms); ++it)
+        XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), *it), False, CurrentTime);
+    XFlush(Server());
+}
 
 }  // namespace XTestInput
