@@ -38,23 +38,6 @@ void InfoMember(QByteArray& out, const char* part, const char* label, const QByt
 
 namespace {
 
-void MemoryMember(QByteArray& out, const QByteArray& b, qint64 m) {
-    const QByteArray n = QByteArray::number(m);
-    out += "<p:blockMemoryMember label=\"M_" + n + "\">";
-    Item(out, "label2", "Memory value " + n);
-    Item(out, "category", "CAT" + QByteArray::number(m % 7));
-    Item(out, "name", "メモリ値 " + n);
-    Item(out, "datatype", m % 5 == 0 ? "Enum" + b : QByteArray("INT16"), m % 5 == 0 ? "enumRefItem" : "item");
-    Item(out, "range", "[0," + QByteArray::number(1000 + m) + "]");
-    Item(out, "minInc", "1");
-    Item(out, "engUnit", "mm");
-    Item(out, "access", "RW");
-    out += "<p:relation><p:item>Param" + b + ".P_" + n + "</p:item><p:item>Param" + b +
-           ".P_Cycle</p:item></p:relation>";
-    Item(out, "comment", "comment line 1\ncomment line 2 &amp; &lt;" + n + "&gt;");
-    out += "</p:blockMemoryMember>";
-}
-
 // Appends through a buffer; remembers the first failed write.
 class ChunkedFile {
 public:
@@ -76,15 +59,61 @@ private:
     bool failed_ = false;
 };
 
+// A COMMENT item of that many bytes of text in that many values, written as it is made: lines of 64 bytes
+// in Japanese and ASCII, as the editor's comments are, a value's last line cut short in ASCII.
+bool LongComment(ChunkedFile& sink, qint64 bytes, qint64 values) {
+    QByteArray& out = sink.out;
+    out += "<p:comment>";
+    for (qint64 v = 0; v < values; ++v) {
+        out += "<p:item>";
+        qint64 left = bytes / values + (v < bytes % values ? 1 : 0);
+        for (qint64 line = 0; left > 0; ++line) {
+            QByteArray text = "コメント " + QByteArray::number(line) + " / " + QByteArray::number(v) + ' ';
+            text = text.leftJustified(63, '.') + '\n';
+            if (left < text.size()) text = QByteArray(left, '.');
+            out += text;
+            left -= text.size();
+            if (!sink.Flush()) return false;
+        }
+        out += "</p:item>";
+    }
+    out += "</p:comment>";
+    return sink.Flush();
+}
+
+// Without its comment, the member is left open.
+void MemoryMember(QByteArray& out, const QByteArray& b, qint64 m, bool comment = true) {
+    const QByteArray n = QByteArray::number(m);
+    out += "<p:blockMemoryMember label=\"M_" + n + "\">";
+    Item(out, "label2", "Memory value " + n);
+    Item(out, "category", "CAT" + QByteArray::number(m % 7));
+    Item(out, "name", "メモリ値 " + n);
+    Item(out, "datatype", m % 5 == 0 ? "Enum" + b : QByteArray("INT16"), m % 5 == 0 ? "enumRefItem" : "item");
+    Item(out, "range", "[0," + QByteArray::number(1000 + m) + "]");
+    Item(out, "minInc", "1");
+    Item(out, "engUnit", "mm");
+    Item(out, "access", "RW");
+    out += "<p:relation><p:item>Param" + b + ".P_" + n + "</p:item><p:item>Param" + b +
+           ".P_Cycle</p:item></p:relation>";
+    if (!comment) return;
+    Item(out, "comment", "comment line 1\ncomment line 2 &amp; &lt;" + n + "&gt;");
+    out += "</p:blockMemoryMember>";
+}
+
 }  // namespace
 
 QString CheckGeneratedSize(const ProfileShape& shape, qint64 bytesAvailable) {
-    if (shape.targetBytes < 0 || shape.largePartElements < 0) return QStringLiteral("a negative size");
+    if (shape.targetBytes < 0 || shape.largePartElements < 0 || shape.commentBytes < 0)
+        return QStringLiteral("a negative size");
+    if (shape.commentValues < 1) return QStringLiteral("a comment of no values");
     const qint64 limit = kMaxGeneratedBytes;
-    if (shape.targetBytes > limit || shape.largePartElements > limit / 600)
+    if (shape.targetBytes > limit || shape.largePartElements > limit / 600 || shape.commentBytes > limit ||
+        shape.commentValues > limit / 20)
         return QStringLiteral("more than %1 MB").arg(limit >> 20);
-    // Blocks end past the target by up to one block; the large part adds its members.
-    const qint64 needed = shape.targetBytes + shape.largePartElements * 600 + (qint64(1) << 20);
+    // Blocks end past the target by up to one block; the large part adds its members, the comment its
+    // text and tags.
+    const qint64 needed = shape.targetBytes + shape.largePartElements * 600 + shape.commentBytes +
+                          shape.commentValues * 20 + (qint64(1) << 20);
     if (bytesAvailable >= 0 && needed > bytesAvailable)
         return QStringLiteral("about %1 MB needed, %2 MB free").arg(needed >> 20).arg(bytesAvailable >> 20);
     return {};
@@ -119,8 +148,9 @@ GeneratedProfile GenerateProfile(const QString& path, const ProfileShape& shape)
     out += "</p:deviceInfo></p:device>";
 
     qint64 members = 0;
-    for (int block = 0;
-         sink.written + out.size() < shape.targetBytes || (block == 0 && shape.largePartElements); ++block) {
+    for (int block = 0; sink.written + out.size() < shape.targetBytes ||
+                        (block == 0 && (shape.largePartElements || shape.commentBytes));
+         ++block) {
         const QByteArray b = QByteArray::number(block);
         out += "<p:block label=\"Block" + b + "\"><p:comment><p:item>ブロック " + b +
                "</p:item></p:comment><p:blockInfo label=\"BLOCK_INFO\">";
@@ -130,7 +160,12 @@ GeneratedProfile GenerateProfile(const QString& path, const ProfileShape& shape)
         const qint64 memoryMembers =
             block == 0 && shape.largePartElements ? shape.largePartElements : kMembersPerPart;
         for (qint64 m = 0; m < memoryMembers; ++m, ++members) {
-            MemoryMember(out, b, m);
+            const bool longComment = block == 0 && m == 0 && shape.commentBytes > 0;
+            MemoryMember(out, b, m, !longComment);
+            if (longComment) {
+                if (!LongComment(sink, shape.commentBytes, shape.commentValues)) break;
+                out += "</p:blockMemoryMember>";
+            }
             if (!sink.Flush()) break;
         }
         out += "</p:blockMemory><p:blockParam label=\"Param" + b + "\">";

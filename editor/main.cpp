@@ -1,8 +1,8 @@
 // The editor's entry point.
-#include <QApplication>
 #include <cstdio>
 
 #include "CTessalyApp.h"
+#include "EditorApplication.h"
 #include "ExecDialogPresenter.h"
 #include "QMessageBoxPresenter.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
             stderr);
         return 1;
     }
-    QApplication application(argc, argv);
+    EditorApplication application(argc, argv);
     QMessageBoxPresenter messages;
     ExecDialogPresenter dialogs;
     CTessalyApp editor(QCoreApplication::applicationFilePath(), messages, dialogs);

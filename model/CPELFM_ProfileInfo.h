@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -21,18 +22,21 @@ public:
     CPELFM_ProfileInfo();
     // Loads a profile or project file without validation. Throws CPELFM_FileNotFoundException when
     // the file is missing and CPELFM_CreateRootException when it cannot be read (the system's text,
-    // line 0) or parsed (the parser's first error and its line).
-    CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind, const LoadObserver& observer = {});
+    // line 0) or parsed (the parser's first error and its line). Setting cancel (from another thread)
+    // stops the reading, which then throws XmlReadCancelled.
+    CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind, const LoadObserver& observer = {},
+                       const std::atomic<bool>* cancel = nullptr);
     // Loads a profile file only after it validated against the schema that the pattern names; a "%s"
     // in the pattern stands for the format version taken from the root element's namespace.
     // A missing or unusable schema (line 0) or an invalid document (the first error and its line)
     // throws CPELFM_SchemaCheckException.
     CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern, int deviceModelKind,
-                       const LoadObserver& observer = {});
+                       const LoadObserver& observer = {}, const std::atomic<bool>* cancel = nullptr);
     static std::unique_ptr<CPELFM_ProfileInfo> LoadWithSchemaCheck(const QString& filePath,
                                                                    const QString& schemaPathPattern,
                                                                    int deviceModelKind,
-                                                                   const LoadObserver& observer = {});
+                                                                   const LoadObserver& observer = {},
+                                                                   const std::atomic<bool>* cancel = nullptr);
     ~CPELFM_ProfileInfo();
     CPELFM_ProfileInfo(const CPELFM_ProfileInfo&) = delete;
     CPELFM_ProfileInfo& operator=(const CPELFM_ProfileInfo&) = delete;

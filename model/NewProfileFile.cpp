@@ -92,17 +92,16 @@ int CreateNewProfileFile(const NewProfileSources& sources, const QStringList& re
     std::optional<QTemporaryDir> privateFolder;
     if (!IsWritableFolder(folder)) {
         privateFolder.emplace(QDir::tempPath() + QStringLiteral("/PeloraMachineTool-XXXXXX"));
-        if (!privateFolder->isValid())
-            throw XmlError(QStringLiteral("no folder for the new profile can be written"));
+        if (!privateFolder->isValid()) throw NewProfileFolderError(QDir::cleanPath(folder), QDir::tempPath());
         folder = privateFolder->path();
     }
     QString fileName = PathText(sources, IDS_TEMP_FILE);
     if (!fileName.startsWith(QLatin1Char('/'))) fileName.prepend(QLatin1Char('/'));
     const QString path = QDir::cleanPath(folder + fileName);
+    if (writtenPath) *writtenPath = path;
     doc.SaveFile(path, XmlFormat::Compact);
     // Kept only once it holds the file: the caller removes it with the file.
     if (privateFolder) privateFolder->setAutoRemove(false);
-    if (writtenPath) *writtenPath = path;
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "XmlDocument.h"
+#include "XmlError.h"
 
 class IProfilePlugin;
 class IDeviceModelPlugin;
@@ -33,12 +34,24 @@ enum ENewProfileRecord {
     NEW_PROFILE_RECORD_SIZE = 11,
 };
 
+// Neither the program folder's Temp folder nor the system's temporary folder can take the file.
+class NewProfileFolderError : public XmlError {
+public:
+    NewProfileFolderError(const QString& programTemp, const QString& systemTemp)
+        : XmlError(QStringLiteral("neither %1 nor %2 can be written").arg(programTemp, systemTemp)),
+          programTemp(programTemp),
+          systemTemp(systemTemp) {}
+    QString programTemp;
+    QString systemTemp;
+};
+
 // Writes the temporary project file of a new profile: a FILE section with one FILE_INFO part and a
 // DEVICE section with one DEVICE_INFO part, whose members are the plug-ins' templates. Returns 1
 // when no document could be made, else 0 with the file written; *writtenPath receives its path,
 // which is the program folder's Temp file unless that folder cannot be written (then a private
-// temporary folder holds it). Throws InvalidArgumentError without a profile plug-in and XmlError
-// when the document cannot be built or saved.
+// temporary folder holds it), and also when that file could not be saved, so a failure can name it.
+// Throws InvalidArgumentError without a profile plug-in, NewProfileFolderError when no folder can be
+// written and XmlError when the document cannot be built or saved.
 int CreateNewProfileFile(const NewProfileSources& sources, const QStringList& record, QString* writtenPath);
 
 // The two sections under the root element.

@@ -33,7 +33,8 @@ public:
 }  // namespace
 
 CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern,
-                                       int deviceModelKind, const LoadObserver& observer)
+                                       int deviceModelKind, const LoadObserver& observer,
+                                       const std::atomic<bool>* cancel)
     : CPELFM_ProfileInfo() {
     if (!QFileInfo::exists(filePath)) throw CPELFM_FileNotFoundException();
     this->filePath = filePath;
@@ -47,7 +48,7 @@ CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& s
     } catch (const CPELFM_SchemaCheckException&) {
         // A document that is not well-formed is refused as such, whatever its schema.
         IgnoreEvents ignore;
-        Internal::TranslateReadErrors([&] { XmlEventReader::ReadFile(filePath, ignore); });
+        Internal::TranslateReadErrors([&] { XmlEventReader::ReadFile(filePath, ignore, cancel); });
         throw;
     }
     // The document is read once: validated while its tree is built, which is kept only when it is valid.
@@ -56,7 +57,7 @@ CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& s
     QString error;
     int line = 0;
     Internal::TranslateReadErrors(
-        [&] { error = XmlEventReader::ReadFileValidated(filePath, schema, reader, &line); });
+        [&] { error = XmlEventReader::ReadFileValidated(filePath, schema, reader, &line, cancel); });
     // An invalid document has a place where it went wrong; a schema that cannot be used has none.
     if (!error.isEmpty()) throw CPELFM_SchemaCheckException(error, std::max(1, line));
     if (observer) observer(LOAD_BUILDING);
@@ -66,6 +67,8 @@ CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& s
 std::unique_ptr<CPELFM_ProfileInfo> CPELFM_ProfileInfo::LoadWithSchemaCheck(const QString& filePath,
                                                                             const QString& schemaPathPattern,
                                                                             int deviceModelKind,
-                                                                            const LoadObserver& observer) {
-    return std::make_unique<CPELFM_ProfileInfo>(filePath, schemaPathPattern, deviceModelKind, observer);
+                                                                            const LoadObserver& observer,
+                                                                            const std::atomic<bool>* cancel) {
+    return std::make_unique<CPELFM_ProfileInfo>(filePath, schemaPathPattern, deviceModelKind, observer,
+                                                cancel);
 }

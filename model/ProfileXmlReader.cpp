@@ -21,7 +21,7 @@ void TranslateReadErrors(const std::function<void()>& read) {
 }  // namespace Internal
 
 CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind,
-                                       const LoadObserver& observer)
+                                       const LoadObserver& observer, const std::atomic<bool>* cancel)
     : CPELFM_ProfileInfo() {
     if (!QFileInfo::exists(filePath)) throw CPELFM_FileNotFoundException();
     this->filePath = filePath;
@@ -29,7 +29,7 @@ CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, int deviceModelK
     this->deviceModelKind = deviceModelKind;
     // The tree is built while the file is read; it is the root's once the whole file was read.
     Internal::ProfileDocumentReader reader(*this);
-    Internal::TranslateReadErrors([&] { XmlEventReader::ReadFile(filePath, reader); });
+    Internal::TranslateReadErrors([&] { XmlEventReader::ReadFile(filePath, reader, cancel); });
     if (observer) observer(LOAD_BUILDING);
     reader.HandOver();
 }

@@ -25,10 +25,6 @@
 
 namespace {
 
-// Which file could not be written, with and without the system's reason.
-constexpr int IDS_WRITE_FAILED_BECAUSE = 62156;
-constexpr int IDS_WRITE_FAILED = 62157;
-
 QString RunningExecutableFolder() {
     if (QCoreApplication::instance() != nullptr) return QCoreApplication::applicationDirPath();
     return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
@@ -127,12 +123,6 @@ QString CCommonUtility::LoadString(int id) const {
 void CCommonUtility::ShowMessage(const QStringList& inserts, int id, unsigned style) const {
     if (strings == nullptr || presenter == nullptr) return;
     ShowResourceMessage(*strings, *presenter, inserts, id, style);
-}
-
-QString CCommonUtility::WriteFailedInsert(const QString& path, const QString& reason) const {
-    if (strings == nullptr) return QString();
-    return reason.isEmpty() ? FormatResourceMessage(*strings, {path}, IDS_WRITE_FAILED)
-                            : FormatResourceMessage(*strings, {path, reason}, IDS_WRITE_FAILED_BECAUSE);
 }
 
 void CCommonUtility::CloseProfile() {

@@ -40,9 +40,6 @@ public:
     const IStringSource* Strings() const { return strings; }
     IMessagePresenter* MessagePresenter() const { return presenter; }
     void ShowMessage(const QStringList& inserts, int id, unsigned style) const;
-    // The third insert of message 10008 for a file that could not be written: which file and, where the
-    // system said it, why, so that a permission problem reads as one.
-    QString WriteFailedInsert(const QString& path, const QString& reason) const;
 
     // ---- the open file
     void CloseProfile();
@@ -56,6 +53,9 @@ public:
     QString ProgramSettingsFilePath() const;
     void LoadSettingsFile(const QString& path);
     int WriteSettingsFile();
+    // Writes the settings file; a failed write is reported with 10008 under the name of the operation
+    // (a string id), naming the file and the system's reason. False when it failed.
+    bool WriteSettingsFileReported(int operationId);
     void ReadSystemSettings(const XmlNode& settingsRoot);
     void ReadProfileTypeSubItems(const XmlNode& profileTypeElement, _PROFILE_TYPE& profileType);
     void ClearProfileTypeSetting();

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "CCommonUtility.h"
+#include "CommandFailure.h"
 #include "PELFMExceptions.h"
 #include "PluginNames.h"
 #include "XdgBaseDirectories.h"
@@ -195,4 +196,9 @@ int CCommonUtility::WriteSettingsFile() {
     if (!QFileInfo::exists(path)) QDir().mkpath(QFileInfo(path).absolutePath());
     document.SaveFile(path);
     return 0;
+}
+
+bool CCommonUtility::WriteSettingsFileReported(int operationId) {
+    return CommandFailure::Run(
+        *this, LoadString(operationId), [this] { WriteSettingsFile(); }, SettingsFilePath());
 }

@@ -6,6 +6,8 @@
 #include "CCommonUtility.h"
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
+#include "CommandFailure.h"
+#include "FreedMemory.h"
 #include "IMessagePresenter.h"
 #include "IProfilePlugin.h"
 #include "MessageBoxStyle.h"
@@ -20,7 +22,6 @@ namespace {
 constexpr int IDS_APP_TITLE = 2203;
 constexpr int IDS_NAME_MISSING = 403;
 constexpr int IDS_SAVE_CHANGES = 10007;
-constexpr int IDS_SAVE_FAILED = 10008;
 constexpr int IDS_UNCLAIMED_COMM_IF = 10024;
 constexpr int IDS_SAVE_DONE = 10031;
 constexpr int IDS_PATTERN_SEPARATOR = 62022;
@@ -155,26 +156,15 @@ ProfileFileCommands::SaveOutcome ProfileFileCommands::RunSave(int insertId, bool
     QStringList inserts{m_utility.LoadString(insertId)};
     if (confirmVersion && ConfirmSaveVersion() == 1) return NOTHING_SAVED;
     m_writePath.clear();
-    int code = CPELFM_WriteFileException::Code_;
-    QString reason;
     try {
         if (save() == 1) return NOTHING_SAVED;
         m_utility.ShowMessage(inserts, IDS_SAVE_DONE, MB_ICONINFORMATION);
         if (clearsHistory && m_hooks.clearHistory) m_hooks.clearHistory();
         return SAVED;
-    } catch (const CPELFM_ExceptionBase& error) {
-        code = error.code;
-        reason = error.detail;
-    } catch (const XmlError& error) {
-        // XML and file errors outside the model family count as a failed write.
-        reason = error.Reason();
-    } catch (const std::exception& error) {
-        reason = QString::fromLocal8Bit(error.what());
     } catch (...) {
+        // XML and file errors outside the model family count as a failed write.
+        CommandFailure::Report(m_utility, inserts.first(), std::current_exception(), m_writePath);
     }
-    inserts.append(HexCode(code));
-    if (!m_writePath.isEmpty()) inserts.append(m_utility.WriteFailedInsert(m_writePath, reason));
-    m_utility.ShowMessage(inserts, IDS_SAVE_FAILED, MB_ICONERROR);
     return SAVE_FAILED;
 }
 
@@ -247,6 +237,7 @@ void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(i
     QString reason;
     try {
         LoadProfile(load, stage);
+        if (load.cancel) throw XmlReadCancelled();
         if (stage) stage(OPEN_CHECKING);
         reason = CheckLoadedProfile(*load.root);
         if (reason.isEmpty()) {
@@ -259,6 +250,9 @@ void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(i
         }
     } catch (const CPELFM_ExceptionBase& error) {
         reason = LoadFailureReason(error);
+    } catch (const XmlReadCancelled&) {
+        load.root.reset();
+        return;
     } catch (const std::exception& error) {
         reason = Format({QString::fromLocal8Bit(error.what())}, IDS_REASON_OTHER);
     } catch (...) {
@@ -302,12 +296,13 @@ void ProfileFileCommands::LoadProfile(OpenLoad& load, const std::function<void(i
         }
     };
     if (!load.validated) {
-        load.root = std::make_unique<CPELFM_ProfileInfo>(load.path, load.deviceModelKind, observer);
+        load.root =
+            std::make_unique<CPELFM_ProfileInfo>(load.path, load.deviceModelKind, observer, &load.cancel);
         return;
     }
     if (load.schemaPath.isEmpty()) throw CPELFM_NULL_Exception();
-    load.root =
-        CPELFM_ProfileInfo::LoadWithSchemaCheck(load.path, load.schemaPath, load.deviceModelKind, observer);
+    load.root = CPELFM_ProfileInfo::LoadWithSchemaCheck(load.path, load.schemaPath, load.deviceModelKind,
+                                                        observer, &load.cancel);
 }
 
 QString ProfileFileCommands::CheckLoadedProfile(const CPELFM_ProfileInfo& root) const {
@@ -332,6 +327,12 @@ QString ProfileFileCommands::VersionRefusal(const CPELFM_ProfileInfo& root) cons
 }
 
 void ProfileFileCommands::FinishOpen(OpenLoad& load) {
+    // Cancelled, even when the load had finished before the cancel was seen: the user asked for no file.
+    if (load.cancel) {
+        load.root.reset();
+        m_utility.CloseProfile();
+        return;
+    }
     if (load.refusal != 0 || !load.root) {
         load.root.reset();
         RefuseOpen(load.refusalInserts, load.refusal != 0 ? load.refusal : IDS_CANNOT_OPEN);
@@ -367,10 +368,13 @@ QString ProfileFileCommands::AcceptedExtensionsText() const {
 
 int ProfileFileCommands::CloseCurrentFile() {
     if (!m_utility.fileOpen && !m_utility.openProfile) return 0;
-    // The windows read the model, so they go before it.
-    if (m_hooks.closeViews) m_hooks.closeViews();
-    m_utility.CloseProfile();
-    if (m_hooks.clearHistory) m_hooks.clearHistory();
+    {
+        const FreedMemoryReturn returning;
+        // The windows read the model, so they go before it.
+        if (m_hooks.closeViews) m_hooks.closeViews();
+        m_utility.CloseProfile();
+        if (m_hooks.clearHistory) m_hooks.clearHistory();
+    }
     if (m_hooks.updateTitle) m_hooks.updateTitle();
     return 0;
 }

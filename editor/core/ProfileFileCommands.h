@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -21,6 +22,8 @@ struct OpenLoad {
     QStringList commIfTypeIds;
     int refusal = 0;  // the message that refuses the file; 0 when it opens
     QStringList refusalInserts;
+    // Set from any thread to stop the load; a stopped or cancelled load opens nothing and says nothing.
+    std::atomic<bool> cancel{false};
 };
 
 // What the file commands ask of the windows and the undo history around them.
@@ -76,9 +79,10 @@ public:
     bool BeginOpen(const QString& path, OpenLoad& load);
     // Reads, validates and builds the profile and runs the open's checks; stage is told each OpenStage
     // as it begins. Touches neither the open file nor any window, so it may run on a worker thread
-    // while the UI thread leaves the plug-ins alone.
+    // while the UI thread leaves the plug-ins alone. Ends soon after load.cancel is set.
     void LoadForOpen(OpenLoad& load, const std::function<void(int stage)>& stage = {}) const;
-    // UI thread: the loaded profile becomes the open file, or the refusal is shown.
+    // UI thread: the loaded profile becomes the open file, or the refusal is shown; after a cancel the
+    // editor is left without a file, as after a refusal.
     void FinishOpen(OpenLoad& load);
     // The progress texts of an open: what is opened, and each stage.
     QString OpenProgressHeading(const OpenLoad& load) const;

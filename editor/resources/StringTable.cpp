@@ -379,6 +379,15 @@ constexpr PelResourceString kStrings[] = {
     {62158, "\nNo profile file was written."},
     // A file named by an open's messages: its name, then its folder.
     {62159, "%1!s! (%2!s!)"},
+    // A command that failed (10008): what the last net names, the reason where no file was written, the
+    // settings as an operation of their own, and a new profile without a folder to be made in.
+    {62170, "The command"},
+    {62171, "\nThe reason given: %1!s!"},
+    {62172, "Saving the settings"},
+    {62173, "\nNo profile was created: neither %1!s! nor %2!s! can be written."},
+    // The stages of a check, as its progress dialog names them.
+    {62180, "Loading every part of the profile..."},
+    {62181, "Checking the profile against the rules of its format..."},
 };
 
 constexpr bool IsStrictlyAscending() {

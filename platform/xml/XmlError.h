@@ -21,3 +21,9 @@ private:
     QString reason_;
     int line_ = 0;
 };
+
+// Thrown by a read that was asked to stop through its cancel flag.
+class XmlReadCancelled : public std::exception {
+public:
+    const char* what() const noexcept override;
+};

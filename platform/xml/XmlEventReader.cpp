@@ -7,6 +7,9 @@
 
 #include <QFile>
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -35,6 +38,49 @@ std::string_view View(const xmlChar* s) {
     return s ? std::string_view(reinterpret_cast<const char*>(s)) : std::string_view();
 }
 
+// Bytes that grow in place where the allocator can (glibc moves a large block by remapping its pages),
+// where std::string and QByteArray copy themselves into fresh memory at every step.
+class GrowingBytes {
+public:
+    GrowingBytes() = default;
+    GrowingBytes(const GrowingBytes&) = delete;
+    GrowingBytes& operator=(const GrowingBytes&) = delete;
+    ~GrowingBytes() { std::free(data_); }
+
+    const char* Data() const { return data_; }
+    size_t Size() const { return size_; }
+    void Append(const char* bytes, size_t n) {
+        if (n > capacity_ - size_) Reserve(std::max(size_ + n, capacity_ * 2));
+        std::memcpy(data_ + size_, bytes, n);
+        size_ += n;
+    }
+    // A long text's room is not kept for the short ones that follow.
+    void Clear() {
+        size_ = 0;
+        if (capacity_ <= kKept) return;
+        std::free(data_);
+        data_ = nullptr;
+        capacity_ = 0;
+    }
+
+private:
+    static constexpr size_t kKept = size_t(1) << 20;
+    void Reserve(size_t capacity) {
+        void* grown = std::realloc(data_, std::max<size_t>(capacity, 256));
+        if (!grown) throw std::bad_alloc();
+        data_ = static_cast<char*>(grown);
+        capacity_ = std::max<size_t>(capacity, 256);
+    }
+    char* data_ = nullptr;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+};
+
+bool IsBlank(const xmlChar* text, int length) {
+    return std::all_of(text, text + length,
+                       [](xmlChar c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+}
+
 }  // namespace
 
 namespace Internal {
@@ -49,9 +95,32 @@ struct EventReadState {
     const xmlChar* lastUri = nullptr;
     std::string_view lastUriView;
     FirstError error;
-    bool dtdRefused = false;
+    bool refused = false;  // a DOCTYPE, or elements nested too deep
     bool stopped = false;
     std::exception_ptr failure;
+
+    // With validation: libxml2's streaming validator, plugged in without handlers of ours, so that what it
+    // sees is decided here.
+    const xmlSAXHandler* validator = nullptr;
+    void* validatorData = nullptr;
+    // The validator appends each piece of a text to all it holds of that text, so a long text read in
+    // pieces costs the square of its length: it is handed each element's text whole, once the text ends.
+    GrowingBytes heldText;
+    bool held = false;
+    bool heldCData = false;
+    bool heldSignificant = false;  // CDATA, or more than blanks: what element-only content refuses
+    int heldLine = 0;              // where the validator met the first piece that counts, for its errors
+    int reportLine = 0;            // while the held text is handed over: the line its errors name
+
+    void Refuse(const QString& text) {
+        refused = true;
+        if (!error.seen) {
+            error.seen = true;
+            error.line = xmlSAX2GetLineNumber(ctxt);
+            error.text = QStringLiteral("line %1: %2").arg(error.line).arg(text);
+        }
+        xmlStopParser(ctxt);
+    }
 
     void AddChild(xmlNode* kind) {
         if (open.empty()) return;
@@ -78,6 +147,11 @@ struct EventReadState {
 
     void Start(const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri, int attributeCount,
                const xmlChar** attributes) {
+        // The parser's own limit is lifted with the others; a profile is a few levels deep.
+        if (open.size() >= size_t(XmlEventReader::kMaxDepth)) {
+            Refuse(QStringLiteral("elements are nested more than %1 deep").arg(XmlEventReader::kMaxDepth));
+            return;
+        }
         Guard([&] {
             AddChild(&kOtherChild);
             open.push_back(xmlNode{});
@@ -107,7 +181,36 @@ struct EventReadState {
         Guard([&] {
             AddChild(kind);
             handler->Characters(std::string_view(reinterpret_cast<const char*>(text), size_t(length)));
+            if (validator) HoldText(text, length, kind != &kTextChild);
         });
+    }
+
+    // Text and CDATA of one element go over as one run (the validator joins them anyway, and never sees
+    // the comments and instructions between them); a run with CDATA goes as CDATA, which only
+    // element-only content tells apart from text, refusing both.
+    void HoldText(const xmlChar* text, int length, bool cdata) {
+        if (refused) return;
+        // The validator counts in int.
+        if (heldText.Size() + size_t(length) > size_t(INT_MAX)) {
+            Refuse(QStringLiteral("a text of 2 GB or more cannot be checked against the schema"));
+            return;
+        }
+        const bool significant = !heldSignificant && (cdata || !IsBlank(text, length));
+        if (!held || significant) heldLine = xmlSAX2GetLineNumber(ctxt);
+        held = true;
+        heldCData = heldCData || cdata;
+        heldSignificant = heldSignificant || significant;
+        heldText.Append(reinterpret_cast<const char*>(text), size_t(length));
+    }
+    void HandOverText() {
+        if (!held) return;
+        reportLine = heldLine;
+        const auto take = heldCData ? validator->cdataBlock : validator->characters;
+        if (take)
+            take(validatorData, reinterpret_cast<const xmlChar*>(heldText.Data()), int(heldText.Size()));
+        reportLine = 0;
+        held = heldCData = heldSignificant = false;
+        heldText.Clear();
     }
 };
 
@@ -123,12 +226,23 @@ EventReadState& StateOf(void* userData) {
     return *static_cast<EventReadState*>(userData);
 }
 
-void OnStart(void* data, const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri, int,
-             const xmlChar**, int attributeCount, int, const xmlChar** attributes) {
-    StateOf(data).Start(localName, prefix, uri, attributeCount, attributes);
+// The handler first, then the validator, as libxml2's own splitting layer calls them.
+void OnStart(void* data, const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri,
+             int namespaceCount, const xmlChar** namespaces, int attributeCount, int defaultedCount,
+             const xmlChar** attributes) {
+    EventReadState& state = StateOf(data);
+    state.Start(localName, prefix, uri, attributeCount, attributes);
+    if (!state.validator || state.refused) return;
+    state.HandOverText();
+    state.validator->startElementNs(state.validatorData, localName, prefix, uri, namespaceCount, namespaces,
+                                    attributeCount, defaultedCount, attributes);
 }
-void OnEnd(void* data, const xmlChar*, const xmlChar*, const xmlChar*) {
-    StateOf(data).End();
+void OnEnd(void* data, const xmlChar* localName, const xmlChar* prefix, const xmlChar* uri) {
+    EventReadState& state = StateOf(data);
+    state.End();
+    if (!state.validator) return;
+    state.HandOverText();
+    state.validator->endElementNs(state.validatorData, localName, prefix, uri);
 }
 void OnCharacters(void* data, const xmlChar* text, int length) {
     StateOf(data).Text(&kTextChild, text, length);
@@ -149,17 +263,32 @@ void OnError(void*, xmlErrorPtr error) {
 // A DOCTYPE stops the parse before its internal subset is read: no entity can be declared.
 void OnInternalSubset(void* data, const xmlChar*, const xmlChar*, const xmlChar*) {
     EventReadState& state = StateOf(data);
-    state.dtdRefused = true;
     if (!state.error.seen) {
         state.error.seen = true;
         state.error.line = xmlSAX2GetLineNumber(state.ctxt);
         state.error.text = DocTypeNotAllowed(state.error.line);
     }
+    state.refused = true;
     xmlStopParser(state.ctxt);
 }
 
+struct Source {
+    QFile* file = nullptr;
+    const QByteArray* bytes = nullptr;
+    QString name;
+    const std::atomic<bool>* cancel = nullptr;
+    bool cancelled = false;
+};
+
+// The parser asks for the file a few kilobytes at a time: the place to notice a cancel. A failed read
+// ends the parse at once.
 int ReadFromQFile(void* context, char* buffer, int len) {
-    const qint64 n = static_cast<QFile*>(context)->read(buffer, len);
+    Source& source = *static_cast<Source*>(context);
+    if (source.cancel && source.cancel->load(std::memory_order_relaxed)) {
+        source.cancelled = true;
+        return -1;
+    }
+    const qint64 n = source.file->read(buffer, len);
     return n < 0 ? -1 : static_cast<int>(n);
 }
 
@@ -168,24 +297,23 @@ int CloseNothing(void*) {
 }
 
 int LocateInParser(void* ctx, const char** file, unsigned long* line) {
-    auto* ctxt = static_cast<xmlParserCtxtPtr>(ctx);
-    *file = ctxt->input ? ctxt->input->filename : nullptr;
-    *line = static_cast<unsigned long>(xmlSAX2GetLineNumber(ctxt));
+    const EventReadState& state = *static_cast<const EventReadState*>(ctx);
+    *file = state.ctxt->input ? state.ctxt->input->filename : nullptr;
+    *line =
+        static_cast<unsigned long>(state.reportLine ? state.reportLine : xmlSAX2GetLineNumber(state.ctxt));
     return 0;
 }
 
-struct Source {
-    QFile* file = nullptr;
-    const QByteArray* bytes = nullptr;
-    QString name;
-};
-
 using ParserPtr = std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)>;
 
-ParserPtr NewParser(const Source& source) {
+// Unlimited, for the writers' long texts and values (XML_PARSE_HUGE); the depth it no longer limits is
+// limited by the reader.
+constexpr int kReadOptions = kParseOptions | XML_PARSE_HUGE;
+
+ParserPtr NewParser(Source& source) {
     xmlParserCtxtPtr ctxt = nullptr;
     if (source.file) {
-        ctxt = xmlCreateIOParserCtxt(nullptr, nullptr, ReadFromQFile, CloseNothing, source.file,
+        ctxt = xmlCreateIOParserCtxt(nullptr, nullptr, ReadFromQFile, CloseNothing, &source,
                                      XML_CHAR_ENCODING_NONE);
     } else {
         if (source.bytes->size() > std::numeric_limits<int>::max())
@@ -194,7 +322,7 @@ ParserPtr NewParser(const Source& source) {
     }
     if (!ctxt) throw XmlError(QStringLiteral("out of memory"));
     ParserPtr parser(ctxt, xmlFreeParserCtxt);
-    xmlCtxtUseOptions(ctxt, kParseOptions);
+    xmlCtxtUseOptions(ctxt, kReadOptions);
     xmlSAXHandler* sax = ctxt->sax;
     *sax = xmlSAXHandler{};
     sax->initialized = XML_SAX2_MAGIC;
@@ -212,7 +340,7 @@ ParserPtr NewParser(const Source& source) {
 }
 
 // Parses the whole source into the handler; with a validation context, validates on the way.
-void Parse(const Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr validation, bool& valid) {
+void Parse(Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr validation, bool& valid) {
     XmlDocument::InitializeParser();
     ParserPtr parser = NewParser(source);
     xmlParserCtxtPtr ctxt = parser.get();
@@ -223,17 +351,21 @@ void Parse(const Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr
     EventReadState* const previous = t_state;
     t_state = &state;
 
+    // Plugged in without a handler to pass events on to, the validator gives its own handlers, which the
+    // reader's call as it sees fit. Ignorable blanks stay out of the validation, as they are not in a tree.
     xmlSchemaSAXPlugPtr plug = nullptr;
+    xmlSAXHandlerPtr validatorSax = nullptr;
+    void* validatorData = nullptr;
     if (validation) {
-        plug = xmlSchemaSAXPlug(validation, &ctxt->sax, &ctxt->userData);
-        if (!plug) {
+        plug = xmlSchemaSAXPlug(validation, &validatorSax, &validatorData);
+        if (!plug || !validatorSax || !validatorSax->startElementNs || !validatorSax->endElementNs) {
+            if (plug) xmlSchemaSAXUnplug(plug);
             t_state = previous;
             throw XmlError(QStringLiteral("the schema could not be used"));
         }
-        // Ignorable blanks stay out of the validation too, as they are not in a tree.
-        ctxt->sax->ignorableWhitespace = OnIgnorable;
-        ctxt->sax->serror = OnError;
-        xmlSchemaValidateSetLocator(validation, LocateInParser, ctxt);
+        state.validator = validatorSax;
+        state.validatorData = validatorData;
+        xmlSchemaValidateSetLocator(validation, LocateInParser, &state);
     }
     xmlParseDocument(ctxt);
     if (plug) {
@@ -244,8 +376,9 @@ void Parse(const Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr
     ctxt->node = nullptr;
     t_state = previous;
 
+    if (source.cancelled) throw XmlReadCancelled();
     if (state.failure) std::rethrow_exception(state.failure);
-    if (!ctxt->wellFormed || !ctxt->nsWellFormed || state.dtdRefused) {
+    if (!ctxt->wellFormed || !ctxt->nsWellFormed || state.refused) {
         const QString reason =
             state.error.seen ? state.error.text : QStringLiteral("the document is not well-formed");
         // A document that was read but refused has a place where it went wrong.
@@ -255,12 +388,13 @@ void Parse(const Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr
 }
 
 template <typename Body>
-void WithFile(const QString& path, Body body) {
+void WithFile(const QString& path, const std::atomic<bool>* cancel, Body body) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw XmlError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()),
                        file.errorString(), 0);
-    body(Source{&file, nullptr, path});
+    Source source{&file, nullptr, path, cancel};
+    body(source);
 }
 
 class RootProbe : public XmlEventHandler {
@@ -289,18 +423,21 @@ bool XmlStartTag::Attribute(std::string_view localName, std::string& value) cons
     return false;
 }
 
-void XmlEventReader::ReadFile(const QString& path, XmlEventHandler& handler) {
+void XmlEventReader::ReadFile(const QString& path, XmlEventHandler& handler,
+                              const std::atomic<bool>* cancel) {
     bool valid = true;
-    WithFile(path, [&](const Source& source) { Parse(source, handler, nullptr, valid); });
+    WithFile(path, cancel, [&](Source& source) { Parse(source, handler, nullptr, valid); });
 }
 
 void XmlEventReader::ReadBytes(const QByteArray& data, XmlEventHandler& handler, const QString& sourceName) {
     bool valid = true;
-    Parse(Source{nullptr, &data, sourceName}, handler, nullptr, valid);
+    Source source{nullptr, &data, sourceName};
+    Parse(source, handler, nullptr, valid);
 }
 
 QString XmlEventReader::ReadFileValidated(const QString& path, const XmlSchema& schema,
-                                          XmlEventHandler& handler, int* line) {
+                                          XmlEventHandler& handler, int* line,
+                                          const std::atomic<bool>* cancel) {
     if (line) *line = 0;
     if (schema.IsNull()) throw XmlError(QStringLiteral("no schema"));
     std::unique_ptr<xmlSchemaValidCtxt, void (*)(xmlSchemaValidCtxtPtr)> validation(
@@ -309,7 +446,7 @@ QString XmlEventReader::ReadFileValidated(const QString& path, const XmlSchema& 
     FirstError error;
     xmlSchemaSetValidStructuredErrors(validation.get(), FirstError::Handler, &error);
     bool valid = true;
-    WithFile(path, [&](const Source& source) { Parse(source, handler, validation.get(), valid); });
+    WithFile(path, cancel, [&](Source& source) { Parse(source, handler, validation.get(), valid); });
     if (valid && !error.seen) return {};
     if (line) *line = error.line;
     if (error.seen && !error.text.isEmpty()) return error.text;

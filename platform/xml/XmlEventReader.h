@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -43,18 +44,25 @@ public:
 };
 
 // Reads a document as events without building a tree, under XmlDocument's rules: nothing is fetched,
-// entities are never expanded and a document with a DOCTYPE is refused. The file is read in pieces,
-// whatever its encoding. Exceptions thrown by the handler stop the reading and reach the caller.
+// entities are never expanded and a document with a DOCTYPE is refused. Unlike XmlDocument, texts,
+// attribute values and names are not held to libxml2's 10 MB limits (what the writers write is read
+// back whatever its length); elements nested deeper than kMaxDepth are refused instead. The file is read
+// in pieces, whatever its encoding. Exceptions thrown by the handler stop the reading and reach the caller.
 namespace XmlEventReader {
 
+// libxml2's own nesting limit, which its unlimited mode lifts.
+constexpr int kMaxDepth = 256;
+
 // Throws XmlError when the file cannot be read (line 0) or is not well-formed (the first error's line).
-void ReadFile(const QString& path, XmlEventHandler& handler);
+// When cancel is set (from any thread), the read stops at the next piece of the file and throws
+// XmlReadCancelled.
+void ReadFile(const QString& path, XmlEventHandler& handler, const std::atomic<bool>* cancel = nullptr);
 void ReadBytes(const QByteArray& data, XmlEventHandler& handler, const QString& sourceName = QString());
 // Validates against the schema while reading, as XmlSchema::Validate does on the tree: returns the first
 // error's text and line, empty when the document is valid. A document that is not well-formed throws
 // XmlError.
 QString ReadFileValidated(const QString& path, const XmlSchema& schema, XmlEventHandler& handler,
-                          int* line = nullptr);
+                          int* line = nullptr, const std::atomic<bool>* cancel = nullptr);
 // The namespace URI of the document element, reading no further than its start tag.
 // Throws XmlError when the document is not well-formed up to there.
 QString RootNamespaceUri(const QString& path);

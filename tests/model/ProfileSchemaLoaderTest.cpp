@@ -90,6 +90,10 @@ TEST(ProfileSchemaLoader, ValidatedReadBuildsWhatThePlainReadBuilds) {
     EXPECT_EQ(values(plain).size(), 2);
 }
 
+// Text between values reaches the schema however the parser cut it.
+const QByteArray kDataOpen = "<p:file label='F'><p:fileInfo label='I'><p:fileInfoMember label='A'><p:data>";
+const QByteArray kDataClose = "</p:data></p:fileInfoMember></p:fileInfo></p:file>";
+
 struct FailureCase {
     const char* name;
     QByteArray xml;  // empty: no file
@@ -146,6 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
             "RelationInFormat2",
             TestFiles::Profile(QByteArray(kValidBody), "http://pelora.example/peloraformachine/ver2/"),
             kPattern, 11, "relation"},
+        FailureCase{"TextAmongValues", TestFiles::Profile(kDataOpen + "<p:item/> <!--c-->x" + kDataClose),
+                    kPattern, 11, "element-only"},
+        FailureCase{"BlankCDataAmongValues",
+                    TestFiles::Profile(kDataOpen + "<p:item/> <![CDATA[ ]]>" + kDataClose), kPattern, 11,
+                    "element-only"},
         FailureCase{"OtherFormatsSchemaByFixedPattern", TestFiles::Profile(kValidBody),
                     QStringLiteral(PEL_OUT_DIR "/Schema/1/PeloraSchema.xsd"), 11, "line 1"}),
     [](const testing::TestParamInfo<FailureCase>& i) { return std::string(i.param.name); });

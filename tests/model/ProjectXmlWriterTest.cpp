@@ -322,6 +322,19 @@ std::string Describe(CPELFM_ProfileInfo& root) {
     return out.toStdString();
 }
 
+// What is written reads back, on both sides of libxml2's default limit of 10,000,000 bytes.
+TEST_F(ProjectXmlWriterTest, LongSectionNamesAndLabelsReadBack) {
+    for (const qsizetype length : {9990000, 10000001}) {
+        Builder written;
+        CPELFM_SectionInfo* s = written.Section(QString(length, QLatin1Char('s')), SECTION_BLOCK);
+        written.Elem(written.Part(s, "P", PART_BLOCK_PARAM), QString(length, QLatin1Char('e')));
+        CPELFM_ProfileInfo back(Save(written.root.get()), 0);
+        ASSERT_EQ(back.sections.size(), 1);
+        EXPECT_EQ(back.sections[0]->name, s->name) << length;
+        EXPECT_EQ(back.sections[0]->parts[0]->Elems().value(0)->label.size(), length);
+    }
+}
+
 TEST_F(ProjectXmlWriterTest, RichProfileReadsBackAsAnEqualTree) {
     BuildRichProfile(b);
     const QString path = Save(b.root.get());

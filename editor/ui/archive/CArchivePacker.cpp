@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "CommandFailure.h"
 #include "IArchiveOutput.h"
 #include "IProfilePlugin.h"
 #include "IStringSource.h"
@@ -138,9 +139,11 @@ bool CArchivePacker::DeleteFolderTree(const QString& folder) {
     return QDir(path).removeRecursively();
 }
 
-void CArchivePacker::ShowFailure(const char* code) {
+void CArchivePacker::ShowFailure(const char* code, const QString& archive) {
+    const QString file =
+        archive.isEmpty() ? QString() : CommandFailure::Details(m_strings, archive, QString());
     ShowResourceMessage(m_strings, m_presenter,
-                        {m_strings.LoadString(kStrCreateArchive), QLatin1String(code)}, kMsgFailed,
+                        {m_strings.LoadString(kStrCreateArchive), QLatin1String(code), file}, kMsgFailed,
                         MB_OK | MB_ICONERROR);
 }
 
@@ -214,7 +217,7 @@ int CArchivePacker::CopyFilesAndCreateArchive(IProfilePlugin* plugin, const QStr
     const int written = plugin ? plugin->CreateArchive(archivePath, &files, root) : 0;
     DeleteFolderTree(work.root);
     if (written != 1) {
-        ShowFailure(CodeArchive);
+        ShowFailure(CodeArchive, archivePath);
         return 0;
     }
     if (!input.resultLines.isEmpty() && m_output) {

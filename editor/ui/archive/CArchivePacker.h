@@ -56,7 +56,8 @@ public:
     static bool IsPlainName(const QString& name);
 
 private:
-    void ShowFailure(const char* code);
+    // Message 10008 with the code and, for an archive that was not written, which file.
+    void ShowFailure(const char* code, const QString& archive = QString());
 
     const IStringSource& m_strings;
     IMessagePresenter& m_presenter;

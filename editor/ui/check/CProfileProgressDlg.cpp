@@ -1,8 +1,10 @@
 #include "CProfileProgressDlg.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -55,18 +57,36 @@ int CProfileProgressDlg::RunWork(IDialogPresenter& presenter, std::function<void
     return m_finished ? result : -1;
 }
 
-void CProfileProgressDlg::ShowStages(const QString& heading, const QStringList& stages) {
+void CProfileProgressDlg::ShowStages(const QString& heading, const QStringList& stages,
+                                     bool barCountsStages) {
     m_heading = heading;
     m_stages = stages;
-    m_progress->setRange(0, static_cast<int>(stages.size()));
+    m_barCountsStages = barCountsStages;
+    if (barCountsStages) m_progress->setRange(0, static_cast<int>(stages.size()));
     m_progress->setValue(0);
-    m_stage->setText(heading);
+    m_stage->setText(heading.isEmpty() && !stages.isEmpty() ? stages.first() : heading);
     m_stage->show();
 }
 
 void CProfileProgressDlg::ShowAfter(int delayMs) {
     m_showDelayMs = delayMs;
     setAttribute(Qt::WA_DontShowOnScreen);
+}
+
+void CProfileProgressDlg::EnableCancel(std::function<void()> cancel) {
+    m_cancel = std::move(cancel);
+    if (m_cancelButton) return;
+    setWindowFlag(Qt::WindowCloseButtonHint, true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_cancelButton = buttons->button(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CProfileProgressDlg::reject);
+    layout()->addWidget(buttons);
+}
+
+void CProfileProgressDlg::RequestCancel() {
+    if (!m_cancel || !m_cancelButton->isEnabled()) return;
+    m_cancelButton->setEnabled(false);
+    m_cancel();
 }
 
 void CProfileProgressDlg::PutOnScreen() {
@@ -104,8 +124,9 @@ void CProfileProgressDlg::customEvent(QEvent* event) {
             break;
         case WM_PROGRESS_STAGE:
             if (wParam() >= 0 && wParam() < m_stages.size()) {
-                m_stage->setText(m_heading + QLatin1Char('\n') + m_stages[wParam()]);
-                m_progress->setValue(static_cast<int>(wParam()));
+                const QString& stage = m_stages[wParam()];
+                m_stage->setText(m_heading.isEmpty() ? stage : m_heading + QLatin1Char('\n') + stage);
+                if (m_barCountsStages) m_progress->setValue(static_cast<int>(wParam()));
             }
             break;
         default:
@@ -113,14 +134,20 @@ void CProfileProgressDlg::customEvent(QEvent* event) {
     }
 }
 
-// The worker owns the model until it has finished; leaving early would hand it back too soon.
+// The worker owns the model until it has finished; leaving early would hand it back too soon, so a
+// cancel only asks the work to end.
 void CProfileProgressDlg::reject() {
-    if (m_finished) QDialog::reject();
+    if (m_finished)
+        QDialog::reject();
+    else
+        RequestCancel();
 }
 
 void CProfileProgressDlg::closeEvent(QCloseEvent* event) {
-    if (m_finished)
+    if (m_finished) {
         QDialog::closeEvent(event);
-    else
-        event->ignore();
+        return;
+    }
+    RequestCancel();
+    event->ignore();
 }

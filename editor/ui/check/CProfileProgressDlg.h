@@ -10,12 +10,14 @@
 class IDialogPresenter;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QThread;
 struct ProfileCheckJob;
 
 // The modal progress dialog of a check run. The worker thread starts once the dialog's event
 // loop runs and reaches the dialog only by posted events; the dialog cannot be dismissed while
-// the worker runs, and it waits for the thread before it returns.
+// the worker runs, and it waits for the thread before it returns. Work that can stop early may
+// offer Cancel.
 class CProfileProgressDlg : public QDialog {
     Q_OBJECT
 public:
@@ -28,15 +30,20 @@ public:
     // Runs other work behind the dialog in the same way. The work gets the dialog to post its events
     // to and must end by posting WM_CHECK_FINISHED.
     int RunWork(IDialogPresenter& presenter, std::function<void(QObject* dialog)> work);
-    // Names the work above the bar; WM_PROGRESS_STAGE then shows stage n's text and moves the bar to n
-    // of the stages' count.
-    void ShowStages(const QString& heading, const QStringList& stages);
+    // Names the work above the bar (the first stage when there is no heading); WM_PROGRESS_STAGE then
+    // shows stage n's text and, when the bar counts the stages, moves the bar to n of their count.
+    // Otherwise the work moves the bar itself.
+    void ShowStages(const QString& heading, const QStringList& stages, bool barCountsStages = true);
     // Keeps the dialog off the screen until the work has run for delayMs, so that short work does not
     // flash it; it is modal, and so blocks input to the other windows, from the start all the same.
     void ShowAfter(int delayMs);
+    // Offers Cancel: its button, Escape and the window's close button call cancel (once), and the
+    // dialog goes on waiting for the work, which is to end soon after.
+    void EnableCancel(std::function<void()> cancel);
 
     QProgressBar& ProgressBar() { return *m_progress; }
     QLabel& StageLabel() { return *m_stage; }
+    QPushButton* CancelButton() const { return m_cancelButton; }
     bool WorkerStarted() const { return m_thread != nullptr; }
 
 public slots:
@@ -50,13 +57,17 @@ private:
     void StartWorker(std::function<void(QObject*)> work);
     void WaitForWorker();
     void PutOnScreen();
+    void RequestCancel();
 
     QProgressBar* m_progress = nullptr;
     QLabel* m_stage = nullptr;
     QString m_heading;
     QStringList m_stages;
+    bool m_barCountsStages = true;
     std::unique_ptr<QThread> m_thread;
     bool m_finished = false;
     bool m_returned = false;
     int m_showDelayMs = -1;  // -1: shown at once
+    std::function<void()> m_cancel;
+    QPushButton* m_cancelButton = nullptr;
 };

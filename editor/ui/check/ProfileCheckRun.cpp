@@ -54,6 +54,10 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
         LockedViews locked(context.frame);
         CProfileProgressDlg dialog(context.frame ? context.frame->CheckDialogParent() : nullptr);
         dialog.setWindowTitle(context.strings.LoadString(IDS_CHECK_PROGRESS_TITLE));
+        QStringList stages;
+        for (int stage = 0; stage < CHECK_STAGE_COUNT; ++stage)
+            stages.append(context.strings.LoadString(IDS_CHECK_STAGE_FIRST + stage));
+        dialog.ShowStages(QString(), stages, false);
         shown = dialog.DoModal(context.dialogs, context.job, context.checkMessages);
     }
     if (shown == -1) return 1;

@@ -27,6 +27,7 @@ inline constexpr int IDS_CHECK_ERRORS = 10011;
 inline constexpr int IDS_CHECK_WARNINGS = 10012;
 inline constexpr int IDS_CHECK_EXPORT_WITH_WARNINGS = 10048;
 inline constexpr int IDS_CHECK_EXPORT_STOPPED = 62158;
+inline constexpr int IDS_CHECK_STAGE_FIRST = 62180;  // one text per stage of the worker, in order
 
 // Runs the profile check behind the modal progress dialog, lists the findings in the output pane
 // and reports them. 1 = stop (errors found, the user declined to export with warnings, or the

@@ -114,7 +114,15 @@ void CheckWithDeviceModels(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSA
 void RunChecks(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& messages, QObject* dialog) {
     messages.clear();
     if (!job.root) return;
-    EnsureAllPartsLoaded(*job.root);
+    // Loading may take as long as the checks: the bar moves with the parts.
+    PostCheckEvent(dialog, WM_PROGRESS_STAGE, CHECK_STAGE_LOADING);
+    int shown = 0;
+    EnsureAllPartsLoaded(*job.root, [dialog, &shown](qsizetype loaded, qsizetype count) {
+        const int position = static_cast<int>(loaded * kCheckProgressScale / count);
+        if (position != shown) PostCheckEvent(dialog, WM_CHECK_PROGRESS, shown = position);
+    });
+    PostCheckEvent(dialog, WM_PROGRESS_STAGE, CHECK_STAGE_CHECKING);
+    PostCheckEvent(dialog, WM_CHECK_PROGRESS, 0);
     if (job.profilePlugin) {
         CheckProgressPoster progress(dialog);
         job.profilePlugin->CheckProfile(dialog ? &progress : nullptr, job.root, messages);
@@ -133,10 +141,16 @@ QString CheckFailureText(const ProfileCheckJob& job, const QString& reason) {
 
 }  // namespace
 
-void EnsureAllPartsLoaded(CPELFM_ProfileInfo& root) {
-    for (CPELFM_SectionInfo* section : root.sections)
+void EnsureAllPartsLoaded(CPELFM_ProfileInfo& root,
+                          const std::function<void(qsizetype loaded, qsizetype count)>& progress) {
+    QList<CPELFM_PartInfo*> unloaded;
+    for (const CPELFM_SectionInfo* section : root.sections)
         for (CPELFM_PartInfo* part : section->parts)
-            if (!part->loaded) part->EnsureLoaded();
+            if (!part->loaded) unloaded.append(part);
+    for (qsizetype i = 0; i < unloaded.size(); ++i) {
+        unloaded[i]->EnsureLoaded();
+        if (progress) progress(i + 1, unloaded.size());
+    }
 }
 
 CheckFindingCounts CountCheckFindings(const QList<_ST_PEL_CHECK_MESSAGE>& messages) {

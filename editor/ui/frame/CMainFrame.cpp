@@ -33,6 +33,7 @@
 #include "CWorkViewManager.h"
 #include "CheckMessageMetaType.h"
 #include "CoalescedUpdate.h"
+#include "CommandFailure.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "IDialogPresenter.h"
@@ -74,6 +75,7 @@ constexpr int kDropRejectedMessage = 62080;
 constexpr int kNotAReference = 10013;
 constexpr int kReferenceTargetMissing = 10014;
 constexpr int kMainTitle = 2203;
+constexpr int kSavingSettings = 62172;
 
 // What a reference item points at: the part always, the element and the DATATYPE item where the
 // value names them.
@@ -189,7 +191,8 @@ void CMainFrame::CreateTabArea() {
     if (m_tabBar) {
         m_tabBar->setDrawBase(true);
         m_tabBar->installEventFilter(this);
-        m_documentMenu = new MdiDocumentMenu(*m_mdi, *m_tabBar);
+        m_documentMenu = new MdiDocumentMenu(
+            *m_mdi, *m_tabBar, [this](const QMdiSubWindow* window) { return WindowListName(window); });
     }
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::ShowCloseButtonOnActiveTabOnly);
 }
@@ -344,7 +347,13 @@ void CMainFrame::OnCommand(int id) {
     const auto command = m_commands.constFind(id);
     if (command == m_commands.cend() || !command->handler) return;
     if (command->update && !command->update()) return;
-    command->handler();
+    try {
+        command->handler();
+    } catch (...) {
+        // A command that failed says so under its own name; the editor goes on.
+        CommandFailure::Report(m_host.Strings(), m_host.Messages(),
+                               MenuText::Name(m_host.Strings().LoadString(id)), std::current_exception());
+    }
     UpdateCommandUi();
 }
 
@@ -360,7 +369,8 @@ void CMainFrame::OnApplicationLook(int id) {
 
 void CMainFrame::OnWindowManager() {
     if (!m_dialogs) return;
-    CWindowsDialog dialog(*m_mdi, this);
+    CWindowsDialog dialog(
+        *m_mdi, [this](const QMdiSubWindow* window) { return WindowListName(window); }, this);
     m_dialogs->RunModal(dialog);
 }
 
@@ -510,12 +520,22 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
 }
 
 QString CMainFrame::TabToolTip(int tabIndex) const {
-    if (m_host.IsModelBusy() || tabIndex < 0) return {};
+    if (tabIndex < 0) return {};
     const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
     if (tabIndex >= windows.size()) return {};
-    const CPELFM_PartInfo* part = m_workViews->FindPartOfFrame(windows[tabIndex]);
+    return PartPathOfWindow(windows[tabIndex]);
+}
+
+QString CMainFrame::PartPathOfWindow(const QMdiSubWindow* window) const {
+    if (m_host.IsModelBusy()) return {};
+    const CPELFM_PartInfo* part = m_workViews->FindPartOfFrame(window);
     if (!part || !part->ownerSection) return {};
     return part->ownerSection->name + QStringLiteral("::") + part->name;
+}
+
+QString CMainFrame::WindowListName(const QMdiSubWindow* window) const {
+    const QString path = PartPathOfWindow(window);
+    return path.isEmpty() ? window->windowTitle() : path;
 }
 
 void CMainFrame::SetModelViewsLocked(bool locked) {
@@ -595,6 +615,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kStateKey, saveState());
     m_recentFiles.Save();
+    // The recent files, the toolbars and the window's arrangement are kept only once written.
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        CommandFailure::Report(m_host.Strings(), m_host.Messages(),
+                               m_host.Strings().LoadString(kSavingSettings),
+                               std::make_exception_ptr(CPELFM_WriteFileException()), settings.fileName());
     m_host.ReleaseAtClose();
     event->accept();
 }

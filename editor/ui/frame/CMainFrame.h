@@ -23,6 +23,7 @@ class MdiDocumentMenu;
 class QAction;
 class QDockWidget;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTabBar;
 class QToolBar;
@@ -87,6 +88,9 @@ public:
     void OnDropFiles(const QStringList& paths);
     // "section::part" of the part shown in the tab; empty for other tabs or while the model is busy.
     QString TabToolTip(int tabIndex) const;
+    // How the window lists name a window: "section::part" as the tooltip says it, so that parts of
+    // one name in two sections stay apart; the window's title when that cannot be said.
+    QString WindowListName(const QMdiSubWindow* window) const;
     QTabBar* MdiTabBar() const { return m_tabBar; }
     // The button at the tab bar's edge that lists the open part windows.
     MdiDocumentMenu* DocumentMenu() const { return m_documentMenu; }
@@ -117,6 +121,8 @@ private:
         UpdateHandler update;
     };
 
+    // "section::part" of the window's part; empty without one or while the model is busy.
+    QString PartPathOfWindow(const QMdiSubWindow* window) const;
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -13,11 +13,13 @@
 #include "CProfileView.h"
 #include "CWorkViewManager.h"
 #include "CommandEnvironment.h"
+#include "CommandFailure.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "CommonUtilityCommandServices.h"
 #include "EditCommandWiring.h"
+#include "EditorApplication.h"
 #include "FileAssociation.h"
 #include "IDeviceModelPlugin.h"
 #include "IDialogPresenter.h"
@@ -38,6 +40,12 @@ constexpr int IDS_APP_TITLE = 2203;
 constexpr int IDS_REGISTRY_KEY = 112;
 constexpr int IDS_CANNOT_GO_ON = 10003;
 constexpr int IDS_SETTINGS_SAVED = 10035;
+// Names what failed when the net below the commands caught it.
+constexpr int IDS_THE_COMMAND = 62170;
+
+EditorApplication* Application() {
+    return dynamic_cast<EditorApplication*>(QCoreApplication::instance());
+}
 
 }  // namespace
 
@@ -70,6 +78,7 @@ CTessalyApp::CTessalyApp(const QString& executablePath, IMessagePresenter& messa
 }
 
 CTessalyApp::~CTessalyApp() {
+    if (EditorApplication* application = Application()) application->SetFailureHandler({});
     SetCommandEnvironment({});
     m_treeView = nullptr;
     m_frame.reset();
@@ -95,6 +104,10 @@ bool CTessalyApp::InitInstance() {
     // No display name of its own: the platform would append it to every title that does not end with
     // it, and the main title already begins with the application's name.
     QCoreApplication::setApplicationName(m_strings.LoadString(IDS_APP_TITLE));
+    if (EditorApplication* application = Application())
+        application->SetFailureHandler([this](const std::exception_ptr& error) {
+            CommandFailure::Report(m_strings, m_messages, m_strings.LoadString(IDS_THE_COMMAND), error);
+        });
 
     m_frame = std::make_unique<CMainFrame>(*this);
     if (!m_frame->Create()) {
@@ -231,22 +244,14 @@ void CTessalyApp::OnSystemSetting() {
         OnAppExit();
         return;
     }
-    try {
-        CDialogSystemSetting dialog(m_utility, m_frame.get());
-        m_dialogs.RunModal(dialog);
-    } catch (...) {
-        m_utility.ShowMessage({}, IDS_CANNOT_GO_ON, MB_ICONERROR);
-    }
+    CDialogSystemSetting dialog(m_utility, m_frame.get());
+    m_dialogs.RunModal(dialog);
 }
 
 void CTessalyApp::OnVersionSetting() {
-    try {
-        CDialogVersionSetting dialog(m_utility, m_frame.get());
-        if (dialog.DoModal(m_dialogs) == -1) OnAppExit();
-    } catch (...) {
-        // The settings file could not be written; the choice itself stands.
-        m_utility.ShowMessage({}, IDS_CANNOT_GO_ON, MB_ICONERROR);
-    }
+    // The dialog reports a version it could not save and keeps the running one.
+    CDialogVersionSetting dialog(m_utility, m_frame.get());
+    if (dialog.DoModal(m_dialogs) == -1) OnAppExit();
 }
 
 void CTessalyApp::OnAbout() {

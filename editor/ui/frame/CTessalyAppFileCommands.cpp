@@ -1,6 +1,8 @@
 // The application's file commands: the windows around the window-free file operations.
+#include <QDir>
 #include <QFileDialog>
 #include <QScopeGuard>
+#include <memory>
 
 #include "CArchiveConditions.h"
 #include "CArchivePackingStep.h"
@@ -20,6 +22,7 @@
 #include "CommandIds.h"
 #include "FileDialogFilter.h"
 #include "FileDialogFolder.h"
+#include "FreedMemory.h"
 #include "IArchiveOutput.h"
 #include "IDialogPresenter.h"
 #include "INewProfileHost.h"
@@ -125,10 +128,17 @@ void CTessalyApp::RegisterFileCommands() {
 
 void CTessalyApp::CloseFileViews() {
     if (m_frame) {
+        auto returning = std::make_shared<FreedMemoryReturn>();
         for (CChildFrame* window : m_frame->WorkViewManager().OpenFrames()) window->close();
         m_frame->OutputPane().List().clear();
+        // The closed windows, with their grids' texts, are deleted when the event loop next runs, before
+        // calls posted after them.
+        QMetaObject::invokeMethod(
+            m_frame.get(), [returning] {}, Qt::QueuedConnection);
     }
     if (m_treeView) m_treeView->ClearTree();
+    // The findings name the closed file's nodes, and their pane is emptied; clear() would keep the buffer.
+    checkMessages = {};
 }
 
 bool CTessalyApp::ChooseSavePath(const QString& extension, const QString& defaultName, const QString& title,
@@ -141,7 +151,10 @@ bool CTessalyApp::ChooseSavePath(const QString& extension, const QString& defaul
 
 void CTessalyApp::OpenCommandLineFile() {
     if (commandLine.isEmpty()) return;
-    const QString path = CommandLinePath(commandLine);
+    QString path = CommandLinePath(commandLine);
+    // Relative to the folder the editor was started in; the title and the recent files are read from
+    // other folders later.
+    if (!path.isEmpty()) path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     const QString extension = ExtensionOf(path);
     const auto same = [&](const QString& known) {
         return !known.isEmpty() && extension.compare(known, Qt::CaseInsensitive) == 0;

@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CWindowsDialog::CWindowsDialog(QMdiArea& area, QWidget* parent) : QDialog(parent), m_area(area) {
+CWindowsDialog::CWindowsDialog(QMdiArea& area, WindowName name, QWidget* parent)
+    : QDialog(parent), m_area(area), m_name(std::move(name)) {
     setWindowTitle(tr("Windows"));
     m_list = new QListWidget(this);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -37,7 +38,7 @@ void CWindowsDialog::Fill() {
     const QList<QMdiSubWindow*> windows = m_area.subWindowList(QMdiArea::CreationOrder);
     for (QMdiSubWindow* window : windows) {
         if (window->isHidden()) continue;  // closed, waiting to be deleted
-        auto* entry = new QListWidgetItem(window->windowTitle(), m_list);
+        auto* entry = new QListWidgetItem(m_name ? m_name(window) : window->windowTitle(), m_list);
         entry->setData(Qt::UserRole, QVariant::fromValue(static_cast<QObject*>(window)));
         if (window == m_area.activeSubWindow()) entry->setSelected(true);
     }

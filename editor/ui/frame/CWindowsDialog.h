@@ -1,14 +1,18 @@
 #pragma once
 #include <QDialog>
+#include <functional>
 
 class QListWidget;
 class QMdiArea;
+class QMdiSubWindow;
 
 // Lists the part windows of the tab area; activates or closes the chosen ones.
 class CWindowsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CWindowsDialog(QMdiArea& area, QWidget* parent = nullptr);
+    // name gives each window's entry; without it the entry is the window's title.
+    using WindowName = std::function<QString(const QMdiSubWindow*)>;
+    explicit CWindowsDialog(QMdiArea& area, WindowName name = {}, QWidget* parent = nullptr);
 
     QListWidget& WindowList() { return *m_list; }
     void ActivateSelected();
@@ -18,5 +22,6 @@ private:
     void Fill();
 
     QMdiArea& m_area;
+    WindowName m_name;
     QListWidget* m_list = nullptr;
 };

@@ -14,7 +14,8 @@ public:
     virtual CPELFM_NodeBase* SelectedTreeNode() = 0;
     virtual void RememberTreeSelection(CPELFM_NodeBase* node) = 0;
     virtual void ClosePartView(CPELFM_PartInfo* part) = 0;
-    // Fills the open view of that part again and refreshes its title; nothing when none is open.
+    // Fills the open view of that part again, with its first cell current, and refreshes its title;
+    // nothing when none is open.
     virtual void ReloadPartView(const QString& sectionName, const QString& partName) = 0;
     virtual void RebuildProfileTree() = 0;
     virtual void ClearOutput() = 0;

@@ -50,7 +50,7 @@ public:
     void ClosePartView(CPELFM_PartInfo* part) override { m_frame.WorkViewManager().ClosePartView(part); }
     void ReloadPartView(const QString& sectionName, const QString& partName) override {
         if (IWorkView* view = m_frame.WorkViewManager().FindPartView(sectionName, partName)) {
-            view->FillPartGrid();
+            view->ReloadPartGrid();
             m_frame.WorkViewManager().UpdatePartViewTitle(sectionName, partName);
         }
     }

@@ -11,6 +11,8 @@ public:
     virtual QWidget* Widget() = 0;
     virtual void SetWorkViewPart(CPELFM_PartInfo* part) = 0;
     virtual void FillPartGrid() = 0;
+    // Fills the grid again and makes the first cell current.
+    virtual void ReloadPartGrid() = 0;
     // Selects the cell of an element (0-based number) and item type and makes it current.
     virtual void SelectGridCell(int elementNumber, int itemType) = 0;
     virtual void ResetViewOption() = 0;

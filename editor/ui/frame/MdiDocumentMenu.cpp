@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <QTabBar>
 
-MdiDocumentMenu::MdiDocumentMenu(QMdiArea& area, QTabBar& tabBar)
-    : QToolButton(&area), m_area(area), m_tabBar(tabBar), m_menu(new QMenu(this)) {
+MdiDocumentMenu::MdiDocumentMenu(QMdiArea& area, QTabBar& tabBar, WindowName name)
+    : QToolButton(&area), m_area(area), m_tabBar(tabBar), m_name(std::move(name)), m_menu(new QMenu(this)) {
     setObjectName(QStringLiteral("DocumentMenu"));
     setArrowType(Qt::DownArrow);
     setAutoRaise(true);
@@ -31,7 +31,7 @@ void MdiDocumentMenu::Fill() {
     m_menu->clear();
     QMdiSubWindow* active = m_area.activeSubWindow();
     for (QMdiSubWindow* window : Windows()) {
-        QAction* action = m_menu->addAction(window->windowTitle());
+        QAction* action = m_menu->addAction(m_name ? m_name(window) : window->windowTitle());
         action->setCheckable(true);
         action->setChecked(window == active);
         connect(action, &QAction::triggered, this, [this, target = QPointer<QMdiSubWindow>(window)] {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMenu>
 #include <QToolButton>
+#include <functional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -12,7 +13,9 @@ class QTabBar;
 class MdiDocumentMenu : public QToolButton {
     Q_OBJECT
 public:
-    MdiDocumentMenu(QMdiArea& area, QTabBar& tabBar);
+    // name gives each window's entry; without it the entry is the window's title.
+    using WindowName = std::function<QString(const QMdiSubWindow*)>;
+    MdiDocumentMenu(QMdiArea& area, QTabBar& tabBar, WindowName name = {});
 
     QMenu& Menu() const { return *m_menu; }
     // The windows the menu lists, in tab order; closed ones that linger are left out.
@@ -27,6 +30,7 @@ private:
 
     QMdiArea& m_area;
     QTabBar& m_tabBar;
+    WindowName m_name;
     QMenu* m_menu;
     bool m_placing = false;
 };

@@ -30,6 +30,7 @@ void RunOpenLoad(ProfileFileCommands& files, OpenLoad& load, QWidget* parent, ID
         dialog.setWindowTitle(files.OpenFileTitle());
         dialog.ShowStages(files.OpenProgressHeading(load), files.OpenStageTexts());
         dialog.ShowAfter(kOpenProgressDelayMs);
+        dialog.EnableCancel([&load] { load.cancel = true; });
         dialog.RunWork(dialogs, [&files, &load, &loaded](QObject* target) {
             files.LoadForOpen(load,
                               [target](int stage) { PostCheckEvent(target, WM_PROGRESS_STAGE, stage); });

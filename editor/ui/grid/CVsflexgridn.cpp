@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <algorithm>
 #include <functional>
 
@@ -32,7 +33,13 @@ CVsflexgridn::CVsflexgridn(QWidget* parent) : QTableView(parent), m_model(new Gr
     m_corner = findChild<QAbstractButton*>();
     if (m_corner) m_corner->installEventFilter(this);
     connect(m_model, &GridTableModel::textWritten, this, &CVsflexgridn::OnTextWritten);
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { SetCurrent(-1, -1); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        SetCurrent(-1, -1);
+        FitRowNumbers();
+    });
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation orientation) {
+        if (orientation == Qt::Vertical) FitRowNumbers();
+    });
 }
 
 CVsflexgridn::~CVsflexgridn() {
@@ -122,10 +129,38 @@ int CVsflexgridn::TwipsToPixels(int twips) const {
 
 void CVsflexgridn::SetColWidthTwips(int col, int twips) {
     const int pixels = qRound(twips * logicalDpiX() / 1440.0);
-    if (col == 0)
-        verticalHeader()->setFixedWidth(pixels);
-    else if (col > 0 && col < GetCols())
+    if (col == 0) {
+        m_rowNumbersMinWidth = pixels;
+        FitRowNumbers();
+    } else if (col > 0 && col < GetCols())
         horizontalHeader()->resizeSection(col - 1, pixels);
+}
+
+// Measured as the header measures a section: in bold, which it uses for the current row's number. Without
+// a width set for column 0 the header sizes itself.
+void CVsflexgridn::FitRowNumbers() {
+    if (m_rowNumbersMinWidth <= 0) return;
+    QHeaderView* header = verticalHeader();
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.orientation = Qt::Vertical;
+    QFont bold = header->font();
+    bold.setBold(true);
+    option.fontMetrics = QFontMetrics(bold);
+    int width = m_rowNumbersMinWidth;
+    for (const QString& text : m_model->WidestRowHeaderCandidates()) {
+        option.text = text;
+        width = std::max(
+            width,
+            header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width());
+    }
+    if (header->width() != width || header->minimumWidth() != width) header->setFixedWidth(width);
+}
+
+void CVsflexgridn::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    // A larger font widens the numbers too.
+    if (event->type() == QEvent::FontChange) FitRowNumbers();
 }
 
 void CVsflexgridn::SetRowHeightTwips(int row, int twips) {

@@ -51,6 +51,7 @@ public:
     void SetComboList(const QString& list) { m_comboList = list; }
     const QString& ComboList() const { return m_comboList; }
 
+    // Column 0's width is the least the row numbers get: they widen it to fit the widest number.
     void SetColWidthTwips(int col, int twips);
     void SetRowHeightTwips(int row, int twips);
     // The height rows get when they are made; rows that exist keep theirs.
@@ -80,6 +81,7 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void commitData(QWidget* editor) override;
+    void changeEvent(QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -91,6 +93,7 @@ private:
     // Records the cell under the mouse; returns the position in the grid's own coordinates.
     QPointF TrackMouse(QObject* source, const QPointF& position);
     void OnTextWritten(int row, int col);
+    void FitRowNumbers();
     void SetCurrent(int row, int col);
 
     GridTableModel* m_model;
@@ -100,6 +103,7 @@ private:
     int m_col = -1;
     int m_mouseRow = -1;
     int m_mouseCol = -1;
+    int m_rowNumbersMinWidth = 0;
     bool m_redraw = true;
     bool m_committed = false;
     int m_editRow = -1;

@@ -28,6 +28,7 @@
 #include "CellEditRules.h"
 #include "CellText.h"
 #include "ClipBlock.h"
+#include "CommandFailure.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "DelElemCommand.h"
@@ -39,6 +40,7 @@
 #include "IStringSource.h"
 #include "InvalidArgumentError.h"
 #include "ItemValueText.h"
+#include "MenuText.h"
 #include "MessageBoxStyle.h"
 #include "PELFMExceptions.h"
 #include "ParallelRanges.h"
@@ -462,7 +464,14 @@ void CWorkView::ShowContextMenu(const QPoint& globalPosition) {
         action->setEnabled(enabled[e]);
     }
     QAction* chosen = m_menuRunner ? m_menuRunner(menu, globalPosition) : menu.exec(globalPosition);
-    if (chosen && chosen->isEnabled()) OnCommand(chosen->data().toInt());
+    if (chosen && chosen->isEnabled()) {
+        const auto command = [&] { OnCommand(chosen->data().toInt()); };
+        // A command that fails says so under its own name; the grid goes on.
+        if (m_context.utility)
+            CommandFailure::Run(*m_context.utility, MenuText::Name(chosen->text()), command);
+        else
+            command();
+    }
     // Copying references from here changes what the edit menu's paste offers.
     emit commandStateChanged();
 }

@@ -74,9 +74,8 @@ public:
     void SelectGridRange(int firstRow, int firstColumn, int lastRow, int lastColumn) override;
     void FocusGrid() override;
 
+    void ReloadPartGrid() override;
     void SetupPartGrid();
-    // Fills the grid again and makes the first cell current.
-    void ReloadPartGrid();
 
     // The view's commands and the tests behind their menu entries.
     void OnCommand(int id);

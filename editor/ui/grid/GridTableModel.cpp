@@ -24,6 +24,12 @@ QString GridTableModel::Text(int row, int col) const {
     return m_cells[CellIndex(row, col)];
 }
 
+QStringList GridTableModel::WidestRowHeaderCandidates() const {
+    QStringList texts = m_rowHeaders.values();
+    if (m_rows > 1) texts.append(QString::number(m_rows - 1));
+    return texts;
+}
+
 bool GridTableModel::SetText(int row, int col, const QString& text, bool notify) {
     if (row < 0 || col < 0 || row >= m_rows || col >= m_columns) return false;
     if (row == 0) {

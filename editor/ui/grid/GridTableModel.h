@@ -19,6 +19,8 @@ public:
 
     // Empty outside the grid. Row header texts default to the row number.
     QString Text(int row, int col) const;
+    // The row header texts one of which is the widest: the last row's number and those set to other texts.
+    QStringList WidestRowHeaderCandidates() const;
     // A data cell's text, without copying; row and column must lie inside the data cells.
     const QString& CellText(int row, int col) const { return m_cells[CellIndex(row, col)]; }
     // False outside the grid. Without notification the views learn of it at the next Refresh.

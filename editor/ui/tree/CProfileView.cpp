@@ -15,9 +15,11 @@
 #include "CPELFM_SectionInfo.h"
 #include "CPasteNodeCommand.h"
 #include "CProfileTree.h"
+#include "CommandFailure.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "IMessagePresenter.h"
+#include "MenuText.h"
 #include "MessageBoxStyle.h"
 #include "PELFMExceptions.h"
 #include "ResourceMessage.h"
@@ -142,11 +144,12 @@ QAction* CProfileView::AddAction(int id, void (CProfileView::*handler)()) {
     auto* action = new QAction(text.section(QLatin1Char('\n'), 0, 0), this);
     action->setObjectName(QStringLiteral("Command%1").arg(id));
     action->setStatusTip(text.section(QLatin1Char('\n'), 1));
-    connect(action, &QAction::triggered, this, [this, handler, action] {
+    connect(action, &QAction::triggered, this, [this, handler, action, name = MenuText::Name(text)] {
         // The selection may have changed since the menu was shown.
         UpdateCommands();
         if (!action->isEnabled()) return;
-        (this->*handler)();
+        // A command that fails says so under its own name; the tree goes on.
+        CommandFailure::Run(m_utility, name, [&] { (this->*handler)(); });
         UpdateCommands();
     });
     m_menu->addAction(action);

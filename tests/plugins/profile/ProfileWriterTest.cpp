@@ -296,6 +296,20 @@ TEST_P(ProfileWriterTest, RichProfileValidatesAndReadsBackUnchanged) {
     EXPECT_EQ(DumpTree(*back), before);
 }
 
+// What is written reads back, on both sides of libxml2's default limit of 10,000,000 bytes.
+TEST_P(ProfileWriterTest, LongSectionNamesAndLabelsReadBack) {
+    for (const qsizetype length : {9990000, 10000001}) {
+        CPELFM_ProfileInfo written;
+        CPELFM_SectionInfo* s = AddSection(written, SECTION_BLOCK, QString(length, QLatin1Char('s')));
+        AddElem(AddPart(s, PART_BLOCK_PARAM, "P"), QString(length, QLatin1Char('e')), {{DATA, {"1"}}});
+        ASSERT_EQ(plugin->SaveProfile(path, &written), 1);
+        const auto back = CPELFM_ProfileInfo::LoadWithSchemaCheck(path, SchemaPath("%s"), 0);
+        ASSERT_EQ(back->sections.size(), 1);
+        EXPECT_EQ(back->sections[0]->name, s->name) << length;
+        EXPECT_EQ(back->sections[0]->parts[0]->Elems().value(0)->label.size(), length);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Builds, ProfileWriterTest, ::testing::ValuesIn(kFormats), [](const auto& info) {
     return std::string(info.param.file).substr(13, std::string(info.param.file).size() - 16);
 });

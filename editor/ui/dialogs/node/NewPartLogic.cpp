@@ -20,6 +20,7 @@ using namespace ProfileInnerConst;
 
 namespace {
 
+constexpr int IDS_SAVING_SETTINGS = 62172;
 // The plug-in kind whose profiles allow a second DEVICE_INFO part at most.
 constexpr int kSingleDeviceInfoPluginKind = 10;
 
@@ -151,7 +152,8 @@ NewPartOutcome NewPartLogic::Accept(const NewPartInput& input) {
     if (input.relatedShown) {
         if (m_utility.settings) {
             m_utility.settings->AutoCreateRelatedPart = input.relatedTicked ? 1 : 0;
-            m_utility.WriteSettingsFile();
+            // The part stands whatever becomes of the file: a failed write is only reported.
+            m_utility.WriteSettingsFileReported(IDS_SAVING_SETTINGS);
         }
         outcome.openRelated = input.relatedTicked;
     }

@@ -3,22 +3,27 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <exception>
 #include <memory>
-#include <stdexcept>
 
 #include "CCommonUtility.h"
 #include "CPELFM_ProfileInfo.h"
+#include "CommandFailure.h"
 #include "INewProfileHost.h"
 #include "InvalidArgumentError.h"
 #include "MessageBoxStyle.h"
 #include "NewProfileFile.h"
 #include "NodeTextRules.h"
 #include "PELFMExceptions.h"
+#include "ResourceMessage.h"
 
 namespace {
 
 // The ASCII-only refusal that names the character.
 constexpr int IDS_NON_ASCII_NAME = 10063;
+constexpr int IDS_NEW_PROFILE = 2100;
+constexpr int IDS_FAILED = 10008;
+constexpr int IDS_NO_FOLDER_FOR_NEW_PROFILE = 62173;
 
 }  // namespace
 
@@ -110,23 +115,36 @@ NewProfileOutcome NewProfileLogic::Create(const NewProfileTexts& texts) {
     // The new profile is made before the open one goes, so a failure keeps the open file.
     QString path;
     try {
-        if (CreateNewProfileFile(sources, Record(texts), &path) != 0) return outcome;
-    } catch (const std::exception&) {
+        if (CreateNewProfileFile(sources, Record(texts), &path) != 0) throw CPELFM_CreateRootException();
+    } catch (const NewProfileFolderError& error) {
+        m_utility.ShowMessage({m_utility.LoadString(IDS_NEW_PROFILE),
+                               QStringLiteral("0x%1").arg(CPELFM_WriteFileException::Code_, 0, 16),
+                               FormatResourceMessage(m_texts, {error.programTemp, error.systemTemp},
+                                                     IDS_NO_FOLDER_FOR_NEW_PROFILE)},
+                              IDS_FAILED, MB_ICONERROR);
+        return outcome;
+    } catch (...) {
+        CommandFailure::Report(m_utility, m_utility.LoadString(IDS_NEW_PROFILE), std::current_exception(),
+                               path);
         return outcome;
     }
 
     // Without a device-model plug-in the profile has type 0.
     std::unique_ptr<CPELFM_ProfileInfo> created;
+    std::exception_ptr failure;
     try {
         created = std::make_unique<CPELFM_ProfileInfo>(path, m_utility.FirstDeviceModelKind());
-    } catch (const CPELFM_ExceptionBase&) {
-    } catch (const std::exception&) {
+    } catch (...) {
+        failure = std::current_exception();
     }
 
     // The file was only a vehicle for the templates; the folder goes only when nothing else is in it.
     QFile::remove(path);
     QDir().rmdir(QFileInfo(path).absolutePath());
-    if (!created) return outcome;
+    if (!created) {
+        CommandFailure::Report(m_utility, m_utility.LoadString(IDS_NEW_PROFILE), failure);
+        return outcome;
+    }
 
     m_host.CloseCurrentFile();
     if (m_utility.openProfile != nullptr) m_utility.CloseProfile();

@@ -15,6 +15,10 @@
 
 using namespace ProfileInnerConst;
 
+namespace {
+constexpr int IDS_SAVING_SETTINGS = 62172;
+}  // namespace
+
 int NewSectionLogic::InitialSectionType(CPELFM_NodeBase* selected, bool commIfGroupSelected) {
     if (commIfGroupSelected) return SECTION_COMM_IF;
     const CPELFM_SectionInfo* section = NodeCast<CPELFM_SectionInfo>(selected);
@@ -82,7 +86,8 @@ NewSectionOutcome NewSectionLogic::Accept(const NewSectionInput& input) {
     outcome.section = section;
     if (m_utility.settings) {
         m_utility.settings->AutoCreateRelatedSection = input.relatedTicked ? 1 : 0;
-        m_utility.WriteSettingsFile();
+        // The section stands whatever becomes of the file: a failed write is only reported.
+        m_utility.WriteSettingsFileReported(IDS_SAVING_SETTINGS);
     }
     outcome.openRelated = input.relatedTicked;
     return outcome;

@@ -10,13 +10,10 @@
 
 #include "CCommonUtility.h"
 #include "CRadioListBox.h"
-#include "MessageBoxStyle.h"
-#include "PELFMExceptions.h"
-#include "XmlError.h"
+#include "CommandFailure.h"
 
 namespace {
 constexpr int IDS_SYSTEM_SETTINGS = 2004;
-constexpr int IDS_OPERATION_FAILED = 10008;
 }  // namespace
 
 CDialogSystemSetting::CDialogSystemSetting(CCommonUtility& utility, QWidget* parent)
@@ -96,14 +93,10 @@ void CDialogSystemSetting::OnAccept() {
     SystemSettingLogic::AcceptResult result;
     try {
         result = m_logic->Accept(m_combo->currentText(), selected.first()->text());
-    } catch (const std::exception& error) {
+    } catch (...) {
         // The settings file could not be written: the previous choice stays and the dialog stays open.
-        const auto* xml = dynamic_cast<const XmlError*>(&error);
-        const QString reason = xml ? xml->Reason() : QString::fromLocal8Bit(error.what());
-        m_utility.ShowMessage({m_utility.LoadString(IDS_SYSTEM_SETTINGS),
-                               QStringLiteral("0x%1").arg(CPELFM_WriteFileException::Code_, 0, 16),
-                               m_utility.WriteFailedInsert(m_utility.SettingsFilePath(), reason)},
-                              IDS_OPERATION_FAILED, MB_ICONERROR);
+        CommandFailure::Report(m_utility, m_utility.LoadString(IDS_SYSTEM_SETTINGS), std::current_exception(),
+                               m_utility.SettingsFilePath());
         return;
     }
     if (result == SystemSettingLogic::AcceptResult::Accepted) QDialog::accept();

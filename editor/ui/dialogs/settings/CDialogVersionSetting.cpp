@@ -55,18 +55,7 @@ CDialogVersionSetting::CDialogVersionSetting(CCommonUtility& utility, QWidget* p
 
 int CDialogVersionSetting::DoModal(IDialogPresenter& presenter) {
     if (OnInitDialog() == -1) return -1;
-    const int result = presenter.RunModal(*this);
-    if (m_failure) std::rethrow_exception(std::exchange(m_failure, nullptr));
-    return result;
-}
-
-template <class F>
-void CDialogVersionSetting::Guarded(F&& selection) {
-    try {
-        selection();
-    } catch (...) {
-        m_failure = std::current_exception();
-    }
+    return presenter.RunModal(*this);
 }
 
 int CDialogVersionSetting::OnInitDialog() {
@@ -112,7 +101,8 @@ void CDialogVersionSetting::accept() {
         m_utility.ShowMessage({}, IDS_VERSION_NOT_AVAILABLE, MB_ICONERROR);
         return;
     }
-    Guarded([&] { SelectPlugin(index); });
+    // A version that could not be saved is not taken: the dialog stays, as the system settings do.
+    if (!SelectPlugin(index)) return;
     QDialog::accept();
 }
 
@@ -127,22 +117,35 @@ void CDialogVersionSetting::reject() {
         if (index < 0) m_utility.ShowMessage({}, IDS_VERSION_NOT_AVAILABLE, MB_ICONERROR);
     }
     // Without any plug-in there is nothing to select; the caller finds the list empty.
-    if (index >= 0 && index < m_utility.profilePlugins.size()) Guarded([&] { SelectPlugin(index); });
+    if (index >= 0 && index < m_utility.profilePlugins.size()) SelectPlugin(index);
     QDialog::reject();
 }
 
-void CDialogVersionSetting::SelectPlugin(int index) {
-    m_utility.SelectProfilePlugin(index);
-    if (!m_utility.settings) return;
-    _ST_SYSTEM_SETTING& settings = *m_utility.settings;
-    const _ST_DLL_PROFILE& selected = m_utility.profilePlugins.first();
-    if (settings.DllVersion != DLL_VERSION_NONE && settings.DllVersion != selected.version) {
-        settings.DllVersion = selected.version;
-        // The profile type names the same plug-in as the version, by file and by name.
-        if (settings.ProfileType) {
-            settings.ProfileType->value = selected.fileName;
-            settings.ProfileType->displayName = selected.displayName;
+bool CDialogVersionSetting::SelectPlugin(int index) {
+    if (m_utility.settings) {
+        _ST_SYSTEM_SETTING& settings = *m_utility.settings;
+        const _ST_DLL_PROFILE& chosen = m_utility.profilePlugins.at(index);
+        if (settings.DllVersion != DLL_VERSION_NONE && settings.DllVersion != chosen.version) {
+            // Written before the plug-in changes: when the file cannot take the new version, the format
+            // that runs stays the one the file names, and the next start opens with it as well.
+            const quint32 version = settings.DllVersion;
+            QString value, displayName;
+            settings.DllVersion = chosen.version;
+            // The profile type names the same plug-in as the version, by file and by name.
+            if (settings.ProfileType) {
+                value = std::exchange(settings.ProfileType->value, chosen.fileName);
+                displayName = std::exchange(settings.ProfileType->displayName, chosen.displayName);
+            }
+            if (!m_utility.WriteSettingsFileReported(IDS_VERSION_TITLE)) {
+                settings.DllVersion = version;
+                if (settings.ProfileType) {
+                    settings.ProfileType->value = value;
+                    settings.ProfileType->displayName = displayName;
+                }
+                return false;
+            }
         }
-        m_utility.WriteSettingsFile();
     }
+    m_utility.SelectProfilePlugin(index);
+    return true;
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <QDialog>
-#include <exception>
 
 class CCommonUtility;
 class IDialogPresenter;
@@ -15,7 +14,6 @@ public:
     explicit CDialogVersionSetting(CCommonUtility& utility, QWidget* parent = nullptr);
 
     // -1 when the dialog cannot be shown (the profile-type list could not be built), else its result.
-    // A settings file that cannot be written is rethrown here, once the dialog has ended.
     int DoModal(IDialogPresenter& presenter);
     // Fills the version list; -1 when the dialog must end at once.
     int OnInitDialog();
@@ -28,10 +26,9 @@ public slots:
     void reject() override;
 
 private:
-    void SelectPlugin(int index);
-    // Runs a selection inside a button handler, where nothing may be thrown through Qt.
-    template <class F>
-    void Guarded(F&& selection);
+    // Keeps only that plug-in and saves a changed version; false, with nothing changed, when the
+    // settings file could not be written (reported).
+    bool SelectPlugin(int index);
 
     CCommonUtility& m_utility;
     QComboBox* m_versions = nullptr;
@@ -39,5 +36,4 @@ private:
     QLabel* m_versionLabel = nullptr;
     QLabel* m_description = nullptr;
     QLabel* m_fileOpenNote = nullptr;
-    std::exception_ptr m_failure;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QProgressBar>
 #include <QSemaphore>
@@ -226,6 +227,19 @@ TEST_F(CheckRunTest, ProgressDialogCannotBeDismissedWhileTheWorkerRuns) {
     EXPECT_EQ(plugin.progressCalls, 1);
     EXPECT_EQ(dialog.ProgressBar().maximum(), 120);
     EXPECT_EQ(dialog.ProgressBar().value(), 120);
+}
+
+// The dialog names its stage from the start; its bar moves while the parts load, then again while checking.
+TEST_F(CheckRunTest, ProgressNamesEachStageAndMovesWhileThePartsLoad) {
+    for (int i = 0; i < 4; ++i) AddPart(*block, "Lazy", 0)->loaded = 0;  // loaded in turn, from nothing
+    CProfileProgressDlg dialog;
+    dialog.ShowStages({}, {"loading", "checking"}, false);
+    QStringList seen{dialog.StageLabel().text()};
+    QObject::connect(&dialog.ProgressBar(), &QProgressBar::valueChanged,
+                     [&](int value) { seen << dialog.StageLabel().text() + QString::number(value); });
+    dialog.DoModal(dialogs, context.job, checkMessages);
+    EXPECT_EQ(seen, QStringList({"loading", "loading30", "loading60", "loading90", "loading120", "checking0",
+                                 "checking60", "checking120"}));
 }
 
 }  // namespace

@@ -268,30 +268,62 @@ TEST(StartupProcess, MissingResourceLibraryEndsTheProcessWithOne) {
     EXPECT_TRUE(box[3].contains("PeloraMachineTool_RC.so")) << box[3].toStdString();
 }
 
-// An installed copy the user cannot write: an ordinary user's starts and version change keep the
-// settings in the user's configuration folder.
-TEST(InstalledCopy, KeepsTheSettingsInTheUsersConfigurationFolder) {
-    const passwd* nobody = ::getpwnam("nobody");
-    if (!StagedProgramFolder::IsStaged() || ::geteuid() != 0 || !nobody ||
-        QStandardPaths::findExecutable("runuser").isEmpty())
-        GTEST_SKIP() << "needs the staged program folder, root, runuser and the user nobody";
-    StagedProgramFolder folder;
-    QTemporaryDir home;
-    ASSERT_EQ(::chown(home.path().toLocal8Bit(), nobody->pw_uid, nobody->pw_gid), 0);
-    for (const QString& dir : {folder.Path() + "/Config", folder.Path()})
-        ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
-    const auto start = [&](const QString& choice) {
+// An installed copy the user cannot write, started by an ordinary user with a home of their own.
+class InstalledCopy : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!StagedProgramFolder::IsStaged() || ::geteuid() != 0 || !nobody ||
+            QStandardPaths::findExecutable("runuser").isEmpty())
+            GTEST_SKIP() << "needs the staged program folder, root, runuser and the user nobody";
+        for (const QString& dir : {folder.Path() + "/Config", folder.Path()})
+            ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
+    }
+
+    // What the probe printed, and "EXIT <code>" once it ended by itself.
+    QString Start(const QTemporaryDir& home, const QString& argument) {
         QProcess process;
-        process.start("runuser", {"-u", "nobody", "--", "env", "HOME=" + home.path(), "XDG_CONFIG_HOME=",
-                                  "XDG_DATA_HOME=", STARTUP_PROBE, folder.ExecutablePath(), choice});
+        if (::chown(home.path().toLocal8Bit(), nobody->pw_uid, nobody->pw_gid) == 0)
+            process.start("runuser", {"-u", "nobody", "--", "env", "HOME=" + home.path(), "XDG_CONFIG_HOME=",
+                                      "XDG_DATA_HOME=", STARTUP_PROBE, folder.ExecutablePath(), argument});
+        const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+        return process.readAllStandardOutput() + (ended ? "EXIT " + QString::number(process.exitCode()) : "");
+    }
+    const passwd* nobody = ::getpwnam("nobody");
+    StagedProgramFolder folder;
+};
+
+// The user's starts and version change keep the settings in the user's configuration folder.
+TEST_F(InstalledCopy, KeepsTheSettingsInTheUsersConfigurationFolder) {
+    QTemporaryDir home;
+    const auto start = [&](const QString& choice) {
+        const bool started = Start(home, choice).endsWith("EXIT 0");
         QFile file(home.filePath(".config/Pelora/SystemSetting.xml"));
-        return process.waitForFinished(60000) && process.exitCode() == 0 && file.open(QIODevice::ReadOnly)
-                   ? file.readAll()
-                   : QByteArray();
+        return started && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     EXPECT_TRUE(start({}).contains(">196608<")) << "first start";
     EXPECT_TRUE(start({}).contains(">196608<")) << "second start";
     EXPECT_TRUE(start("2.0").contains(">PeloraMachine_2.so<")) << "version change";
+}
+
+// Each path that writes or can fail, with the user's settings folder made read-only: it says what
+// failed (%1 the home, %2 the program folder), the work stays as it was, and the editor goes on.
+TEST_F(InstalledCopy, EachFailedPathIsReportedAndTheEditorGoesOn) {
+    const QString settings = "failed.\nThe file %1/.config/Pelora/SystemSetting.xml could not be written: ";
+    const std::pair<const char*, QString> cases[] = {
+        {"new-section", "Saving the settings " + settings},
+        {"new-part", "Saving the settings " + settings},
+        {"version", "Profile format version " + settings},
+        {"new-profile", "New profile failed.\nNo profile was created: neither %2/Temp nor / can be written."},
+        {"close", ".conf could not be written.\nError code: 0xa"},
+        {"slot", "The command failed.\nThe reason given: probe fault\nError code: 0x7"},
+    };
+    for (const auto& [path, said] : cases) {
+        QTemporaryDir home;
+        const QString output = Start(home, path);
+        EXPECT_TRUE(output.contains(QString(said).replace("%1", home.path()).replace("%2", folder.Path())) &&
+                    output.endsWith("\nSTATE kept\nEXIT 0"))
+            << path << output.toStdString();
+    }
 }
 
 TEST(EditorExecutable, SaysThatADisplayIsNeeded) {

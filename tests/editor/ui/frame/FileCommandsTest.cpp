@@ -29,6 +29,7 @@
 #include "CProfileView.h"
 #include "CRadioListBox.h"
 #include "CTessalyApp.h"
+#include "CWorkViewManager.h"
 #include "CheckEvents.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
@@ -192,9 +193,13 @@ protected:
     std::unique_ptr<CTessalyApp> app;
 };
 
+// Named relative to the folder the editor starts in, the file is opened, shown and remembered whole.
 TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
-    const QString path = Write("Gen.pelp", ProfileText());
-    Start(path);
+    const QString path = Write("Gen.pelp", ProfileText()), started = QDir::currentPath();
+    ASSERT_TRUE(QDir(work.path()).mkdir("sub") && QDir::setCurrent(work.filePath("sub")));
+    Start("\"../Gen.pelp\"");
+    QDir::setCurrent(started);
+    EXPECT_EQ(Frame().RecentFiles().Files().value(0), path);
     // Registered by the start-up alone.
     EXPECT_NE(std::unique_ptr<BaseCommand>(CreateCommandByName("CAddSecCommand")), nullptr);
     ASSERT_EQ(app->Utility().fileOpen, 1);
@@ -225,6 +230,27 @@ TEST_F(FileCommandsTest, TheCommandLineProfileOpensIntoTheTree) {
         EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
     EXPECT_EQ(Frame().windowTitle(), Text(2203));
     EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 0);
+}
+
+TEST_F(FileCommandsTest, ClosingAFileGivesItsMemoryBack) {
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "another allocator than glibc's, which keeps freed memory its own way";
+#endif
+    const auto resident = [] {
+        QFile statm("/proc/self/statm");
+        return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ')[1].toLong() : 0L;
+    };
+    ASSERT_GT(GenerateProfile(work.filePath("Big.pelp"), {qint64(10) << 20, 30000}).members, 0);
+    Start();
+    const long before = resident();
+    app->OpenProfileFile(work.filePath("Big.pelp"));
+    Frame().WorkViewManager().OpenPartView(0, app->OpenProfile()->sections[2]->parts[1]);  // 30,000 rows
+    Trigger(ID_FILE_CHECK);
+    const long checked = resident();
+    Trigger(ID_FILE_CLOSE);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the windows, as the event loop
+    QCoreApplication::processEvents();                                    // deletes them, then the rest
+    EXPECT_LT(resident() - before, (checked - before) / 5) << before << " " << checked;
 }
 
 TEST_F(FileCommandsTest, ACommandLineFileOfAnotherKindIsNamedAndNotOpened) {
@@ -288,6 +314,41 @@ TEST_F(FileCommandsTest, OpenLoadsOnAWorkerBehindItsProgressDialog) {
         EXPECT_EQ(app->Utility().fileOpen, stillOpen ? 1 : 0) << c.name;
         EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), stillOpen ? 1 : 0) << c.name;
         EXPECT_EQ(Frame().isVisible(), !c.closeWhileLoading) << c.name;
+    }
+}
+
+// Cancel, Escape or closing the progress dialog, while the load runs or once it has ended, stops the
+// open: the previous file is closed as by a refused open, the new one is not opened, nothing is said.
+TEST_F(FileCommandsTest, TheOpenProgressDialogCancelsTheLoad) {
+    const QString first = Write("First.pelp", ProfileText()), second = Write("Second.pelp", ProfileText());
+    const struct {
+        int event;  // when
+        std::function<void(CProfileProgressDlg&)> cancel;
+    } cases[] = {
+        {WM_PROGRESS_STAGE,
+         [](CProfileProgressDlg& d) { QTest::mouseClick(d.CancelButton(), Qt::LeftButton); }},
+        {WM_PROGRESS_STAGE, [](CProfileProgressDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+        {WM_CHECK_FINISHED, [](CProfileProgressDlg& d) { d.close(); }},
+    };
+    Start(first);
+    for (const auto& c : cases) {
+        dialogs.onRun = [&](QDialog& dialog) {
+            auto* progress = qobject_cast<CProfileProgressDlg*>(&dialog);
+            EXPECT_TRUE(progress->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+            EventSpy spy(progress, c.event, [&](QEvent*) { c.cancel(*progress); });
+            return dialog.exec();
+        };
+        Mark();
+        openAnswer = second;
+        Trigger(ID_FILE_OPEN);
+        EXPECT_TRUE(NothingSaid()) << c.event;
+        EXPECT_EQ(app->Utility().fileOpen, 0) << c.event;
+        EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 0) << c.event;
+        EXPECT_EQ(Frame().RecentFiles().Files().value(0), first) << c.event;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.event;
+        dialogs.onRun = [](QDialog& dialog) { return dialog.exec(); };
+        app->OpenProfileFile(first);
+        ASSERT_EQ(app->Utility().fileOpen, 1);
     }
 }
 

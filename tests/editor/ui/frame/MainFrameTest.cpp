@@ -347,6 +347,9 @@ TEST_F(MainFrameTest, WindowsCommandActivatesTheChosenWindow) {
     frame->SetDialogPresenter(&dialogs);
     frame->WorkViewManager().OpenPartView(0, info);
     frame->WorkViewManager().OpenPartView(0, param);
+    // A part of the same name in another section: the list names the sections, the tabs keep the parts'
+    // names.
+    frame->WorkViewManager().OpenPartView(0, AddPart(*AddSection(*host.profile, "BlockB", 4), "Param", 9));
     QStringList listed;
     dialogs.onRun = [&](QDialog& dialog) {
         auto& windows = static_cast<CWindowsDialog&>(dialog);
@@ -359,7 +362,7 @@ TEST_F(MainFrameTest, WindowsCommandActivatesTheChosenWindow) {
     };
     frame->Action(ID_WINDOW_MANAGER)->trigger();
     EXPECT_EQ(dialogs.runs, 1);
-    EXPECT_EQ(listed, (QStringList{"Info", "Param"}));
+    EXPECT_EQ(listed, (QStringList{"BlockA::Info", "BlockA::Param", "BlockB::Param"}));
     EXPECT_EQ(frame->WorkViewManager().FindPartOfFrame(frame->MdiArea().activeSubWindow()), info);
 }
 

@@ -206,6 +206,14 @@ TEST_F(WorkViewTest, LargePartRowsTakeTheirHeightsAndColumnsTheirWidestText) {
     EXPECT_LT(grid.columnWidth(Column(view, LABEL) - 1), grid.columnWidth(name) / 4);
 }
 
+TEST_F(WorkViewTest, RowNumbersFitTheWidestNumber) {
+    CPELFM_PartInfo* big = AddPart(*app->Utility().openProfile->sections[0], "Big", PART_BLOCK_PARAM);
+    for (int i = 0; i < 100000; ++i) AddElem(*big, "E");
+    CVsflexgridn& grid = Open(big)->Grid();
+    grid.setFont(QFont(grid.font().family(), 20));  // numbers as wide as a large screen font makes them
+    EXPECT_GE(grid.verticalHeader()->width(), grid.verticalHeader()->sizeHint().width());
+}
+
 TEST_F(WorkViewTest, TypedEditsBecomeOneUndoEntry) {
     CWorkView* view = Open(param);
     CPELFM_ElemInfo* e1 = param->Elems()[0];

@@ -20,6 +20,7 @@
 #include "CProfileView.h"
 #include "CVsflexgridn.h"
 #include "CWorkView.h"
+#include "CWorkViewManager.h"
 #include "CommandIds.h"
 #include "CommandManager.h"
 #include "MdiDocumentMenu.h"
@@ -218,6 +219,19 @@ TEST_F(EditRoutingRoadTest, CommandsFollowTheSelectionWithoutAMenu) {
     }
 }
 
+TEST_F(EditRoutingRoadTest, RenamedConnectionWindowIsRefilledWithItsFirstCellCurrent) {
+    CPELFM_PartInfo* link = app->OpenProfile()->FindSectionByName("DEVICE")->FindPartByName("DEVICE_IF");
+    Frame().WorkViewManager().OpenPartView(0, link);
+    UiTest::FakeProfilePlugin renaming;  // in place of the plug-in's own dialogs
+    renaming.editConnections = [&](auto, auto, auto changed) {
+        return link->name = "Renamed", changed->append(link), CONNECTION_EDIT_APPLIED;
+    };
+    IProfilePlugin* plugin = std::exchange(app->Utility().profilePlugins.first().instance, &renaming);
+    EXPECT_TRUE(Trigger(ID_EDIT_CONNECTION_INFO));
+    app->Utility().profilePlugins.first().instance = plugin;
+    EXPECT_EQ(std::pair(ActiveView()->Grid().GetRow(), ActiveView()->Grid().GetCol()), std::pair(1, 1));
+}
+
 // The tabs' section names, the document menu, the main title and every dialog's caption say what they show.
 TEST_F(EditRoutingRoadTest, TabsTitleAndCaptionsSayWhatTheyShow) {
     FocusTreeItem(TreeItem({"BLOCK", "Block0", "Param0"}));
@@ -230,7 +244,7 @@ TEST_F(EditRoutingRoadTest, TabsTitleAndCaptionsSayWhatTheyShow) {
     EXPECT_TRUE(documents->isVisible() && !documents->geometry().intersects(tabs->geometry()));
     QTimer::singleShot(0, [&] { documents->Menu().actions().first()->trigger(), documents->Menu().close(); });
     QTest::mouseClick(documents, Qt::LeftButton);
-    EXPECT_EQ(documents->Menu().actions().last()->text(), "Param0");
+    EXPECT_EQ(documents->Menu().actions().last()->text(), "Block0::Param0");
     EXPECT_EQ(ActiveView()->GridPart()->name, "Memory0");
     // Qt appends a display name, once one is set, to every title that does not end with it.
     const QString name = app->Strings().LoadString(2203);

@@ -123,6 +123,7 @@ public:
     }
     void SetWorkViewPart(CPELFM_PartInfo* shown) override { part = shown; }
     void FillPartGrid() override { ++fills; }
+    void ReloadPartGrid() override { ++fills; }
     void SelectGridCell(int elementNumber, int itemType) override {
         selectedElement = elementNumber;
         selectedItemType = itemType;
