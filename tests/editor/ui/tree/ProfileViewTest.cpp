@@ -195,33 +195,6 @@ TEST_F(ProfileViewTest, DropsFollowTheRulesAndMoveThroughTheCommand) {
     EXPECT_FALSE(tree.BeginDrag(tree.topLevelItem(0)->child(3)));
 }
 
-// A drag ends, moving nothing, when the tree loses the focus, hides, is rebuilt or missed the release
-// (the next press comes while it runs).
-TEST_F(ProfileViewTest, ADragEndsWithoutADropWhenItsInputGoesAway) {
-    CProfileTree& tree = view.Tree();
-    const auto send = [&](QObject* to, QEvent&& event) { QApplication::sendEvent(to, &event); };
-    const QList<std::pair<const char*, std::function<void()>>> cases = {
-        {"focus lost", [&] { send(&tree, QFocusEvent(QEvent::FocusOut)); }},
-        {"hidden", [&] { tree.hide(), tree.show(); }},
-        {"rebuilt", [&] { view.RebuildProfileTree(); }},
-        {"release missed",
-         [&] {
-             const QPoint at = Upper(Item(a1));
-             send(tree.viewport(), QMouseEvent(QEvent::MouseButtonPress, at, tree.viewport()->mapToGlobal(at),
-                                               Qt::LeftButton, Qt::LeftButton, {}));
-         }},
-    };
-    for (const auto& [name, end] : cases) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(tree.BeginDrag(Item(a2)));
-        tree.TrackDrag(Upper(Item(a1)));
-        end();
-        EXPECT_FALSE(tree.IsDragging());
-        EXPECT_FALSE(tree.EndDrag(Upper(Item(a1))));
-        EXPECT_EQ(blockA->parts, (QList<CPELFM_PartInfo*>{a1, a2}));
-    }
-}
-
 TEST_F(ProfileViewTest, EnterOpensAPartAndDoubleClickTogglesASection) {
     QList<CPELFM_PartInfo*> opened;
     view.openPart = [&](CPELFM_PartInfo* part) { opened.append(part); };

@@ -43,14 +43,6 @@ protected:
         Keys({XK_Control_L, XK_o});
         return WaitFor([&] { return shown && !QApplication::activeModalWidget(); });
     }
-    // The Edit menu is open and offers Cut and Delete.
-    bool EditMenuOffersCutAndDelete() {
-        QMenu* edit = Frame().menuBar()->actions().value(1)->menu();
-        const bool open = WaitFor([&] { return QApplication::activePopupWidget() == edit; });
-        QApplication::processEvents();  // the updates the opening asked for
-        return open && Frame().Action(ID_EDIT_CUT)->isEnabled() &&
-               Frame().Action(ID_EDIT_PASTE_LINK)->isEnabled();
-    }
 };
 
 // Opening from the Open dialog, from the recent list by keyboard or from the command line leaves the main
@@ -86,7 +78,6 @@ TEST_F(XServerRoadTest, KeysAndMouseWorkAfterOpeningAndDragging) {
             WaitFor([&] { return Frame().isActiveWindow() && QApplication::focusWidget() == &Tree(); }));
         EXPECT_TRUE(OpenDialogTakes({}));
     }
-
     const QStringList block{"BLOCK", "Block0"}, parts = ChildTexts(TreeItem(block));
     TreeItem(block)->setExpanded(true);
     const QRect from = Tree().visualItemRect(TreeItem(block + QStringList("Param0")));
@@ -99,13 +90,20 @@ TEST_F(XServerRoadTest, KeysAndMouseWorkAfterOpeningAndDragging) {
     Keys({XK_Control_L, XK_z});
     EXPECT_TRUE(WaitFor([&] { return ChildTexts(TreeItem(block)) == parts; }));
 
+    QMenuBar& bar = *Frame().menuBar();
+    const auto editMenuOffersCutAndDelete = [&] {
+        const bool open =
+            WaitFor([&] { return QApplication::activePopupWidget() == bar.actions()[1]->menu(); });
+        QApplication::processEvents();  // the updates the opening asked for
+        return open && Frame().Action(ID_EDIT_CUT)->isEnabled() &&
+               Frame().Action(ID_EDIT_PASTE_LINK)->isEnabled();
+    };
     Keys({XK_Return}), Keys({XK_Alt_L, XK_e});  // the selected part's grid, with a current cell
-    EXPECT_TRUE(EditMenuOffersCutAndDelete());
+    EXPECT_TRUE(editMenuOffersCutAndDelete());
     Keys({XK_Escape}), Keys({XK_Escape});
     EXPECT_TRUE(WaitFor([] { return !QApplication::activePopupWidget(); }));
-    QMenuBar& bar = *Frame().menuBar();
-    MoveTo(bar, bar.actionGeometry(bar.actions().value(1)).center()), Button(true), Button(false);
-    EXPECT_TRUE(EditMenuOffersCutAndDelete());
+    MoveTo(bar, bar.actionGeometry(bar.actions()[1]).center()), Button(true), Button(false);
+    EXPECT_TRUE(editMenuOffersCutAndDelete());
 }
 
 }  // namespace
