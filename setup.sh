@@ -12,7 +12,7 @@ packages=(
   clang-format
   shared-mime-info desktop-file-utils xdg-utils
   xvfb xauth fonts-ipafont-gothic
-  libx11-dev
+  libx11-dev libxtst-dev openbox
 )
 
 missing=()

@@ -42,11 +42,16 @@ function(pel_stage target dir)
         RUNTIME_OUTPUT_DIRECTORY ${dir})
 endfunction()
 
-# A GoogleTest executable registered with ctest; tests that show widgets run offscreen. LABELS threads
+# A GoogleTest executable registered with ctest; tests that show widgets run offscreen, or with XSERVER
+# each under an X server and window manager of its own (input then goes through the server). LABELS threads
 # marks the tests of code that runs on several threads, which CI also runs under ThreadSanitizer.
 function(pel_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "XSERVER" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
+    if(T_XSERVER)
+        set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+                              ${CMAKE_SOURCE_DIR}/tests/editor/ui/xserver/run_under_xserver.sh)
+    endif()
     pel_warnings(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${name} PRIVATE PEL_OUT_DIR="${PEL_OUT_DIR}"

@@ -51,6 +51,7 @@
 #include "ResourceImages.h"
 #include "ResourceMessage.h"
 #include "ToolbarCustomizer.h"
+#include "WorkFocus.h"
 #include "X11KeyboardIndicators.h"
 
 namespace {
@@ -312,6 +313,7 @@ void CMainFrame::CreatePanes() {
 // The panes and the file commands ask for an update themselves when their state changes.
 void CMainFrame::ConnectUpdateTriggers() {
     m_commandUiUpdate = std::make_unique<CoalescedUpdate>([this] { UpdateCommandUi(); });
+    WorkFocus::Follow();
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::RequestCommandUiUpdate);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestCommandUiUpdate);
     if (QClipboard* clipboard = QApplication::clipboard())
@@ -578,6 +580,24 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 
 void CMainFrame::CloseIfDeferred() {
     if (std::exchange(m_closeDeferred, false)) close();
+}
+
+// The window manager hands the focus back when a modal window closes, but Qt can miss it: while another
+// modal window blocks the main window (the open's progress dialog before it shows), Qt passes the
+// activation on to that unmapped dialog, where it is lost; while a popup of the closed dialog is still
+// open (a file name completer's list), the main window becomes the focus window but not the active
+// one. Either way no shortcut reaches it until the user clicks into it.
+void CMainFrame::TakeBackFocus() {
+    if (!isVisible()) return;
+    if (QGuiApplication::focusWindow() == windowHandle()) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(this);
+        QT_WARNING_POP
+    } else {
+        activateWindow();
+    }
+    if (m_treePane) m_treePane->FocusTree();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -100,6 +100,8 @@ public:
     void SetModelViewsLocked(bool locked) override;
     // A close asked for while a worker holds the model waits until the host's work is done.
     void CloseIfDeferred();
+    // Makes the main window the active window again, with the focus in the tree, after modal work.
+    void TakeBackFocus();
     bool ModelViewsLocked() const { return m_modelViewsLocked; }
     // ICheckRunFrame
     QWidget* CheckDialogParent() override { return this; }

@@ -178,6 +178,7 @@ void CTessalyApp::OpenProfileFile(const QString& path) {
     }
     m_files->FinishOpen(load);
     if (!m_frame) return;
+    m_frame->TakeBackFocus();
     m_frame->UpdateCommandUi();
     m_frame->CloseIfDeferred();
 }

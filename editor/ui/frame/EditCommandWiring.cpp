@@ -17,6 +17,7 @@
 #include "IProfilePlugin.h"
 #include "IProfileTreePane.h"
 #include "IWorkView.h"
+#include "WorkFocus.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ IRoutedTreePane* RoutedTree(CMainFrame& frame) {
 
 EditRoute CurrentRoute(CMainFrame& frame, CCommonUtility& utility) {
     EditRoute route;
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = WorkFocus::Widget();
     route.treeFocus = focus && frame.ProfileTreeDock().isAncestorOf(focus);
     route.tree = RoutedTree(frame);
     route.view = dynamic_cast<IRoutedPartView*>(frame.ActiveWorkView());

@@ -47,6 +47,7 @@
 #include "ReferenceCollector.h"
 #include "ReferenceRules.h"
 #include "ResourceMessage.h"
+#include "WorkFocus.h"
 
 namespace {
 
@@ -522,12 +523,12 @@ bool CWorkView::IsEditingCell() {
 }
 
 bool CWorkView::HasCellSelection() {
-    if (m_grid->hasFocus()) return m_grid->GetRow() >= 0 && m_grid->GetCol() >= 0;
+    if (WorkFocus::Has(m_grid)) return m_grid->GetRow() >= 0 && m_grid->GetCol() >= 0;
     return m_editing;
 }
 
 bool CWorkView::CanSelectReference() {
-    if (!m_grid->hasFocus()) return false;
+    if (!WorkFocus::Has(m_grid)) return false;
     const GridRange sel = m_grid->GetSelection();
     if (!sel.IsValid() || sel.Rows() != 1 || sel.Columns() != 1 || sel.row1 < 1 || sel.col1 < 1) return false;
     const CPELFM_ItemInfo* item = ItemOfCell(sel.row1, sel.col1);
@@ -543,7 +544,7 @@ bool CWorkView::CanCopyReference() {
 }
 
 int CWorkView::CanPasteReference() {
-    if (!m_context.utility || m_context.utility->copiedReferences.isEmpty() || !m_grid->hasFocus())
+    if (!m_context.utility || m_context.utility->copiedReferences.isEmpty() || !WorkFocus::Has(m_grid))
         return false;
     const GridRange sel = m_grid->GetSelection();
     if (!sel.IsValid() || sel.Rows() != 1 || sel.Columns() != 1 || sel.row1 < 1 || sel.col1 < 1) return false;

@@ -96,8 +96,10 @@ bool CProfileTree::BeginDrag(QTreeWidgetItem* item) {
     m_dragItem = item;
     m_dropItem = nullptr;
     m_dropAbove = false;
+    // No grab of our own: the press's implicit grab already sends every move and the release to the
+    // viewport, inside the window or not, and ends with the release. A grab on the tree itself would
+    // take them from the viewport (a scroll area ignores mouse events sent to itself) and outlive it.
     viewport()->setCursor(Qt::DragMoveCursor);
-    grabMouse();
     m_scrollTimer.start();
     return true;
 }
@@ -160,7 +162,6 @@ bool CProfileTree::EndDrag(const QPoint& viewportPos) {
 void CProfileTree::StopDrag() {
     m_scrollTimer.stop();
     m_hoverTimer.stop();
-    if (QWidget::mouseGrabber() == this) releaseMouse();
     viewport()->unsetCursor();
     m_dragItem = nullptr;
     m_dropItem = nullptr;
@@ -170,6 +171,11 @@ void CProfileTree::StopDrag() {
 
 void CProfileTree::AutoScroll() {
     if (!m_dragItem) return;
+    // The release went to another window (a popup's grab took it): the drag is over.
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        StopDrag();
+        return;
+    }
     const QPoint pos = viewport()->mapFromGlobal(QCursor::pos());
     const QRect area = viewport()->rect();
     QScrollBar* vertical = verticalScrollBar();
@@ -196,6 +202,7 @@ void CProfileTree::HoverExpand() {
 }
 
 void CProfileTree::mousePressEvent(QMouseEvent* event) {
+    if (m_dragItem) StopDrag();  // the release was missed; this press starts afresh
     QTreeWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) {
         m_pressItem = itemAt(event->position().toPoint());
@@ -247,6 +254,22 @@ void CProfileTree::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+// A drag ends when the tree loses the focus, hides, or loses its items.
+void CProfileTree::focusOutEvent(QFocusEvent* event) {
+    if (m_dragItem) StopDrag();
+    QTreeWidget::focusOutEvent(event);
+}
+
+void CProfileTree::hideEvent(QHideEvent* event) {
+    if (m_dragItem) StopDrag();
+    QTreeWidget::hideEvent(event);
+}
+
+void CProfileTree::reset() {
+    if (m_dragItem) StopDrag();
+    QTreeWidget::reset();
 }
 
 void CProfileTree::paintEvent(QPaintEvent* event) {

@@ -38,6 +38,8 @@ public:
     bool DropAbove() const { return m_dropAbove; }
     // The insertion marker shows allowed (true) or refused.
     bool DropMarkerAllowed() const;
+    // A rebuild deletes the items a drag points at.
+    void reset() override;
 
     // Moves the dragged node after the target node (null: first of its group).
     std::function<void(CPELFM_NodeBase* dragged, CPELFM_NodeBase* target)> moveNode;
@@ -52,6 +54,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
