@@ -1,7 +1,10 @@
 #include "BenchEditor.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <cstdio>
 
+#include "BenchSupport.h"
 #include "IProfilePlugin.h"
 
 BenchEditor::BenchEditor() : utility(QStringLiteral(PEL_OUT_DIR)), files(utility, FileCommandHooks()) {}
@@ -29,4 +32,15 @@ bool BenchEditor::Start() {
 bool BenchEditor::Open(const QString& path) {
     files.OpenProfileFile(path);
     return utility.fileOpen == 1;
+}
+
+int OpenInChild(int argc, char** argv, const QString& file) {
+    QCoreApplication app(argc, argv);
+    BenchEditor editor;
+    if (!editor.Start()) return 2;
+    QElapsedTimer timer;
+    timer.start();
+    const bool opened = editor.Open(file);
+    std::printf("%.1f %.1f\n", timer.nsecsElapsed() / 1e6, ResidentMiB());
+    return opened ? 0 : 1;
 }

@@ -18,3 +18,7 @@ public:
     CCommonUtility utility;
     ProfileFileCommands files;
 };
+
+// A benchmark's child process: opens the file with the file command Open, prints the open's wall time
+// in ms and the resident MiB after it, and exits 0 when the file opened.
+int OpenInChild(int argc, char** argv, const QString& file);

@@ -23,17 +23,6 @@ namespace {
 const QString kSchema3 = QStringLiteral(PEL_OUT_DIR "/Schema/3/PeloraSchema.xsd");
 constexpr double kTarget = 1.1;
 
-int OpenInChild(int argc, char** argv, const QString& file) {
-    QCoreApplication app(argc, argv);
-    BenchEditor editor;
-    if (!editor.Start()) return 2;
-    QElapsedTimer timer;
-    timer.start();
-    const bool opened = editor.Open(file);
-    std::printf("%.1f %.1f\n", timer.nsecsElapsed() / 1e6, ResidentMiB());
-    return opened ? 0 : 1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
