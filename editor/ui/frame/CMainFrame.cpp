@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
@@ -157,7 +158,11 @@ CMainFrame::~CMainFrame() {
     disconnect(qApp, nullptr, this, nullptr);
     if (QClipboard* clipboard = QApplication::clipboard()) disconnect(clipboard, nullptr, this, nullptr);
     m_historyWatcher.reset();
-    for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
+    // Closed windows wait for their deferred deletion and are no longer listed; their grids still
+    // report their end to this frame, which must happen before the frame is only a QWidget.
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* window : m_mdi->findChildren<QMdiSubWindow*>()) windows << window;
+    for (const QPointer<QMdiSubWindow>& window : windows) delete window.data();
 }
 
 bool CMainFrame::Create() {
