@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -149,4 +150,20 @@ double PeakResidentMiB() {
 
 const char* Verdict(double value, double target) {
     return value <= target ? "met" : "MISSED";
+}
+
+QString EnsureSizedProfile(const QString& dir, int mb, int runs) {
+    const QString file = dir + QString("/profile_%1MB.pelp").arg(mb);
+    ProfileShape shape;
+    shape.targetBytes = qint64(mb) << 20;
+    if (!EnsureProfile(file, shape)) return {};
+    std::printf("%d MB profile (%.1f MB file), %d rounds\n", mb, QFileInfo(file).size() / 1048576.0, runs);
+    return file;
+}
+
+void IsolateUserFolders(const QString& home) {
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"})
+        qputenv(name, (home + QLatin1Char('/') + QLatin1String(name)).toUtf8());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home);
 }

@@ -20,6 +20,13 @@ BenchOptions ParseBenchOptions(int argc, char** argv);
 
 // Writes the profile unless the file exists; false, with the reason on stderr, when it cannot.
 bool EnsureProfile(const QString& file, const ProfileShape& shape);
+// The generated profile of about mb megabytes in dir, announced with the rounds to come; empty when it
+// cannot be written.
+QString EnsureSizedProfile(const QString& dir, int mb, int runs);
+
+// Points the desktop's and Qt's per-user folders (XDG, QSettings) into home, so that a benchmark that runs
+// the editor neither reads nor writes the user's own. Before the QApplication is made.
+void IsolateUserFolders(const QString& home);
 
 struct ChildRun {
     bool ok = false;  // started and exited with status 0

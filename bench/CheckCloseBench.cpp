@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -63,10 +62,7 @@ private:
 int CheckInChild(int argc, char** argv, const QString& file) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"})
-        qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+    IsolateUserFolders(home.path());
     QApplication qt(argc, argv);
     if (!StagedProgramFolder::IsStaged()) return 2;
     StagedProgramFolder folder;
@@ -126,12 +122,8 @@ int main(int argc, char** argv) {
     if (options.sizes == QList<int>{10, 100}) options.sizes = {100};
     const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     for (int mb : options.sizes) {
-        const QString file = options.dir + QString("/profile_%1MB.pelp").arg(mb);
-        ProfileShape shape;
-        shape.targetBytes = qint64(mb) << 20;
-        if (!EnsureProfile(file, shape)) return 1;
-        std::printf("%d MB profile (%.1f MB file), %d rounds\n", mb, QFileInfo(file).size() / 1048576.0,
-                    options.runs);
+        const QString file = EnsureSizedProfile(options.dir, mb, options.runs);
+        if (file.isEmpty()) return 1;
         QList<QList<double>> said(11);
         for (int r = 0; r < options.runs; ++r) {
             const ChildRun run = RunChild({self, "--child", file});

@@ -3,11 +3,11 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/pel_command_update_bench
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
+#include "BenchSupport.h"
 #include "CMainFrame.h"
 #include "CProfileTree.h"
 #include "CProfileView.h"
@@ -44,10 +44,7 @@ QByteArray LargeProfile(int members) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"})
-        qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+    IsolateUserFolders(home.path());
     QApplication qt(argc, argv);
     if (!StagedProgramFolder::IsStaged()) {
         std::fprintf(stderr, "the program folder is not staged\n");

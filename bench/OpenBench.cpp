@@ -39,12 +39,8 @@ int main(int argc, char** argv) {
     const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     int missed = 0;
     for (int mb : options.sizes) {
-        const QString file = options.dir + QString("/profile_%1MB.pelp").arg(mb);
-        ProfileShape shape;
-        shape.targetBytes = qint64(mb) << 20;
-        if (!EnsureProfile(file, shape)) return 1;
-        std::printf("%d MB profile (%.1f MB file), %d rounds\n", mb, QFileInfo(file).size() / 1048576.0,
-                    runs);
+        const QString file = EnsureSizedProfile(options.dir, mb, runs);
+        if (file.isEmpty()) return 1;
         QList<double> cpu, lintCpu, peak, lintPeak, cpuRatio, peakRatio, wall, lintWall, openMs, resident;
         QList<double> counted, lintCounted;
         for (int r = 0; r < runs; ++r) {
