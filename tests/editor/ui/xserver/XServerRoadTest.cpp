@@ -12,14 +12,40 @@
 #include "CommandIds.h"
 #include "FileDialogFolder.h"
 #include "RoadFixture.h"
-#include "XTestInput.h"
 
+// After Qt's headers: Xlib's macros.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 using namespace Road;
-using namespace XTestInput;
-
 namespace {
+
+// Input sent through the X server's test extension, routed by the server's grab, focus and activation rules.
+Display* Server() {
+    static Display* display = XOpenDisplay(nullptr);
+    int event, error, major, minor;
+    return display && XTestQueryExtension(display, &event, &error, &major, &minor) ? display : nullptr;
+}
+// Where the server has the window: Qt learns of the window manager's moves later.
+void MoveTo(const QWidget& widget, QPoint pos) {
+    const QPoint at = widget.mapTo(widget.window(), pos);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(Server(), widget.window()->winId(), DefaultRootWindow(Server()), at.x(), at.y(), &x,
+                          &y, &child);
+    XTestFakeMotionEvent(Server(), -1, x, y, CurrentTime), XFlush(Server());
+}
+void Button(bool down) {
+    XTestFakeButtonEvent(Server(), 1, down, CurrentTime), XFlush(Server());
+}
+// Pressed in order, released in reverse.
+void Keys(std::initializer_list<KeySym> keys) {
+    for (KeySym k : keys) XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), k), True, CurrentTime);
+    for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
+        XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), *k), False, CurrentTime);
+    XFlush(Server());
+}
 
 bool WaitFor(const std::function<bool()>& condition) {
     return QTest::qWaitFor(condition, 15000);
