@@ -12,44 +12,14 @@
 #include "CommandIds.h"
 #include "FileDialogFolder.h"
 #include "RoadFixture.h"
+#include "XTestInput.h"
 
 // After Qt's headers: Xlib's macros.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 using namespace Road;
+using namespace XInput;
 namespace {
-
-// Input sent through the X server's test extension, routed by the server's grab, focus and activation rules.
-Display* Server() {
-    static Display* display = XOpenDisplay(nullptr);
-    int event, error, major, minor;
-    return display && XTestQueryExtension(display, &event, &error, &major, &minor) ? display : nullptr;
-}
-// Where the server has the window: Qt learns of the window manager's moves later.
-void MoveTo(const QWidget& widget, QPoint pos) {
-    const QPoint at = widget.mapTo(widget.window(), pos);
-    int x = 0, y = 0;
-    Window child;
-    XTranslateCoordinates(Server(), widget.window()->winId(), DefaultRootWindow(Server()), at.x(), at.y(), &x,
-                          &y, &child);
-    XTestFakeMotionEvent(Server(), -1, x, y, CurrentTime), XFlush(Server());
-}
-void Button(bool down) {
-    XTestFakeButtonEvent(Server(), 1, down, CurrentTime), XFlush(Server());
-}
-// Pressed in order, released in reverse.
-void Keys(std::initializer_list<KeySym> keys) {
-    for (KeySym k : keys) XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), k), True, CurrentTime);
-    for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
-        XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), *k), False, CurrentTime);
-    XFlush(Server());
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, 15000);
-}
 
 class XServerRoadTest : public ::testing::Test, public RoadFixture {
 protected:
@@ -62,8 +32,8 @@ protected:
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (shown || !dialog || !dialog->isActiveWindow()) return;
             shown = true;
-            for (QChar c : name) Keys({c.unicode()});
-            Keys({KeySym(name.isEmpty() ? XK_Escape : XK_Return)});
+            Type(name);
+            Keys({static_cast<unsigned long>(name.isEmpty() ? XK_Escape : XK_Return)});
         });
         typist.start(20);
         Keys({XK_Control_L, XK_o});
@@ -77,7 +47,7 @@ protected:
 // current, the Edit menu offers the same opened by the mouse and by Alt+E.
 TEST_F(XServerRoadTest, KeysAndMouseWorkAfterOpeningAndDragging) {
     if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
-    ASSERT_NE(Server(), nullptr);
+    ASSERT_TRUE(Available());
     const Format v30{"V30", 0x30000, "ja", "ver3", "3.0", true, true, true};
     const QString profile = Write("sample.pelp", ProfileText(v30));
     const QList<std::pair<QString, std::function<void()>>> ways = {
