@@ -193,8 +193,15 @@ int CCommonUtility::WriteSettingsFile() {
     }
 
     const QString path = SettingsFilePath();
-    if (!QFileInfo::exists(path)) QDir().mkpath(QFileInfo(path).absolutePath());
-    document.SaveFile(path);
+    // Where the folder cannot be made or the file not written, the system's reason goes with the failure.
+    if (!QFileInfo::exists(path) && !QDir().mkpath(QFileInfo(path).absolutePath()))
+        throw XmlError(path + QStringLiteral(": cannot write"), CommandFailure::WriteFailureReason(path), 0);
+    try {
+        document.SaveFile(path);
+    } catch (const XmlError& failed) {
+        if (!failed.Reason().isEmpty()) throw;
+        throw XmlError(failed.Message(), CommandFailure::WriteFailureReason(path), 0);
+    }
     return 0;
 }
 

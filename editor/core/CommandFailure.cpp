@@ -1,5 +1,13 @@
 #include "CommandFailure.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdlib>
 #include <new>
 
 #include "CCommonUtility.h"
@@ -58,6 +66,31 @@ void Report(const CCommonUtility& utility, const QString& operation, const std::
             const QString& file) {
     if (utility.Strings() && utility.MessagePresenter())
         Report(*utility.Strings(), *utility.MessagePresenter(), operation, error, file);
+}
+
+QString WriteFailureReason(const QString& file) {
+    const QString absolute = QFileInfo(file).absoluteFilePath();
+    const QString folder = QFileInfo(absolute).absolutePath();
+    // The nearest folder that exists: the writer makes the missing ones in it.
+    QString existing = folder;
+    struct stat status {};
+    while (::stat(QFile::encodeName(existing).constData(), &status) != 0) {
+        const int error = errno;
+        if (error != ENOENT || QDir(existing).isRoot()) return qt_error_string(error);
+        existing = QFileInfo(existing).absolutePath();
+    }
+    if (!S_ISDIR(status.st_mode)) return qt_error_string(ENOTDIR);
+    if (existing != folder) {
+        return ::access(QFile::encodeName(existing).constData(), W_OK | X_OK) != 0 ? qt_error_string(errno)
+                                                                                   : QString();
+    }
+    if (QFileInfo(absolute).isDir()) return qt_error_string(EISDIR);
+    QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.write-probe-XXXXXX"));
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return qt_error_string(errno);
+    ::close(fd);
+    ::unlink(probe.constData());
+    return {};
 }
 
 bool Run(const CCommonUtility& utility, const QString& operation, const std::function<void()>& work,

@@ -27,6 +27,11 @@ void Report(const IStringSource& strings, IMessagePresenter& presenter, const QS
 void Report(const CCommonUtility& utility, const QString& operation, const std::exception_ptr& error,
             const QString& file = QString());
 
+// Why a new file at this path cannot be written now, in the system's words: its folder cannot be reached
+// or made, or takes no new file. Empty when nothing stands in the way. For writers that say only that
+// they failed (QSettings). Leaves nothing behind.
+QString WriteFailureReason(const QString& file);
+
 // Runs the work; an exception that leaves it is reported as above and goes no further. False when
 // the work failed.
 bool Run(const CCommonUtility& utility, const QString& operation, const std::function<void()>& work,

@@ -128,6 +128,42 @@ QString ExtensionOf(const QString& path) {
     return dot < 0 ? QString() : path.mid(dot + 1);
 }
 
+// Once Exit is accepted the user's input reaches none of the editor's windows, popups included, only the
+// boxes the exit itself shows.
+class ExitInputBlock final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType() || !IsInput(event->type())) return false;
+        if (static_cast<QWidget*>(watched)->window()->isModal()) return false;
+        // Claimed, so that no shortcut is looked for either.
+        if (event->type() == QEvent::ShortcutOverride) event->accept();
+        return true;
+    }
+
+private:
+    static bool IsInput(QEvent::Type type) {
+        switch (type) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::ContextMenu:
+            case QEvent::Wheel:
+            case QEvent::DragEnter:
+            case QEvent::DragMove:
+            case QEvent::Drop:
+            case QEvent::TouchBegin:
+            case QEvent::TabletPress:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+
 }  // namespace
 
 // A change of the undo or redo history changes what the edit commands offer.
@@ -339,16 +375,18 @@ void CMainFrame::UpdateCommandUi() {
     if (m_host.IsModelBusy()) return;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const auto command = m_commands.constFind(it.key());
-        const bool available =
-            command != m_commands.cend() && command->handler && (!command->update || command->update());
+        const bool available = !m_exitAccepted && command != m_commands.cend() && command->handler &&
+                               (!command->update || command->update());
         it.value()->setEnabled(available);
     }
+    for (QAction* recent : std::as_const(m_recentActions)) recent->setEnabled(!m_exitAccepted);
     if (QAction* look = m_actions.value(m_look)) look->setChecked(true);
     if (QAction* toolbar = m_actions.value(ID_VIEW_TOOLBAR); toolbar && m_toolBar)
         toolbar->setChecked(m_toolBar->isVisible());
 }
 
 void CMainFrame::OnCommand(int id) {
+    if (m_exitAccepted) return;
     const auto command = m_commands.constFind(id);
     if (command == m_commands.cend() || !command->handler) return;
     if (command->update && !command->update()) return;
@@ -423,7 +461,7 @@ void CMainFrame::RefreshRecentFileMenu() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-    if (index < 0 || index >= m_recentFiles.Files().size()) return;
+    if (m_exitAccepted || index < 0 || index >= m_recentFiles.Files().size()) return;
     const QString path = m_recentFiles.Files()[index];
     if (m_host.AskSaveModified() == 1) return;
     m_host.OpenProfileFile(path);
@@ -509,7 +547,7 @@ void CMainFrame::JumpToNodeFromOutputLine(const QString& sectionName, const QStr
 }
 
 void CMainFrame::OnDropFiles(const QStringList& paths) {
-    if (paths.isEmpty()) return;
+    if (m_exitAccepted || paths.isEmpty()) return;
     const QString& path = paths.first();
     const QString extension = ExtensionOf(path);
     bool accepted = false;
@@ -572,7 +610,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (!m_exitAccepted && event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
@@ -605,6 +643,17 @@ void CMainFrame::TakeBackFocus() {
     if (m_treePane) m_treePane->FocusTree();
 }
 
+void CMainFrame::SetExitAccepted(bool accepted) {
+    m_exitAccepted = accepted;
+    if (accepted) {
+        m_exitInputBlock = std::make_unique<ExitInputBlock>();
+        qApp->installEventFilter(m_exitInputBlock.get());
+    } else {
+        m_exitInputBlock.reset();
+    }
+    UpdateCommandUi();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // The worker still reads the model and the plug-ins that closing would free.
     if (m_host.IsModelBusy()) {
@@ -612,20 +661,38 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_host.AskSaveModified() == 1 || m_host.CloseCurrentFile() == 1) {
+    // Closed already; a late close changes nothing.
+    if (m_exitAccepted) {
+        event->accept();
+        return;
+    }
+    if (m_host.AskSaveModified() == 1) {
         event->ignore();
         return;
     }
+    // Anything that ran from here on would find the file closing and then the plug-ins unloaded.
+    SetExitAccepted(true);
+    if (m_host.CloseCurrentFile() == 1) {
+        SetExitAccepted(false);
+        event->ignore();
+        return;
+    }
+    KeepWindowSettings();
+    m_host.ReleaseAtClose();
+    event->accept();
+}
+
+void CMainFrame::KeepWindowSettings() {
     QSettings settings;
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kStateKey, saveState());
     m_recentFiles.Save();
     // The recent files, the toolbars and the window's arrangement are kept only once written.
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        CommandFailure::Report(m_host.Strings(), m_host.Messages(),
-                               m_host.Strings().LoadString(kSavingSettings),
-                               std::make_exception_ptr(CPELFM_WriteFileException()), settings.fileName());
-    m_host.ReleaseAtClose();
-    event->accept();
+    if (settings.status() == QSettings::NoError) return;
+    // QSettings says only that it failed.
+    const QString file = settings.fileName();
+    CommandFailure::Report(
+        m_host.Strings(), m_host.Messages(), m_host.Strings().LoadString(kSavingSettings),
+        std::make_exception_ptr(CPELFM_WriteFileException(CommandFailure::WriteFailureReason(file))), file);
 }

@@ -100,6 +100,9 @@ public:
     void SetModelViewsLocked(bool locked) override;
     // A close asked for while a worker holds the model waits until the host's work is done.
     void CloseIfDeferred();
+    // Once the user's answer lets the close go on, no command, menu entry, recent entry or drop runs and
+    // no input reaches the editor's windows; the host's open refuses as well.
+    bool ExitAccepted() const { return m_exitAccepted; }
     // Makes the main window the active window again, with the focus in the tree, after modal work.
     void TakeBackFocus();
     bool ModelViewsLocked() const { return m_modelViewsLocked; }
@@ -134,6 +137,9 @@ private:
     void OnCommand(int id);
     void OnWindowManager();
     void OpenRecentFile(int index);
+    void SetExitAccepted(bool accepted);
+    // The window's arrangement and the recent files; a failed write says which file and why.
+    void KeepWindowSettings();
 
     IMainFrameHost& m_host;
     IDialogPresenter* m_dialogs = nullptr;
@@ -156,8 +162,10 @@ private:
     std::unique_ptr<CWorkViewManager> m_workViews;
     std::unique_ptr<HistoryWatcher> m_historyWatcher;
     std::unique_ptr<CoalescedUpdate> m_commandUiUpdate;
+    std::unique_ptr<QObject> m_exitInputBlock;
     RecentFileList m_recentFiles;
     int m_look;
     std::atomic<bool> m_modelViewsLocked{false};
     bool m_closeDeferred = false;
+    bool m_exitAccepted = false;
 };

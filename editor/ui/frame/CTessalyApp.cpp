@@ -33,6 +33,7 @@
 #include "ProfileFileCommands.h"
 #include "ProfileFileNames.h"
 #include "ResourceMessage.h"
+#include "XmlError.h"
 
 namespace {
 
@@ -126,7 +127,10 @@ bool CTessalyApp::InitInstance() {
     m_frame->show();
 
     if (!BindPluginsAndChooseVersion()) {
-        OnAppExit();
+        // A start-up that did not come through keeps nothing: its window goes unsaved, after the one
+        // message that said why.
+        m_frame->hide();
+        ReleaseAtClose();
         return Fail(1);
     }
 
@@ -164,6 +168,13 @@ bool CTessalyApp::BindPluginsAndChooseVersion() {
         if (dialog.DoModal(m_dialogs) == -1) return false;
         RecordChosenProfileType();
         return true;
+    } catch (const XmlError& failed) {
+        // The settings file is the one file written here: which one, and why it could not be.
+        m_messages.ShowMessage(
+            m_strings.LoadString(IDS_CANNOT_GO_ON) +
+                CommandFailure::Details(m_strings, m_utility.SettingsFilePath(), failed.Reason()),
+            QString(), MB_ICONERROR);
+        return false;
     } catch (...) {
         m_utility.ShowMessage({}, IDS_CANNOT_GO_ON, MB_ICONERROR);
         return false;
@@ -232,11 +243,13 @@ void CTessalyApp::UnloadPlugins() {
     m_utility.UnloadPlugins();
 }
 
+// The main window's close asks to save, closes the file and only then releases the settings and the
+// plug-ins, with nothing of the editor's running from the moment the user's answer lets it go on.
 void CTessalyApp::OnAppExit() {
-    if (AskSaveModified() == 1) return;
-    CloseCurrentFile();
-    ReleaseAtClose();
-    if (m_frame) m_frame->close();
+    if (m_frame)
+        m_frame->close();
+    else
+        ReleaseAtClose();
 }
 
 void CTessalyApp::OnSystemSetting() {

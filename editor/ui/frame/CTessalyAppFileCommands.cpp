@@ -167,8 +167,9 @@ void CTessalyApp::OpenCommandLineFile() {
 }
 
 void CTessalyApp::OpenProfileFile(const QString& path) {
-    // One piece of work on the model at a time: a drop or a recent file waits for no load or check.
-    if (IsModelBusy()) return;
+    // One piece of work on the model at a time: a drop or a recent file waits for no load or check. After
+    // Exit nothing opens: the plug-ins that would read the file are going.
+    if (IsModelBusy() || (m_frame && m_frame->ExitAccepted())) return;
     OpenLoad load;
     if (!m_files->BeginOpen(path, load)) return;
     {

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -280,11 +281,12 @@ protected:
     }
 
     // What the probe printed, and "EXIT <code>" once it ended by itself.
-    QString Start(const QTemporaryDir& home, const QString& argument) {
+    QString Start(const QTemporaryDir& home, const QString& argument, const QString& configHome = {}) {
         QProcess process;
         if (::chown(home.path().toLocal8Bit(), nobody->pw_uid, nobody->pw_gid) == 0)
-            process.start("runuser", {"-u", "nobody", "--", "env", "HOME=" + home.path(), "XDG_CONFIG_HOME=",
-                                      "XDG_DATA_HOME=", STARTUP_PROBE, folder.ExecutablePath(), argument});
+            process.start("runuser", {"-u", "nobody", "--", "env", "HOME=" + home.path(),
+                                      "XDG_CONFIG_HOME=" + configHome, "XDG_DATA_HOME=", STARTUP_PROBE,
+                                      folder.ExecutablePath(), argument});
         const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
         return process.readAllStandardOutput() + (ended ? "EXIT " + QString::number(process.exitCode()) : "");
     }
@@ -306,7 +308,7 @@ TEST_F(InstalledCopy, KeepsTheSettingsInTheUsersConfigurationFolder) {
 }
 
 // Each path that writes or can fail, with the user's settings folder made read-only: it says what
-// failed (%1 the home, %2 the program folder), the work stays as it was, and the editor goes on.
+// failed (%1 the home, %2 the program folder) and why, the work stays as it was, and the editor goes on.
 TEST_F(InstalledCopy, EachFailedPathIsReportedAndTheEditorGoesOn) {
     const QString settings = "failed.\nThe file %1/.config/Pelora/SystemSetting.xml could not be written: ";
     const std::pair<const char*, QString> cases[] = {
@@ -314,7 +316,8 @@ TEST_F(InstalledCopy, EachFailedPathIsReportedAndTheEditorGoesOn) {
         {"new-part", "Saving the settings " + settings},
         {"version", "Profile format version " + settings},
         {"new-profile", "New profile failed.\nNo profile was created: neither %2/Temp nor / can be written."},
-        {"close", ".conf could not be written.\nError code: 0xa"},
+        {"close",
+         "/.config/Pelora/Pelora Machine Tool.conf could not be written: Permission denied\nError code: 0xa"},
         {"slot", "The command failed.\nThe reason given: probe fault\nError code: 0x7"},
     };
     for (const auto& [path, said] : cases) {
@@ -323,6 +326,28 @@ TEST_F(InstalledCopy, EachFailedPathIsReportedAndTheEditorGoesOn) {
         EXPECT_TRUE(output.contains(QString(said).replace("%1", home.path()).replace("%2", folder.Path())) &&
                     output.endsWith("\nSTATE kept\nEXIT 0"))
             << path << output.toStdString();
+    }
+    // A first start with no folder for its settings says which file and why, and nothing else; it writes
+    // nothing and ends. The configuration folder is a plain file, or lies in a folder the user cannot write.
+    for (const auto& [configHome, reason] :
+         {std::pair{"file", "Not a directory"}, {"locked/c", "Permission denied"}}) {
+        QTemporaryDir home;
+        const QString top = QString(configHome).section('/', 0, 0);
+        QFile file(home.filePath(top));
+        ASSERT_TRUE(top == configHome
+                        ? file.open(QIODevice::WriteOnly)
+                        : QDir(home.path()).mkdir(top, QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
+        file.close();
+        EXPECT_EQ(
+            Start(home, {}, home.filePath(configHome)).toStdString(),
+            ("BOX\t\t16\tThe editor cannot go on: a profile plug-in, a device-model plug-in or the settings "
+             "file is missing or unusable.\nThe file " +
+             home.filePath(configHome) + "/Pelora/SystemSetting.xml could not be written: " + reason +
+             "\nEXIT 1")
+                .toStdString());
+        EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                  QStringList{top})
+            << configHome;
     }
 }
 

@@ -177,6 +177,11 @@ protected:
         return texts;
     }
     QTreeWidgetItem* RootItem() { return app->ProfileView()->Tree().topLevelItem(0); }
+    QAction* RecentEntry() {
+        for (QAction* action : Frame().findChildren<QAction*>())
+            if (action->data().toInt() == ID_FILE_MRU_FILE1) return action;
+        return nullptr;
+    }
 
     StagedProgramFolder folder;
     QTemporaryDir work;
@@ -682,13 +687,32 @@ TEST_F(FileCommandsTest, DroppedAndRecentFilesOpenThroughTheFileCommands) {
     Frame().OnDropFiles({path, work.filePath("second.pelp")});
     ASSERT_EQ(app->Utility().openFilePath, path);
     Trigger(ID_FILE_CLOSE);
-    QAction* recent = nullptr;
-    for (QAction* action : Frame().findChildren<QAction*>())
-        if (action->data().toInt() == ID_FILE_MRU_FILE1) recent = action;
-    ASSERT_NE(recent, nullptr);
-    recent->trigger();
+    ASSERT_NE(RecentEntry(), nullptr);
+    RecentEntry()->trigger();
     EXPECT_EQ(app->Utility().openFilePath, path);
     EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 1);
+}
+
+// Exit with the user's next step already queued behind it: that step would find the file closed and the
+// plug-ins unloaded, so it does nothing and shows nothing, whatever way it takes.
+TEST_F(FileCommandsTest, NothingQueuedBehindExitRuns) {
+    const QString path = Write("Gen.pelp", ProfileText());
+    const std::pair<const char*, std::function<void()>> routes[] = {
+        {"recent entry", [&] { RecentEntry()->trigger(); }},
+        {"menu command", [&] { Frame().Action(ID_FILE_OPEN)->trigger(); }},
+        {"dialog command", [&] { Frame().Action(ID_SETTING_VERSION)->trigger(); }},
+        {"drop", [&] { Frame().OnDropFiles({path}); }},
+        {"open by path", [&] { app->OpenProfileFile(path); }},
+    };
+    for (const auto& [name, route] : routes) {
+        Start(path);  // open, and so the first recent entry
+        openAnswer = path;
+        shown.clear();
+        QTimer::singleShot(0, route);
+        Trigger(ID_APP_EXIT);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(NothingSaid() && shown.isEmpty() && app->Utility().fileOpen == 0) << name;
+    }
 }
 
 TEST_F(FileCommandsTest, TheTreeMenuReachesItsDialogsAndEditsThroughTheRegisteredCommands) {
