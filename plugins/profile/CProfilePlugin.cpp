@@ -1,6 +1,7 @@
 #include "CProfilePlugin.h"
 
 #include <QDateTime>
+#include <cerrno>
 
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_PartInfo.h"
@@ -75,9 +76,15 @@ int CProfilePlugin::SaveProfile(QString path, CPELFM_ProfileInfo* root) {
     return 1;
 }
 
+// A failure leaves in errno why the archive could not be written, 0 when the archive was not at fault:
+// the caller names the reason with the file.
 int CProfilePlugin::CreateArchive(QString archivePath, QList<QString>* files, QString baseFolder) {
-    if (!files) return 0;
-    return PeloraPlugin::Internal::ZipArchiveWriter::CreateArchive(archivePath, *files, baseFolder);
+    int writeError = 0;
+    const int written = files ? PeloraPlugin::Internal::ZipArchiveWriter::CreateArchive(
+                                    archivePath, *files, baseFolder, &writeError)
+                              : 0;
+    if (written != 1) errno = writeError;
+    return written;
 }
 
 void CProfilePlugin::GetInfoElementTemplates(QList<_ST_CT_ELEM_INFO>* fileInfo,

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -25,35 +26,35 @@ struct ZipCloser {
 };
 using ZipHandle = std::unique_ptr<void, ZipCloser>;
 
-bool AddFile(zipFile zip, const QString& path, const QString& entryName) {
+// False when the entry could not be added; sourceFailed then says whether the file to pack was at fault
+// rather than the archive.
+bool AddFile(zipFile zip, const QString& path, const QString& entryName, bool& sourceFailed) {
     QFile in(path);
+    sourceFailed = true;
     if (!in.open(QIODevice::ReadOnly)) return false;
 
     zip_fileinfo info{};
     info.dosDate = ZipArchiveWriter::DosDateTime(path);
     const QByteArray name = entryName.toUtf8();
     const int zip64 = in.size() >= 0xffffffffLL ? 1 : 0;
+    sourceFailed = false;
     if (zipOpenNewFileInZip4_64(zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
                                 Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY, nullptr, 0, 0,
                                 kLanguageEncodingFlag, zip64) != ZIP_OK) {
         return false;
     }
     QByteArray block(kBlockSize, Qt::Uninitialized);
-    bool ok = true;
     for (;;) {
         const qint64 n = in.read(block.data(), kBlockSize);
         if (n < 0) {
-            ok = false;
-            break;
+            sourceFailed = true;
+            zipCloseFileInZip(zip);
+            return false;
         }
         if (n == 0) break;
-        if (zipWriteInFileInZip(zip, block.constData(), unsigned(n)) != ZIP_OK) {
-            ok = false;
-            break;
-        }
+        if (zipWriteInFileInZip(zip, block.constData(), unsigned(n)) != ZIP_OK) return false;
     }
-    if (zipCloseFileInZip(zip) != ZIP_OK) ok = false;
-    return ok;
+    return zipCloseFileInZip(zip) == ZIP_OK;
 }
 
 bool SyncToDisk(const QByteArray& path) {
@@ -91,36 +92,42 @@ unsigned long ZipArchiveWriter::DosDateTime(const QString& filePath) {
 }
 
 int ZipArchiveWriter::CreateArchive(const QString& archivePath, const QList<QString>& files,
-                                    const QString& baseFolder) {
+                                    const QString& baseFolder, int* writeError) {
+    // Taken at once, before anything else can change errno: why the archive itself could not be written.
+    const auto failed = [writeError](bool archiveAtFault) {
+        if (writeError) *writeError = archiveAtFault ? errno : 0;
+        return 0;
+    };
     const QFileInfo target(QFileInfo(archivePath).absoluteFilePath());
-    if (target.fileName().isEmpty() || target.isDir()) return 0;
+    if (target.fileName().isEmpty() || target.isDir()) return (errno = EISDIR), failed(true);
 
     // Every file is checked before anything is written.
     QList<QString> names;
     for (const QString& path : files) {
         const QFileInfo fi(path);
-        if (!fi.exists() || fi.isDir()) return 0;
+        if (!fi.exists() || fi.isDir()) return failed(false);
         const QString name = EntryName(baseFolder, path);
-        if (name.isEmpty()) return 0;
+        if (name.isEmpty()) return failed(false);
         names.append(name);
     }
 
     QTemporaryFile temp(target.absolutePath() + QLatin1String("/.") + target.fileName() +
                         QLatin1String(".XXXXXX"));
-    if (!temp.open()) return 0;
+    if (!temp.open()) return failed(true);
     temp.close();
     const QByteArray tempPath = QFile::encodeName(temp.fileName());
     {
         ZipHandle zip(zipOpen64(tempPath.constData(), APPEND_STATUS_CREATE));
-        if (!zip) return 0;
+        if (!zip) return failed(true);
         for (qsizetype i = 0; i < files.size(); ++i) {
-            if (!AddFile(zip.get(), files[i], names[i])) return 0;
+            bool sourceFailed = false;
+            if (!AddFile(zip.get(), files[i], names[i], sourceFailed)) return failed(!sourceFailed);
         }
-        if (zipClose(zip.release(), nullptr) != ZIP_OK) return 0;
+        if (zipClose(zip.release(), nullptr) != ZIP_OK) return failed(true);
     }
     // On disk before the rename: a power loss right after must not leave an empty archive in place of
     // the old one.
-    if (!SyncToDisk(tempPath)) return 0;
+    if (!SyncToDisk(tempPath)) return failed(true);
 
     // The temporary file was created private; the archive gets the usual or the replaced one's mode.
     const QFile::Permissions mode = target.exists()
@@ -129,7 +136,7 @@ int ZipArchiveWriter::CreateArchive(const QString& archivePath, const QList<QStr
                                            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     QFile::setPermissions(temp.fileName(), mode);
     if (std::rename(tempPath.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        return 0;
+        return failed(true);
     }
     temp.setAutoRemove(false);
     return 1;

@@ -9,9 +9,10 @@ class ZipArchiveWriter {
 public:
     // 1 when every file was added and the archive stands complete at archivePath, 0 on any failure.
     // The archive is built beside the target and renamed over it only when complete, so a failure
-    // leaves no partial archive and keeps an existing one.
+    // leaves no partial archive and keeps an existing one. On failure writeError, where given, holds the
+    // system's error number when the archive itself could not be written, 0 otherwise.
     static int CreateArchive(const QString& archivePath, const QList<QString>& files,
-                             const QString& baseFolder);
+                             const QString& baseFolder, int* writeError = nullptr);
 
     // The entry name of a file: its path relative to the base folder with "/" separators and any
     // leading "./" pieces removed; "" when the file does not lie inside the base folder.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <cerrno>
 
 #include "CommandFailure.h"
 #include "IArchiveOutput.h"
@@ -139,9 +140,8 @@ bool CArchivePacker::DeleteFolderTree(const QString& folder) {
     return QDir(path).removeRecursively();
 }
 
-void CArchivePacker::ShowFailure(const char* code, const QString& archive) {
-    const QString file =
-        archive.isEmpty() ? QString() : CommandFailure::Details(m_strings, archive, QString());
+void CArchivePacker::ShowFailure(const char* code, const QString& archive, const QString& reason) {
+    const QString file = archive.isEmpty() ? QString() : CommandFailure::Details(m_strings, archive, reason);
     ShowResourceMessage(m_strings, m_presenter,
                         {m_strings.LoadString(kStrCreateArchive), QLatin1String(code), file}, kMsgFailed,
                         MB_OK | MB_ICONERROR);
@@ -214,10 +214,15 @@ int CArchivePacker::CopyFilesAndCreateArchive(IProfilePlugin* plugin, const QStr
 
     QString root = work.root;
     root.chop(1);
+    // The plug-in leaves in errno why the archive could not be written, where the system said why.
+    errno = 0;
     const int written = plugin ? plugin->CreateArchive(archivePath, &files, root) : 0;
+    const int writeError = errno;
     DeleteFolderTree(work.root);
     if (written != 1) {
-        ShowFailure(CodeArchive, archivePath);
+        ShowFailure(
+            CodeArchive, archivePath,
+            writeError != 0 ? qt_error_string(writeError) : CommandFailure::WriteFailureReason(archivePath));
         return 0;
     }
     if (!input.resultLines.isEmpty() && m_output) {

@@ -56,8 +56,8 @@ public:
     static bool IsPlainName(const QString& name);
 
 private:
-    // Message 10008 with the code and, for an archive that was not written, which file.
-    void ShowFailure(const char* code, const QString& archive = QString());
+    // Message 10008 with the code and, for an archive that was not written, which file and why.
+    void ShowFailure(const char* code, const QString& archive = QString(), const QString& reason = QString());
 
     const IStringSource& m_strings;
     IMessagePresenter& m_presenter;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -159,10 +161,21 @@ TEST_F(ZipArchiveWriterTest, FailuresKeepTheExistingArchive) {
     const QByteArray before = ReadAll(archive);
     for (const Row& r : rows) {
         const QList<QString> files = {Write("first.txt", "1"), r.file, Write("last.txt", "3")};
-        EXPECT_EQ(ZipArchiveWriter::CreateArchive(archive, files, base), 0) << r.what;
+        int writeError = -1;
+        EXPECT_EQ(ZipArchiveWriter::CreateArchive(archive, files, base, &writeError), 0) << r.what;
+        EXPECT_EQ(writeError, 0) << r.what << ": the archive was not at fault";
         EXPECT_EQ(ReadAll(archive), before) << r.what;
         EXPECT_TRUE(LeftoversBesideArchive().isEmpty()) << r.what;
     }
+}
+
+// Where the archive itself cannot be written, the system's reason comes back for the editor to show.
+TEST_F(ZipArchiveWriterTest, AnArchiveThatCannotBeWrittenGivesTheSystemsReason) {
+    int writeError = 0;
+    EXPECT_EQ(ZipArchiveWriter::CreateArchive(dir.filePath("none/new.zip"), {Write("a.txt", "A")}, base,
+                                              &writeError),
+              0);
+    EXPECT_EQ(writeError, ENOENT);
 }
 
 TEST_F(ZipArchiveWriterTest, MissingFileWritesNoArchive) {

@@ -91,8 +91,10 @@ protected:
     QTemporaryDir dir;
     LoadedPlugin lib{"PublicPlugin/PeloraMachine_3.so"};
     IProfilePlugin* plugin = nullptr;
-    MapStringSource strings{{413, "Create archive"},  {10008, "%1!s! failed: %2!s!"}, {10031, "%1!s!: done"},
-                            {411, "%1!s! left out:"}, {412, "(not named)"},           {2203, "Tool"}};
+    MapStringSource strings{{413, "Create archive"},   {10008, "%1!s! failed: %2!s!%3!s!"},
+                            {10031, "%1!s!: done"},    {411, "%1!s! left out:"},
+                            {412, "(not named)"},      {2203, "Tool"},
+                            {62156, " (%1!s!: %2!s!)"}};
     ScriptedMessagePresenter presenter;
     RecordingOutput output;
 };
@@ -128,44 +130,44 @@ struct FailureCase {
     const char* label;
     const char* code;
     void (*spoil)(ArchivePackInput&, const QString& src);
-    bool badArchivePath;
+    const char* archive = "out.zip";
+    const char* reason = nullptr;  // the system's, given with the archive's name
 };
 
 const FailureCase kFailures[] = {
     {"missing profile", "0x23010002",
-     [](ArchivePackInput& in, const QString& src) { in.profileFiles.append(src + "/p/None.pelp"); }, false},
+     [](ArchivePackInput& in, const QString& src) { in.profileFiles.append(src + "/p/None.pelp"); }},
     {"missing referenced file", "0x23010003",
-     [](ArchivePackInput& in, const QString& src) { in.referencedFiles.append(src + "/img1/none.png"); },
-     false},
+     [](ArchivePackInput& in, const QString& src) { in.referencedFiles.append(src + "/img1/none.png"); }},
     {"missing tool file", "0x23010005",
      [](ArchivePackInput& in, const QString& src) {
          in.toolFiles.append(src + "/tools/none.dll");
          in.toolTree.children.append(CToolPathData::MakeFile(src + "/tools/none.dll"));
-     },
-     false},
+     }},
     {"tool without a node", "0x23010005",
      [](ArchivePackInput& in, const QString& src) {
          QFile(src + "/tools/orphan.dll").open(QIODevice::WriteOnly);
          in.toolFiles.append(src + "/tools/orphan.dll");
-     },
-     false},
+     }},
     {"folder holding the profile folder", "0x23010006",
      [](ArchivePackInput& in, const QString& src) {
          QDir().mkpath(src + "/clash/Acme");
          in.folders.append(src + "/clash");
-     },
-     false},
+     }},
     {"missing folder", "0x23010006",
-     [](ArchivePackInput& in, const QString& src) { in.folders.append(src + "/nothing"); }, false},
-    {"archive not written", "0x23010004", [](ArchivePackInput&, const QString&) {}, true},
+     [](ArchivePackInput& in, const QString& src) { in.folders.append(src + "/nothing"); }},
+    {"archive in a missing folder", "0x23010004", [](ArchivePackInput&, const QString&) {}, "missing/out.zip",
+     "No such file or directory"},
+    {"archive in a plain file", "0x23010004", [](ArchivePackInput&, const QString&) {},
+     "src/p/Foo.pelp/out.zip", "Not a directory"},
     {"profile folder leading upwards", "0x23010001",
-     [](ArchivePackInput& in, const QString&) { in.profileFolderName = ".."; }, false},
+     [](ArchivePackInput& in, const QString&) { in.profileFolderName = ".."; }},
     {"profile folder with a slash", "0x23010001",
-     [](ArchivePackInput& in, const QString&) { in.profileFolderName = "a/b"; }, false},
+     [](ArchivePackInput& in, const QString&) { in.profileFolderName = "a/b"; }},
     {"empty profile folder", "0x23010001",
-     [](ArchivePackInput& in, const QString&) { in.profileFolderName.clear(); }, false},
+     [](ArchivePackInput& in, const QString&) { in.profileFolderName.clear(); }},
     {"tool folder leading upwards", "0x23010001",
-     [](ArchivePackInput& in, const QString&) { in.toolTree.children[0].name = ".."; }, false},
+     [](ArchivePackInput& in, const QString&) { in.toolTree.children[0].name = ".."; }},
 };
 
 TEST_F(CArchivePackerTest, EveryFailureIsReportedWithItsCodeAndLeavesNoWorkFolder) {
@@ -174,7 +176,7 @@ TEST_F(CArchivePackerTest, EveryFailureIsReportedWithItsCodeAndLeavesNoWorkFolde
         presenter = ScriptedMessagePresenter();
         ArchivePackInput in = Collection();
         c.spoil(in, dir.filePath("src"));
-        const QString archive = c.badArchivePath ? dir.filePath("missing/out.zip") : dir.filePath("out.zip");
+        const QString archive = dir.filePath(c.archive);
         QFile::remove(archive);
 
         EXPECT_EQ(Pack(archive, in), 0);
@@ -182,7 +184,8 @@ TEST_F(CArchivePackerTest, EveryFailureIsReportedWithItsCodeAndLeavesNoWorkFolde
         EXPECT_TRUE(WorkEntries().isEmpty()) << WorkEntries().join(",").toStdString();
         EXPECT_FALSE(QFileInfo::exists(dir.filePath("Acme"))) << "created outside the work folder";
         ASSERT_EQ(presenter.Calls().size(), 1);
-        EXPECT_EQ(presenter.Calls()[0].text, QString("Create archive failed: ") + c.code);
+        const QString reason = c.reason ? QString(" (%1: %2)").arg(archive, c.reason) : QString();
+        EXPECT_EQ(presenter.Calls()[0].text, QString("Create archive failed: ") + c.code + reason);
         EXPECT_EQ(presenter.Calls()[0].style & MB_ICONMASK, MB_ICONERROR);
         EXPECT_EQ(QFile(dir.filePath("src/p/Foo.pelp")).size(), 3) << "a source was changed";
     }

@@ -319,6 +319,9 @@ TEST_F(InstalledCopy, EachFailedPathIsReportedAndTheEditorGoesOn) {
         {"close",
          "/.config/Pelora/Pelora Machine Tool.conf could not be written: Permission denied\nError code: 0xa"},
         {"slot", "The command failed.\nThe reason given: probe fault\nError code: 0x7"},
+        {"archive",
+         "Create archive failed.\nThe file %1/.config/Pelora/out.zip could not be written: Permission "
+         "denied\nError code: 0x23010004"},
     };
     for (const auto& [path, said] : cases) {
         QTemporaryDir home;

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "CArchiveConditions.h"
+#include "CArchivePacker.h"
 #include "CMainFrame.h"
 #include "CProfileView.h"
 #include "CTessalyApp.h"
@@ -77,6 +79,15 @@ void Drive(CTessalyApp& editor, ScriptedPresenter& dialogs, const QString& name)
         dialogs.fields = {{"903", "F"}, {"907", "FI"}, {"912", "D"}, {"917", "DI"}};
         editor.OnFileNew();
         kept = editor.Utility().openProfile == root;
+    } else if (name == "archive") {
+        CArchivePacker packer(editor.Strings(), editor.Messages(), nullptr,
+                              CArchiveConditions::WorkBase(editor.Utility()));
+        ArchivePackInput input;
+        input.profileFolderName = "P";
+        const QString archive = settings.section('/', 0, -2) + "/out.zip";
+        kept = packer.CopyFilesAndCreateArchive(CArchiveConditions::ArchiveWriter(editor.Utility()), archive,
+                                                input) == 0 &&
+               !QFile::exists(archive);
     } else if (name == "close") {
         editor.MainFrame()->close();
     } else if (name == "slot") {
