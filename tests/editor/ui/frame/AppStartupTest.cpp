@@ -330,27 +330,21 @@ TEST_F(InstalledCopy, EachFailedPathIsReportedAndTheEditorGoesOn) {
                     output.endsWith("\nSTATE kept\nEXIT 0"))
             << path << output.toStdString();
     }
-    // A first start with no folder for its settings says which file and why, and nothing else; it writes
-    // nothing and ends. The configuration folder is a plain file, or lies in a folder the user cannot write.
-    for (const auto& [configHome, reason] :
+    // A first start with no folder for its settings (the configuration folder a plain file, or in a folder
+    // the user cannot write) says which file and why, says and writes nothing else, and ends.
+    for (const auto& [config, reason] :
          {std::pair{"file", "Not a directory"}, {"locked/c", "Permission denied"}}) {
         QTemporaryDir home;
-        const QString top = QString(configHome).section('/', 0, 0);
-        QFile file(home.filePath(top));
-        ASSERT_TRUE(top == configHome
-                        ? file.open(QIODevice::WriteOnly)
-                        : QDir(home.path()).mkdir(top, QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
-        file.close();
+        QDir(home.path()).mkdir("locked", QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther);
+        QFile(home.filePath("file")).open(QIODevice::WriteOnly);
         EXPECT_EQ(
-            Start(home, {}, home.filePath(configHome)).toStdString(),
+            Start(home, {}, home.filePath(config)).toStdString(),
             ("BOX\t\t16\tThe editor cannot go on: a profile plug-in, a device-model plug-in or the settings "
              "file is missing or unusable.\nThe file " +
-             home.filePath(configHome) + "/Pelora/SystemSetting.xml could not be written: " + reason +
-             "\nEXIT 1")
+             home.filePath(config) + "/Pelora/SystemSetting.xml could not be written: " + reason + "\nEXIT 1")
                 .toStdString());
         EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                  QStringList{top})
-            << configHome;
+                  (QStringList{"file", "locked"}));
     }
 }
 

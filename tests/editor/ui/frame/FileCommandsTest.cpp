@@ -177,11 +177,6 @@ protected:
         return texts;
     }
     QTreeWidgetItem* RootItem() { return app->ProfileView()->Tree().topLevelItem(0); }
-    QAction* RecentEntry() {
-        for (QAction* action : Frame().findChildren<QAction*>())
-            if (action->data().toInt() == ID_FILE_MRU_FILE1) return action;
-        return nullptr;
-    }
 
     StagedProgramFolder folder;
     QTemporaryDir work;
@@ -687,8 +682,11 @@ TEST_F(FileCommandsTest, DroppedAndRecentFilesOpenThroughTheFileCommands) {
     Frame().OnDropFiles({path, work.filePath("second.pelp")});
     ASSERT_EQ(app->Utility().openFilePath, path);
     Trigger(ID_FILE_CLOSE);
-    ASSERT_NE(RecentEntry(), nullptr);
-    RecentEntry()->trigger();
+    QAction* recent = nullptr;
+    for (QAction* action : Frame().findChildren<QAction*>())
+        if (action->data().toInt() == ID_FILE_MRU_FILE1) recent = action;
+    ASSERT_NE(recent, nullptr);
+    recent->trigger();
     EXPECT_EQ(app->Utility().openFilePath, path);
     EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 1);
 }
@@ -698,7 +696,11 @@ TEST_F(FileCommandsTest, DroppedAndRecentFilesOpenThroughTheFileCommands) {
 TEST_F(FileCommandsTest, NothingQueuedBehindExitRuns) {
     const QString path = Write("Gen.pelp", ProfileText());
     const std::pair<const char*, std::function<void()>> routes[] = {
-        {"recent entry", [&] { RecentEntry()->trigger(); }},
+        {"recent entry",
+         [&] {
+             for (QAction* action : Frame().findChildren<QAction*>())
+                 if (action->data().toInt() == ID_FILE_MRU_FILE1) action->trigger();
+         }},
         {"menu command", [&] { Frame().Action(ID_FILE_OPEN)->trigger(); }},
         {"dialog command", [&] { Frame().Action(ID_SETTING_VERSION)->trigger(); }},
         {"drop", [&] { Frame().OnDropFiles({path}); }},

@@ -80,13 +80,13 @@ void Drive(CTessalyApp& editor, ScriptedPresenter& dialogs, const QString& name)
         editor.OnFileNew();
         kept = editor.Utility().openProfile == root;
     } else if (name == "archive") {
-        CArchivePacker packer(editor.Strings(), editor.Messages(), nullptr,
-                              CArchiveConditions::WorkBase(editor.Utility()));
+        const QString archive = settings.section('/', 0, -2) + "/out.zip";
         ArchivePackInput input;
         input.profileFolderName = "P";
-        const QString archive = settings.section('/', 0, -2) + "/out.zip";
-        kept = packer.CopyFilesAndCreateArchive(CArchiveConditions::ArchiveWriter(editor.Utility()), archive,
-                                                input) == 0 &&
+        CArchivePacker packer(editor.Strings(), editor.Messages(), nullptr,
+                              CArchiveConditions::WorkBase(editor.Utility()));
+        kept = !packer.CopyFilesAndCreateArchive(CArchiveConditions::ArchiveWriter(editor.Utility()), archive,
+                                                 input) &&
                !QFile::exists(archive);
     } else if (name == "close") {
         editor.MainFrame()->close();
