@@ -37,6 +37,8 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         // names a choice as chosen when it loses the focus, which happens after Escape or a click
         // elsewhere has already closed (and reverted or committed) the edit: that report is late.
         connect(combo, &QComboBox::activated, this, [this, combo] {
+            // The focus going to the list it opens is no choice either.
+            if (QApplication::activePopupWidget() == combo->view()->window()) return;
             if (m_grid.ActiveEditor() == combo) m_grid.FinishEditing();
         });
         connect(combo, &QComboBox::editTextChanged, &m_grid, &CVsflexgridn::RefitEditor);

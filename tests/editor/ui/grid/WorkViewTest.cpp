@@ -282,6 +282,13 @@ TEST_F(WorkViewTest, EscapeAbandonsTheEditAndEnterOnAListEndsItOnce) {
     qInstallMessageHandler(nullptr);
     EXPECT_EQ(said, QStringList());
     EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "UINT16");
+    // Opening the list keeps the edit open, whatever the cell holds; a choice from it ends the edit.
+    auto* list = qobject_cast<QComboBox*>(EditCell(view, 1, Column(view, DATATYPE)));
+    list->showPopup();
+    EXPECT_EQ(view->Grid().ActiveEditor(), list);
+    list->view()->setCurrentIndex(list->model()->index(list->findText("REAL"), 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "REAL");
 }
 
 TEST_F(WorkViewTest, LineBreaksKeptOnlyWhereTheKindKeepsThem) {
