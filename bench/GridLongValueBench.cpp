@@ -4,8 +4,8 @@
 // process of its own; each round runs both profiles. Printed are the medians over the rounds. Targets: the
 // grid within 0.3 s of the part without the value, the menu within 100 ms, and the peak from the Enter
 // until the menu was shown at most twice the value's size (as the editor holds it, in UTF-16) above the part
-// without it. The process's peak is printed beside it: it is reached while the file is read, before the part
-// is shown (pel_long_value_bench measures the open).
+// without it. The process's peak is printed beside it: reading the file (pel_long_value_bench measures the
+// open) and copying the cell, which copies the value, reach it, not showing the part.
 //
 //   QT_QPA_PLATFORM=offscreen pel_grid_long_value_bench [--sizes=32] [--dir=/tmp/pel_bench] [--runs=3]
 
