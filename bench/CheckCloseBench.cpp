@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "BenchRunningEditor.h"
 #include "BenchSupport.h"
 #include "CMainFrame.h"
 #include "CProfileProgressDlg.h"
@@ -61,15 +62,8 @@ private:
 
 int CheckInChild(int argc, char** argv, const QString& file) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    IsolateUserFolders(home.path());
-    QApplication qt(argc, argv);
-    if (!StagedProgramFolder::IsStaged()) return 2;
-    StagedProgramFolder folder;
-    folder.WriteSettings(QStringLiteral("ja"), QString::number(0x30000));
-    ScriptedMessagePresenter messages;
-    messages.QueueAnswer(IDNO);  // the file-type question
-    UiTest::ScriptedDialogPresenter dialogs;
+    BenchRunningEditor editor(argc, argv);
+    UiTest::ScriptedDialogPresenter& dialogs = editor.dialogs;
     double firstEventMs = -1, firstMoveMs = -1, checkingMs = -1, finishedMs = -1;
     bool named = false;
     dialogs.onRun = [&](QDialog& dialog) {
@@ -81,7 +75,8 @@ int CheckInChild(int argc, char** argv, const QString& file) {
         checkingMs = clock.checkingMs, finishedMs = clock.finishedMs, named = clock.namedAtFirst;
         return result;
     };
-    CTessalyApp app(folder.ExecutablePath(), messages, dialogs);
+    if (!editor.Make()) return 2;
+    CTessalyApp& app = *editor.app;
     app.checkFinishPauseMs = 0;
     if (!app.InitInstance()) return 3;
     QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "BenchRunningEditor.h"
 #include "BenchSupport.h"
 #include "CMainFrame.h"
 #include "CProfileTree.h"
@@ -43,25 +44,16 @@ QByteArray LargeProfile(int members) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    IsolateUserFolders(home.path());
-    QApplication qt(argc, argv);
-    if (!StagedProgramFolder::IsStaged()) {
-        std::fprintf(stderr, "the program folder is not staged\n");
-        return 1;
-    }
-    StagedProgramFolder folder;
-    folder.WriteSettings(QStringLiteral("ja"), QString::number(0x30000));
-    const QString path = home.filePath(QStringLiteral("Large.pelp"));
+    BenchRunningEditor editor(argc, argv);
+    const QString path = editor.home.dir.filePath(QStringLiteral("Large.pelp"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(LargeProfile(kElements)) < 0) return 1;
     file.close();
-
-    ScriptedMessagePresenter messages;
-    messages.QueueAnswer(IDNO);  // the file-type question
-    UiTest::ScriptedDialogPresenter dialogs;
-    CTessalyApp app(folder.ExecutablePath(), messages, dialogs);
-    app.commandLine = path;
+    if (!editor.Make(path)) {
+        std::fprintf(stderr, "the program folder is not staged\n");
+        return 1;
+    }
+    CTessalyApp& app = *editor.app;
     if (!app.InitInstance()) return 1;
     CMainFrame& frame = *app.MainFrame();
     frame.resize(1600, 1000);

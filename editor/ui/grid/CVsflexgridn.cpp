@@ -1,6 +1,7 @@
 #include "CVsflexgridn.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "CellText.h"
 #include "GridCellDelegate.h"
 #include "GridTableModel.h"
 #include "IGridEventSink.h"
@@ -210,6 +212,12 @@ void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
             widest = std::max(widest, estimate(text.sliced(from, at - from)));
         return std::max(widest, estimate(text.sliced(from)));
     };
+    // What a cell shows of its text: the text itself unless it is long enough to be cut.
+    const auto shownText = [](const QString& text, QString& piece) -> QStringView {
+        if (text.size() <= CellText::kShownLineChars) return text;
+        piece = CellText::ShownText(text);
+        return piece;
+    };
     constexpr size_t kLongest = 256;
     constexpr size_t kMeasured = 8;
     const int rows = m_model->rowCount();
@@ -227,7 +235,8 @@ void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
                 // No line is longer than the whole text.
                 if (text.isEmpty() || (longest.size() == kLongest && text.size() <= longest.front().first))
                     continue;
-                const qsizetype length = longestLine(text);
+                QString piece;
+                const qsizetype length = longestLine(shownText(text, piece));
                 if (longest.size() == kLongest) {
                     if (length <= longest.front().first) continue;
                     std::pop_heap(longest.begin(), longest.end(), std::greater<>());
@@ -236,8 +245,10 @@ void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
                 longest.emplace_back(length, r);
                 std::push_heap(longest.begin(), longest.end(), std::greater<>());
             }
-            for (const auto& [length, r] : longest)
-                widest[i].emplace_back(widestLine(m_model->CellText(r + 1, c)), r);
+            for (const auto& [length, r] : longest) {
+                QString piece;
+                widest[i].emplace_back(widestLine(shownText(m_model->CellText(r + 1, c), piece)), r);
+            }
             if (widest[i].size() > kMeasured) {
                 std::nth_element(widest[i].begin(), widest[i].begin() + kMeasured, widest[i].end(),
                                  std::greater<>());
@@ -311,18 +322,25 @@ bool CVsflexgridn::edit(const QModelIndex& index, EditTrigger trigger, QEvent* e
     m_editRow = row;
     m_editCol = col;
     m_committed = false;
-    if (QTableView::edit(index, trigger, event) && IsEditing()) return true;
+    if (QTableView::edit(index, trigger, event) && IsEditing()) {
+        RefitEditor();  // placed before it held its text
+        return true;
+    }
     m_editRow = m_editCol = -1;
     m_sink->AfterEdit(row, col, false);
     return false;
 }
 
+// Only the open editor belongs to this grid. A list reports a choice made with Enter both as chosen and
+// through the Enter it got, which arrives after the edit has ended: that late commit is dropped.
 void CVsflexgridn::commitData(QWidget* editor) {
+    if (!editor || editor != ActiveEditor()) return;
     QTableView::commitData(editor);
     m_committed = true;
 }
 
 void CVsflexgridn::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (!editor || editor != ActiveEditor()) return;
     const bool committed = m_committed;
     m_committed = false;
     QTableView::closeEditor(editor, hint);
@@ -353,6 +371,30 @@ void CVsflexgridn::keyPressEvent(QKeyEvent* event) {
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+void CVsflexgridn::contextMenuEvent(QContextMenuEvent* event) {
+    // The right button's menu opens on the press; the keyboard's (the Menu key) at the current cell.
+    if (event->reason() == QContextMenuEvent::Keyboard && m_sink) {
+        m_sink->ContextMenuKey();
+        event->accept();
+        return;
+    }
+    QTableView::contextMenuEvent(event);
+}
+
+QPoint CVsflexgridn::CellMenuPoint(int row, int col) const {
+    const QRect area = viewport()->geometry();
+    if (row < 0 || col < 0 || row >= GetRows() || col >= GetCols()) return area.topLeft();
+    const QHeaderView* top = horizontalHeader();
+    const QHeaderView* left = verticalHeader();
+    const int x = col == 0 ? left->x() : area.left() + columnViewportPosition(col - 1);
+    const int y = row == 0 ? top->y() : area.top() + rowViewportPosition(row - 1);
+    const QRect cell(x, y, col == 0 ? left->width() : columnWidth(col - 1),
+                     row == 0 ? top->height() : rowHeight(row - 1));
+    // The headers are seen beside the cells' area.
+    const QRect seen = cell.intersected(QRect(QPoint(left->x(), top->y()), area.bottomRight()));
+    return seen.isEmpty() ? area.topLeft() : seen.center();
 }
 
 QPointF CVsflexgridn::TrackMouse(QObject* source, const QPointF& position) {

@@ -69,9 +69,15 @@ public:
     bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
     QWidget* ActiveEditor() const { return IsEditing() ? m_editor.data() : nullptr; }
 
+    // Where a menu opened from the keyboard points at a cell: inside the part of it that can be seen, in
+    // the grid's own coordinates; the visible area's corner when none of it can.
+    QPoint CellMenuPoint(int row, int col) const;
+
     // Used by the cell delegate.
     void NoteEditor(QWidget* editor) { m_editor = editor; }
     void ClickCellButton(int row, int col);
+    // Places the open editor again, after its text changed.
+    void RefitEditor() { updateEditorGeometries(); }
 
 signals:
     // The current cell moved, also to the header row or to none, which no selection change tells.
@@ -84,6 +90,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

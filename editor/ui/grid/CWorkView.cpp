@@ -368,18 +368,32 @@ void CWorkView::CellChanged(int, int) {
     // The paste and clear commands store their values in the model themselves.
 }
 
-void CWorkView::KeyDown(int& key, Qt::KeyboardModifiers) {
+void CWorkView::KeyDown(int& key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Delete && !m_grid->IsEditing()) {
         OnClear();
+        key = 0;
+    } else if (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        ContextMenuKey();
         key = 0;
     }
 }
 
 void CWorkView::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
+    Press(button == Qt::RightButton, modifiers, m_grid->MouseRow(), m_grid->MouseCol(), position.toPoint());
+}
+
+// The keyboard's menu is a right click on the current cell.
+void CWorkView::ContextMenuKey() {
+    const int row = m_grid->GetRow();
+    const int col = m_grid->GetCol();
+    Press(true, {}, row, col, m_grid->CellMenuPoint(row, col));
+}
+
+void CWorkView::Press(bool rightButton, Qt::KeyboardModifiers modifiers, int row, int col, QPoint position) {
     SelectionModeMachine::Press press;
-    press.rightButton = button == Qt::RightButton;
-    press.row = m_grid->MouseRow();
-    press.col = m_grid->MouseCol();
+    press.rightButton = rightButton;
+    press.row = row;
+    press.col = col;
     press.selection = m_grid->GetSelection();
     press.rows = m_grid->GetRows();
     press.columns = m_grid->GetCols();
@@ -390,7 +404,7 @@ void CWorkView::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
         m_grid->Select(outcome.select->row1, outcome.select->col1, outcome.select->row2,
                        outcome.select->col2);
     if (outcome.focusGrid) FocusGrid();
-    if (outcome.showMenu) ShowContextMenu(m_grid->mapToGlobal(position.toPoint()));
+    if (outcome.showMenu) ShowContextMenu(m_grid->mapToGlobal(position));
     emit commandStateChanged();  // the reference rules read the selection mode
 }
 

@@ -116,6 +116,10 @@ private:
     void KeyDown(int& key, Qt::KeyboardModifiers modifiers) override;
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) override;
     void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position) override;
+    void ContextMenuKey() override;
+    // A press of a mouse button on a cell (-1 outside), position in the grid's coordinates: the selection
+    // modes, and the context menu for the right button.
+    void Press(bool rightButton, Qt::KeyboardModifiers modifiers, int row, int col, QPoint position);
 
     IProfilePlugin* ProfilePlugin() const;
     // The element of a grid row and the item kind of a grid column; null and 0 outside.

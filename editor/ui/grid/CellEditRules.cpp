@@ -1,5 +1,7 @@
 #include "CellEditRules.h"
 
+#include <algorithm>
+
 #include "CPELFM_ElemInfo.h"
 #include "CellTextValues.h"
 #include "ProfileInnerConst.h"
@@ -42,6 +44,14 @@ QString CleanEditedText(int itemType, const QString& text) {
     QString cleaned = text.trimmed();
     if (!CellKeepsLineBreaks(itemType)) cleaned.remove(QStringLiteral("\r\n"));
     return cleaned;
+}
+
+QRect EditorRect(const QRect& cell, int wantedWidth, const QRect& visible) {
+    if (wantedWidth <= cell.width()) return cell;
+    QRect rect = cell;
+    rect.setWidth(std::max(cell.width(), std::min(wantedWidth, visible.width())));
+    if (rect.right() > visible.right()) rect.moveRight(std::max(visible.right(), cell.right()));
+    return rect;
 }
 
 }  // namespace CellEditRules

@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -28,5 +29,9 @@ QStringList ComboChoices(const QString& comboList);
 // A typed text as it is stored: blanks trimmed at both ends, line breaks removed from the kinds
 // that keep none (the same rule as pasted text).
 QString CleanEditedText(int itemType, const QString& text);
+
+// Where the cell editor opens: over its cell, as wide as its text wants but no wider than the visible
+// area; when the cell is too near the area's right edge for that, the editor reaches to its left.
+QRect EditorRect(const QRect& cell, int wantedWidth, const QRect& visible);
 
 }  // namespace CellEditRules

@@ -73,11 +73,53 @@ void CellTextsOfRow(CPELFM_ElemInfo& elem, const QList<int>& kinds, QString* out
     }
 }
 
-int CellLineCount(const QString& text) {
-    // Called for every cell of a part: a plain scan.
+QString ShownText(const QString& text, bool* cut) {
+    if (cut) *cut = false;
+    // No line of a text this short is cut.
+    if (text.size() <= kShownLineChars && !text.contains(u'\r')) return text;
+    constexpr QChar kEllipsis(0x2026);
+    const qsizetype end = std::min(text.size(), kShownChars);
     const QChar* chars = text.constData();
+    QString shown;
+    shown.reserve(end + 2);
+    const auto endWithEllipsis = [&shown] {
+        // A character is never split.
+        if (!shown.isEmpty() && shown.back().isHighSurrogate()) shown.chop(1);
+        shown.append(kEllipsis);
+    };
+    bool lineCut = false, anyCut = false;
+    qsizetype lineChars = 0;
+    qsizetype i = 0;
+    for (; i < end; ++i) {
+        const QChar c = chars[i];
+        if (c == u'\n') {
+            shown.append(c);
+            lineChars = 0;
+            lineCut = false;
+        } else if (c == u'\r' && i + 1 < text.size() && chars[i + 1] == u'\n') {
+            continue;  // shown as the line feed that follows
+        } else if (lineChars < kShownLineChars) {
+            shown.append(c);
+            ++lineChars;
+        } else if (!lineCut) {
+            endWithEllipsis();
+            lineCut = anyCut = true;
+        }
+    }
+    if (i < text.size()) {
+        if (!lineCut) endWithEllipsis();
+        anyCut = true;
+    }
+    if (cut) *cut = anyCut;
+    return shown;
+}
+
+int CellLineCount(const QString& text) {
+    // Called for every cell of a part: a plain scan, of the shown part only.
+    const QChar* chars = text.constData();
+    const qsizetype end = std::min(text.size(), kShownChars);
     int lines = 1;
-    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+    for (qsizetype i = 1; i + 1 < end; ++i)
         if (chars[i] == kListSeparator[1] && chars[i - 1] == kListSeparator[0] &&
             chars[i + 1] == kListSeparator[2])
             ++lines;

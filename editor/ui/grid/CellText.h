@@ -17,7 +17,17 @@ QString CellTextOfItem(CPELFM_ElemInfo& elem, int itemType);
 // The texts of a whole row at once, one per item kind: out[c] is CellTextOfItem(elem, kinds[c]).
 void CellTextsOfRow(CPELFM_ElemInfo& elem, const QList<int>& kinds, QString* out);
 
-// Lines of a cell: one more than its list separators.
+// What a cell shows, measures or puts in a tooltip is bounded by what a screen can show, never by the
+// value behind it (one cell may hold megabytes): at most kShownChars characters of the text, in lines of
+// at most kShownLineChars characters. Values within both bounds are shown whole.
+inline constexpr qsizetype kShownChars = 16384;
+inline constexpr qsizetype kShownLineChars = 4096;
+
+// The text as a cell shows it: "\r\n" as a line feed, a line longer than kShownLineChars cut, and the text
+// cut after kShownChars characters; each cut ends with an ellipsis. cut tells whether anything was left out.
+QString ShownText(const QString& text, bool* cut = nullptr);
+
+// Lines of a cell: one more than its list separators, counted in the part of the text that is shown.
 int CellLineCount(const QString& text);
 
 // A row's height in twips: 22 twips per point of the font for each line; 0 when the font gives

@@ -9,9 +9,13 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QTextBlock>
+#include <QtMath>
 
 #include "CVsflexgridn.h"
 #include "CellEditRules.h"
+#include "CellText.h"
 
 GridCellDelegate::GridCellDelegate(CVsflexgridn& grid) : QStyledItemDelegate(&grid), m_grid(grid) {}
 
@@ -33,17 +37,22 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         // names a choice as chosen when it loses the focus, which happens after Escape or a click
         // elsewhere has already closed (and reverted or committed) the edit: that report is late.
         connect(combo, &QComboBox::activated, this, [this, combo] {
-            if (m_grid.ActiveEditor() != combo) return;
-            auto* self = const_cast<GridCellDelegate*>(this);
-            emit self->commitData(combo);
-            emit self->closeEditor(combo, QAbstractItemDelegate::NoHint);
+            // The focus going to the list it opens is no choice either.
+            if (QApplication::activePopupWidget() == combo->view()->window()) return;
+            if (m_grid.ActiveEditor() == combo) m_grid.FinishEditing();
         });
+        connect(combo, &QComboBox::editTextChanged, &m_grid, &CVsflexgridn::RefitEditor);
         editor = combo;
     } else {
         auto* text = new QPlainTextEdit(parent);
         text->setFrameShape(QFrame::NoFrame);
         text->setTabChangesFocus(true);
         text->setLineWrapMode(QPlainTextEdit::NoWrap);
+        // A cell is one line high or a few: scroll bars would cover the text. The editor keeps its cursor
+        // in sight and widens with the text instead.
+        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(text->document(), &QTextDocument::contentsChanged, &m_grid, &CVsflexgridn::RefitEditor);
         editor = text;
     }
     editor->setObjectName(QStringLiteral("CellEditor"));
@@ -72,6 +81,44 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     else
         return;
     model->setData(index, text, Qt::EditRole);
+}
+
+void GridCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                            const QModelIndex& index) const {
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    editor->setGeometry(
+        CellEditRules::EditorRect(editor->geometry(), WantedWidth(editor), m_grid.viewport()->rect()));
+}
+
+// The width that shows the editor's text, measured on what a cell would show of it; a text too long for
+// any screen wants all there is.
+int GridCellDelegate::WantedWidth(QWidget* editor) {
+    constexpr int kAll = QWIDGETSIZE_MAX;
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        bool cut = false;
+        const QString shown = CellText::ShownText(combo->currentText(), &cut);
+        if (cut) return kAll;
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        option.frame = combo->hasFrame();
+        const QSize text(combo->fontMetrics().horizontalAdvance(shown), combo->fontMetrics().height());
+        return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
+    }
+    auto* plain = qobject_cast<QPlainTextEdit*>(editor);
+    if (!plain) return 0;
+    const QFontMetrics metrics(plain->font());
+    int widest = 0;
+    qsizetype budget = CellText::kShownChars;
+    for (QTextBlock block = plain->document()->begin(); block.isValid(); block = block.next()) {
+        const qsizetype length = block.length() - 1;  // without its line end
+        if (length > CellText::kShownLineChars || budget < 0) return kAll;
+        budget -= length + 1;
+        widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+    }
+    const int margins =
+        2 * qCeil(plain->document()->documentMargin()) + 2 * plain->frameWidth() + plain->cursorWidth() + 1;
+    return widest + margins;
 }
 
 bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {

@@ -14,6 +14,9 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    // The editor covers its cell, widened to show the text being typed within the grid's visible area.
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
@@ -26,6 +29,7 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
+    static int WantedWidth(QWidget* editor);
     bool ShowsButton(const QModelIndex& index) const;
 
     CVsflexgridn& m_grid;

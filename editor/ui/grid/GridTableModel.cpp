@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "CellText.h"
+
 void GridTableModel::SetGridSize(int rows, int columns) {
     rows = std::max(1, rows);
     columns = std::max(1, columns);
@@ -77,9 +79,12 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const QString& text = m_cells[CellIndex(index.row() + 1, index.column() + 1)];
     if (role == Qt::EditRole) return text;
-    if (role == Qt::DisplayRole) {
-        if (!text.contains(QLatin1Char('\r'))) return text;
-        return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (role == Qt::DisplayRole) return CellText::ShownText(text);
+    if (role == Qt::TextAlignmentRole) {
+        // A cut text shows its beginning, whatever the row's height.
+        bool cut = false;
+        if (text.size() > CellText::kShownLineChars) CellText::ShownText(text, &cut);
+        if (cut) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
     }
     return {};
 }

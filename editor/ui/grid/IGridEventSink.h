@@ -18,6 +18,8 @@ public:
     virtual void KeyDown(int& key, Qt::KeyboardModifiers modifiers) = 0;
     virtual void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) = 0;
     virtual void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF position) = 0;
+    // The context menu asked for from the keyboard, for the current cell.
+    virtual void ContextMenuKey() = 0;
 
 protected:
     ~IGridEventSink() = default;

@@ -87,10 +87,30 @@ TEST(CellTextTest, LinesAndRowHeight) {
     EXPECT_EQ(CellText::CellLineCount(""), 1);
     EXPECT_EQ(CellText::CellLineCount("a,\r\nb,\r\nc"), 3);
     EXPECT_EQ(CellText::CellLineCount("a\r\nb"), 1);  // only list separators count
+    // Only the shown part of a long list is read.
+    EXPECT_EQ(CellText::CellLineCount(QString("a,\r\n").repeated(1 << 20)), CellText::kShownChars / 4 + 1);
     EXPECT_EQ(CellText::RowHeightTwips(9.0, 1), 198);
     EXPECT_EQ(CellText::RowHeightTwips(9.5, 3), 627);
     EXPECT_EQ(CellText::RowHeightTwips(9.0, 0), 198);
     EXPECT_EQ(CellText::RowHeightTwips(0.0, 3), 0);
+}
+
+TEST(CellTextTest, ShownTextIsBoundedAndWholeWithinTheBounds) {
+    using CellText::kShownChars, CellText::kShownLineChars;
+    const QString line(kShownLineChars, 'x'), cut(QChar(0x2026)), lines = QString("1234567\n").repeated(4096);
+    const QList<std::tuple<QString, QString, bool>> cases = {
+        {"a\r\nb\rc", "a\nb\rc", false},
+        {line + "\r\n" + line, line + "\n" + line, false},
+        {line + "yz\nnext", line + cut + "\nnext", true},
+        {lines, lines.first(kShownChars) + cut, true},
+        {line.chopped(1) + QString::fromUtf16(u"\U0001F600"), line.chopped(1) + cut,
+         true},  // no half character
+    };
+    for (const auto& [text, shown, wasCut] : cases) {
+        bool cutOff = !wasCut;
+        EXPECT_EQ(CellText::ShownText(text, &cutOff), shown);
+        EXPECT_EQ(cutOff, wasCut) << shown.first(20).toStdString();
+    }
 }
 
 TEST(CellEditRulesTest, ComboListPerKind) {

@@ -35,6 +35,7 @@ struct RecordingSink : IGridEventSink {
     }
     void MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF) override {}
     void MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF) override {}
+    void ContextMenuKey() override { log << "menu key"; }
     QStringList log;
     bool cancelBefore = false;
     bool cancelStart = false;

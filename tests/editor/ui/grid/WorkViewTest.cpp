@@ -24,6 +24,7 @@
 #include "CVsflexgridn.h"
 #include "CWorkView.h"
 #include "CWorkViewManager.h"
+#include "CellText.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "GridTableModel.h"
@@ -257,7 +258,7 @@ TEST_F(WorkViewTest, TypedEditsBecomeOneUndoEntry) {
     EXPECT_EQ(view->Grid().GetTextMatrix(1, Column(view, NAME)), "Speed");
 }
 
-TEST_F(WorkViewTest, EscapeAbandonsTheEditAndClearsTheEditingFlag) {
+TEST_F(WorkViewTest, EscapeAbandonsTheEditAndEnterOnAListEndsItOnce) {
     CWorkView* view = Open(param);
     const int before = Undos();
     QWidget* editor = EditCell(view, 1, Column(view, NAME));
@@ -274,8 +275,20 @@ TEST_F(WorkViewTest, EscapeAbandonsTheEditAndClearsTheEditingFlag) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
     QTest::keyClicks(editor = EditCell(view, 1, Column(view, DATATYPE)), "R");  // completes to REAL
     QTest::keyClick(editor, Qt::Key_Escape);  // which the list reports as chosen as it loses the focus
+    // A choice typed whole and ended by Enter: the list and the Enter both end the edit, once in all.
+    QTest::keyClicks(editor = EditCell(view, 1, Column(view, DATATYPE)), "UINT16");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
     qInstallMessageHandler(nullptr);
     EXPECT_EQ(said, QStringList());
+    EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "UINT16");
+    // Opening the list keeps the edit open, whatever the cell holds; a choice from it ends the edit.
+    auto* list = qobject_cast<QComboBox*>(EditCell(view, 1, Column(view, DATATYPE)));
+    list->showPopup();
+    EXPECT_EQ(view->Grid().ActiveEditor(), list);
+    list->view()->setCurrentIndex(list->model()->index(list->findText("REAL"), 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "REAL");
 }
 
 TEST_F(WorkViewTest, LineBreaksKeptOnlyWhereTheKindKeepsThem) {
@@ -582,6 +595,31 @@ TEST_F(WorkViewTest, ListsShowWholeChoicesColumnsFollowEditsAndAnEmptyPartTakesE
     view->SetMenuRunner([](QMenu& menu, const QPoint&) { return menu.actions()[5]; });  // add elements
     QTest::mouseClick(view->Grid().viewport(), Qt::RightButton, {}, QPoint(20, 20));
     EXPECT_EQ(empty->ElemCount(), 1);
+}
+
+// A value of megabytes: the cell shows the piece of it a screen can show, from its start; a copy and an edit
+// take it whole. In a narrow column the editor widens to show what is typed.
+TEST_F(WorkViewTest, LongValuesAreShownInPartAndNarrowCellsEditedWide) {
+    const QString value = QString("comment line of a long value\n").repeated(1 << 15);
+    AddItem(*param->Elems()[0], COMMENT, {value});
+    CWorkView* view = Open(param);
+    CVsflexgridn& grid = view->Grid();
+    const int comment = Column(view, COMMENT), data = Column(view, DATA);
+    const QModelIndex cell = grid.model()->index(0, comment - 1);
+    EXPECT_EQ(cell.data().toString(), CellText::ShownText(value));
+    EXPECT_EQ(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignLeft | Qt::AlignTop);
+    grid.Select(1, comment, 1, comment);
+    view->OnCopy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "\"" + value + "\"\r\n");
+    auto* editor = qobject_cast<QPlainTextEdit*>(EditCell(view, 1, comment));
+    EXPECT_EQ(editor->toPlainText(), value);
+    QTest::keyClick(editor, Qt::Key_Escape);
+
+    grid.setColumnWidth(data - 1, 40);
+    QTest::keyClicks(editor = qobject_cast<QPlainTextEdit*>(EditCell(view, 1, data)),
+                     "1234567890.1234567890");
+    EXPECT_EQ(editor->geometry().left(), grid.columnViewportPosition(data - 1));
+    EXPECT_GE(editor->viewport()->width(), editor->fontMetrics().horizontalAdvance("1234567890.1234567890"));
 }
 
 struct FormatCase {
