@@ -1,5 +1,6 @@
 #include "XmlTagScanner.h"
 
+#include <array>
 #include <cstring>
 
 namespace Internal {
@@ -9,6 +10,13 @@ namespace {
 const unsigned char* Find(const unsigned char* p, const unsigned char* end, unsigned char c) {
     return static_cast<const unsigned char*>(std::memchr(p, c, size_t(end - p)));
 }
+
+// What ends a run of names and blanks inside a start tag.
+constexpr auto kTagMarks = [] {
+    std::array<bool, 256> marks{};
+    for (const unsigned char c : {'=', '"', '\'', '>'}) marks[c] = true;
+    return marks;
+}();
 
 }  // namespace
 
@@ -120,6 +128,8 @@ bool XmlTagScanner::Scan(const unsigned char* p, const unsigned char* end) {
                 break;
             case State::Tag:
                 while (p < end && m_state == State::Tag) {
+                    while (!kTagMarks[*p])
+                        if (++p == end) return true;
                     const unsigned char c = *p++;
                     if (c == '=') {
                         if (++m_attributes > m_maxAttributes) {

@@ -123,8 +123,8 @@ void CProfileProgressDlg::StartWorker(std::function<void(QObject*)> work) {
         m_thread = g_threadStart ? g_threadStart(std::move(run)) : std::thread(std::move(run));
         m_workerStarted = true;
     } catch (const std::system_error& error) {
-        m_startFailure = std::make_exception_ptr(
-            std::system_error(error.code(), "no thread could be started for the work"));
+        m_startFailure =
+            std::make_exception_ptr(std::system_error(error.code(), "no worker thread could be started"));
         // No worker will finish the dialog: it ends here, and the caller does without the work.
         QDialog::done(QDialog::Rejected);
     }

@@ -216,7 +216,7 @@ TEST_F(CheckRunTest, ACheckWithoutAThreadSaysSoAndEnds) {
     EXPECT_EQ(RunProfileCheck(run, 0), 1);
     EXPECT_EQ(plugin.checkCalls, 0);
     EXPECT_EQ(checkRunning, 0);
-    EXPECT_EQ(Boxes(), QStringList{"Check failed: 0x7, no thread could be started for the work: " +
+    EXPECT_EQ(Boxes(), QStringList{"Check failed: 0x7, no worker thread could be started: " +
                                    QString::fromStdString(std::generic_category().message(EAGAIN))});
 }
 
