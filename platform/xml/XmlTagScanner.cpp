@@ -70,13 +70,18 @@ void XmlTagScanner::DetectUnitWidth() {
 }
 
 bool XmlTagScanner::Scan(const unsigned char* p, const unsigned char* end) {
+    // Past the next c, then in the state next; false when the bytes end first.
+    const auto skipPast = [&p, end, this](unsigned char c, State next) {
+        p = Find(p, end, c);
+        if (!p) return false;
+        ++p;
+        m_state = next;
+        return true;
+    };
     while (p < end) {
         switch (m_state) {
             case State::Text:
-                p = Find(p, end, '<');
-                if (!p) return true;
-                ++p;
-                m_state = State::Open;
+                if (!skipPast('<', State::Open)) return true;
                 break;
             case State::Open: {
                 const unsigned char c = *p++;
@@ -121,10 +126,7 @@ bool XmlTagScanner::Scan(const unsigned char* p, const unsigned char* end) {
             // A document type declaration is refused before its internal subset is read.
             case State::Decl:
             case State::Close:
-                p = Find(p, end, '>');
-                if (!p) return true;
-                ++p;
-                m_state = State::Text;
+                if (!skipPast('>', State::Text)) return true;
                 break;
             case State::Tag:
                 while (p < end && m_state == State::Tag) {
@@ -145,10 +147,7 @@ bool XmlTagScanner::Scan(const unsigned char* p, const unsigned char* end) {
                 }
                 break;
             case State::Quoted:
-                p = Find(p, end, m_quote);
-                if (!p) return true;
-                ++p;
-                m_state = State::Tag;
+                if (!skipPast(m_quote, State::Tag)) return true;
                 break;
         }
     }
