@@ -9,34 +9,40 @@
 
 #include "CPELFM_NodeBase.h"
 
+// What the caller of a file's load may follow and stop, from the loading thread.
+struct ProfileLoadControl {
+    std::function<void(int stage)> stage;  // each CPELFM_ProfileInfo::LoadStage as it begins
+    // How much of the file has been read: the pass that builds the tree moves from 0 to size.
+    std::function<void(qint64 read, qint64 size)> bytesRead;
+    // Setting it (from another thread) stops the reading, which then throws XmlReadCancelled.
+    const std::atomic<bool>* cancel = nullptr;
+};
+
 // The root of a profile tree: header values, the file path and the sections.
 class CPELFM_ProfileInfo : public CPELFM_NodeBase {
 public:
     static constexpr int Kind = NODE_ROOT;
 
-    // The stages of loading a file, told to an observer as each begins (from the loading thread).
+    // The stages of loading a file.
     enum LoadStage { LOAD_READING = 0, LOAD_SCHEMA_CHECK = 1, LOAD_BUILDING = 2 };
-    using LoadObserver = std::function<void(int stage)>;
+    using LoadControl = ProfileLoadControl;
 
     // An empty root, for profiles built in memory.
     CPELFM_ProfileInfo();
     // Loads a profile or project file without validation. Throws CPELFM_FileNotFoundException when
     // the file is missing and CPELFM_CreateRootException when it cannot be read (the system's text,
-    // line 0) or parsed (the parser's first error and its line). Setting cancel (from another thread)
-    // stops the reading, which then throws XmlReadCancelled.
-    CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind, const LoadObserver& observer = {},
-                       const std::atomic<bool>* cancel = nullptr);
+    // line 0; so is anything but a regular file) or parsed (the parser's first error and its line).
+    CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind, const LoadControl& control = {});
     // Loads a profile file only after it validated against the schema that the pattern names; a "%s"
     // in the pattern stands for the format version taken from the root element's namespace.
     // A missing or unusable schema (line 0) or an invalid document (the first error and its line)
     // throws CPELFM_SchemaCheckException.
     CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern, int deviceModelKind,
-                       const LoadObserver& observer = {}, const std::atomic<bool>* cancel = nullptr);
+                       const LoadControl& control = {});
     static std::unique_ptr<CPELFM_ProfileInfo> LoadWithSchemaCheck(const QString& filePath,
                                                                    const QString& schemaPathPattern,
                                                                    int deviceModelKind,
-                                                                   const LoadObserver& observer = {},
-                                                                   const std::atomic<bool>* cancel = nullptr);
+                                                                   const LoadControl& control = {});
     ~CPELFM_ProfileInfo();
     CPELFM_ProfileInfo(const CPELFM_ProfileInfo&) = delete;
     CPELFM_ProfileInfo& operator=(const CPELFM_ProfileInfo&) = delete;

@@ -33,22 +33,22 @@ public:
 }  // namespace
 
 CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& schemaPathPattern,
-                                       int deviceModelKind, const LoadObserver& observer,
-                                       const std::atomic<bool>* cancel)
+                                       int deviceModelKind, const LoadControl& control)
     : CPELFM_ProfileInfo() {
     if (!QFileInfo::exists(filePath)) throw CPELFM_FileNotFoundException();
     this->filePath = filePath;
-    if (observer) observer(LOAD_READING);
+    if (control.stage) control.stage(LOAD_READING);
     QString namespaceUri;
     Internal::TranslateReadErrors([&] { namespaceUri = XmlEventReader::RootNamespaceUri(filePath); });
-    if (observer) observer(LOAD_SCHEMA_CHECK);
+    if (control.stage) control.stage(LOAD_SCHEMA_CHECK);
     XmlSchema schema;
     try {
         schema = LoadSchema(schemaPathPattern, namespaceUri);
     } catch (const CPELFM_SchemaCheckException&) {
         // A document that is not well-formed is refused as such, whatever its schema.
         IgnoreEvents ignore;
-        Internal::TranslateReadErrors([&] { XmlEventReader::ReadFile(filePath, ignore, cancel); });
+        Internal::TranslateReadErrors(
+            [&] { XmlEventReader::ReadFile(filePath, ignore, Internal::ReadControl(control)); });
         throw;
     }
     // The document is read once: validated while its tree is built, which is kept only when it is valid.
@@ -56,19 +56,19 @@ CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, const QString& s
     Internal::ProfileDocumentReader reader(*this);
     QString error;
     int line = 0;
-    Internal::TranslateReadErrors(
-        [&] { error = XmlEventReader::ReadFileValidated(filePath, schema, reader, &line, cancel); });
+    Internal::TranslateReadErrors([&] {
+        error = XmlEventReader::ReadFileValidated(filePath, schema, reader, &line,
+                                                  Internal::ReadControl(control));
+    });
     // An invalid document has a place where it went wrong; a schema that cannot be used has none.
     if (!error.isEmpty()) throw CPELFM_SchemaCheckException(error, std::max(1, line));
-    if (observer) observer(LOAD_BUILDING);
+    if (control.stage) control.stage(LOAD_BUILDING);
     reader.HandOver();
 }
 
 std::unique_ptr<CPELFM_ProfileInfo> CPELFM_ProfileInfo::LoadWithSchemaCheck(const QString& filePath,
                                                                             const QString& schemaPathPattern,
                                                                             int deviceModelKind,
-                                                                            const LoadObserver& observer,
-                                                                            const std::atomic<bool>* cancel) {
-    return std::make_unique<CPELFM_ProfileInfo>(filePath, schemaPathPattern, deviceModelKind, observer,
-                                                cancel);
+                                                                            const LoadControl& control) {
+    return std::make_unique<CPELFM_ProfileInfo>(filePath, schemaPathPattern, deviceModelKind, control);
 }

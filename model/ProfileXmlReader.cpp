@@ -8,6 +8,10 @@
 
 namespace Internal {
 
+XmlEventReader::Control ReadControl(const CPELFM_ProfileInfo::LoadControl& control) {
+    return {control.cancel, control.bytesRead};
+}
+
 void TranslateReadErrors(const std::function<void()>& read) {
     try {
         read();
@@ -21,16 +25,17 @@ void TranslateReadErrors(const std::function<void()>& read) {
 }  // namespace Internal
 
 CPELFM_ProfileInfo::CPELFM_ProfileInfo(const QString& filePath, int deviceModelKind,
-                                       const LoadObserver& observer, const std::atomic<bool>* cancel)
+                                       const LoadControl& control)
     : CPELFM_ProfileInfo() {
     if (!QFileInfo::exists(filePath)) throw CPELFM_FileNotFoundException();
     this->filePath = filePath;
-    if (observer) observer(LOAD_READING);
+    if (control.stage) control.stage(LOAD_READING);
     this->deviceModelKind = deviceModelKind;
     // The tree is built while the file is read; it is the root's once the whole file was read.
     Internal::ProfileDocumentReader reader(*this);
-    Internal::TranslateReadErrors([&] { XmlEventReader::ReadFile(filePath, reader, cancel); });
-    if (observer) observer(LOAD_BUILDING);
+    Internal::TranslateReadErrors(
+        [&] { XmlEventReader::ReadFile(filePath, reader, Internal::ReadControl(control)); });
+    if (control.stage) control.stage(LOAD_BUILDING);
     reader.HandOver();
 }
 

@@ -3,7 +3,12 @@
 
 #include <functional>
 
+#include "CPELFM_ProfileInfo.h"
+#include "XmlEventReader.h"
+
 namespace Internal {
+
+XmlEventReader::Control ReadControl(const CPELFM_ProfileInfo::LoadControl& control);
 
 // Runs a read: a document that cannot be read or is not well-formed throws CPELFM_CreateRootException,
 // a failed allocation CPELFM_MemoryRequestException.

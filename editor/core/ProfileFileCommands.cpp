@@ -50,7 +50,7 @@ constexpr int IDS_REASON_EXTENSION = 62148;
 constexpr int IDS_REASON_CODE = 62149;
 constexpr int IDS_REASON_OTHER = 62150;
 constexpr int IDS_OPENING = 62151;
-constexpr int IDS_STAGE_FIRST = 62152;  // one text per stage, in stage order
+constexpr int IDS_STAGE_FIRST = 62152;     // one text per stage, in stage order
 constexpr int IDS_FILE_IN_FOLDER = 62159;  // how the messages of an open name the file
 constexpr int DEVICE_MODEL_KIND_ALTERNATE = 9;
 
@@ -233,15 +233,27 @@ bool ProfileFileCommands::BeginOpen(const QString& path, OpenLoad& load) {
     return true;
 }
 
-void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(int)>& stage) const {
+void ProfileFileCommands::LoadForOpen(OpenLoad& load, const std::function<void(int)>& stage,
+                                      const std::function<void(qint64, qint64)>& bytesRead) const {
+    CPELFM_ProfileInfo::LoadControl control;
+    control.stage = [&stage](int loadStage) {
+        if (!stage) return;
+        stage(loadStage == CPELFM_ProfileInfo::LOAD_READING        ? OPEN_READING
+              : loadStage == CPELFM_ProfileInfo::LOAD_SCHEMA_CHECK ? OPEN_SCHEMA_CHECK
+                                                                   : OPEN_BUILDING);
+    };
+    control.bytesRead = bytesRead;
+    control.cancel = &load.cancel;
     QString reason;
     try {
-        LoadProfile(load, stage);
+        LoadProfile(load, control);
         if (load.cancel) throw XmlReadCancelled();
         if (stage) stage(OPEN_CHECKING);
         reason = CheckLoadedProfile(*load.root);
         if (reason.isEmpty()) {
             load.commIfTypeIds = CCommonUtility::CollectCommIfTypeIds(load.root.get());
+            // A profile that will not be opened is freed here, not by the UI thread.
+            if (load.cancel) throw XmlReadCancelled();
             if (!load.validated || !m_utility.HasUnclaimedCommIfTypeId(load.commIfTypeIds)) return;
             load.refusal = IDS_UNCLAIMED_COMM_IF;
             load.refusalInserts = load.fileInsert;
@@ -280,29 +292,14 @@ QString ProfileFileCommands::LoadFailureReason(const CPELFM_ExceptionBase& error
     return Format({HexCode(error.code)}, IDS_REASON_CODE);
 }
 
-void ProfileFileCommands::LoadProfile(OpenLoad& load, const std::function<void(int)>& stage) const {
-    const CPELFM_ProfileInfo::LoadObserver observer = [&stage](int loadStage) {
-        if (!stage) return;
-        switch (loadStage) {
-            case CPELFM_ProfileInfo::LOAD_READING:
-                stage(OPEN_READING);
-                break;
-            case CPELFM_ProfileInfo::LOAD_SCHEMA_CHECK:
-                stage(OPEN_SCHEMA_CHECK);
-                break;
-            default:
-                stage(OPEN_BUILDING);
-                break;
-        }
-    };
+void ProfileFileCommands::LoadProfile(OpenLoad& load, const CPELFM_ProfileInfo::LoadControl& control) const {
     if (!load.validated) {
-        load.root =
-            std::make_unique<CPELFM_ProfileInfo>(load.path, load.deviceModelKind, observer, &load.cancel);
+        load.root = std::make_unique<CPELFM_ProfileInfo>(load.path, load.deviceModelKind, control);
         return;
     }
     if (load.schemaPath.isEmpty()) throw CPELFM_NULL_Exception();
-    load.root = CPELFM_ProfileInfo::LoadWithSchemaCheck(load.path, load.schemaPath, load.deviceModelKind,
-                                                        observer, &load.cancel);
+    load.root =
+        CPELFM_ProfileInfo::LoadWithSchemaCheck(load.path, load.schemaPath, load.deviceModelKind, control);
 }
 
 QString ProfileFileCommands::CheckLoadedProfile(const CPELFM_ProfileInfo& root) const {

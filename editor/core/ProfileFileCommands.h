@@ -78,9 +78,11 @@ public:
     // the open file and refuses a file of another extension; true when there is a load to run.
     bool BeginOpen(const QString& path, OpenLoad& load);
     // Reads, validates and builds the profile and runs the open's checks; stage is told each OpenStage
-    // as it begins. Touches neither the open file nor any window, so it may run on a worker thread
-    // while the UI thread leaves the plug-ins alone. Ends soon after load.cancel is set.
-    void LoadForOpen(OpenLoad& load, const std::function<void(int stage)>& stage = {}) const;
+    // as it begins, bytesRead how much of the file has been read. Touches neither the open file nor any
+    // window, so it may run on a worker thread while the UI thread leaves the plug-ins alone. Ends soon
+    // after load.cancel is set, having freed what it loaded.
+    void LoadForOpen(OpenLoad& load, const std::function<void(int stage)>& stage = {},
+                     const std::function<void(qint64 read, qint64 size)>& bytesRead = {}) const;
     // UI thread: the loaded profile becomes the open file, or the refusal is shown; after a cancel the
     // editor is left without a file, as after a refusal.
     void FinishOpen(OpenLoad& load);
@@ -100,7 +102,7 @@ private:
     SaveOutcome RunSave(int insertId, bool confirmVersion, bool clearsHistory,
                         const std::function<int()>& save);
     void RefuseOpen(const QStringList& inserts, int id);
-    void LoadProfile(OpenLoad& load, const std::function<void(int)>& stage) const;
+    void LoadProfile(OpenLoad& load, const CPELFM_ProfileInfo::LoadControl& control) const;
     QString LoadFailureReason(const CPELFM_ExceptionBase& error) const;
     // Why a loaded profile cannot be the open file; empty when it can.
     QString CheckLoadedProfile(const CPELFM_ProfileInfo& root) const;

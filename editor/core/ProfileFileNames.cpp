@@ -11,6 +11,7 @@
 #include "CPELFM_ProfileInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "PELFMExceptions.h"
+#include "ResourceMessage.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ constexpr int IDS_OPEN_BRACKET = 62033;
 constexpr int IDS_CLOSE_BRACKET = 62034;
 constexpr int IDS_VERSION_ELEMENT = 62035;
 constexpr int IDS_LANGUAGE_ELEMENT = 62036;
+constexpr int IDS_FILE_UNREADABLE = 62141;
 
 CPELFM_ItemInfo* DataItem(CPELFM_PartInfo* part, const QString& label) {
     if (!part) return nullptr;
@@ -124,8 +126,12 @@ int CollectProfileRelatedFiles(const CCommonUtility& utility, const QString& pro
     std::unique_ptr<CPELFM_ProfileInfo> root;
     try {
         root = std::make_unique<CPELFM_ProfileInfo>(profilePath, utility.FirstDeviceModelKind());
-    } catch (const CPELFM_ExceptionBase&) {
-        error = utility.LoadString(IDS_VENDOR_MISSING);
+    } catch (const CPELFM_ExceptionBase& failure) {
+        // A file that could not be read at all (a named pipe, a device, no permission) says why.
+        const bool unread = failure.code == CPELFM_CreateRootException::Code_ && failure.line == 0 &&
+                            !failure.detail.isEmpty() && utility.Strings();
+        error = unread ? FormatResourceMessage(*utility.Strings(), {failure.detail}, IDS_FILE_UNREADABLE)
+                       : utility.LoadString(IDS_VENDOR_MISSING);
         return 0;
     }
     CPELFM_PartInfo* device = FirstDeviceInfoPart(utility, root.get());

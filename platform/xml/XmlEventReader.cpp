@@ -11,12 +11,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <limits>
 #include <memory>
 #include <vector>
 
+#include "RegularFile.h"
 #include "XmlError.h"
 #include "XmlInternal.h"
+#include "XmlTagScanner.h"
 
 using namespace Internal;
 
@@ -275,21 +276,39 @@ void OnInternalSubset(void* data, const xmlChar*, const xmlChar*, const xmlChar*
 struct Source {
     QFile* file = nullptr;
     const QByteArray* bytes = nullptr;
+    qint64 read = 0;
+    qint64 size = 0;
     QString name;
-    const std::atomic<bool>* cancel = nullptr;
+    XmlEventReader::Control control;
     bool cancelled = false;
+    // The parser is handed no byte of a start tag past its last allowed attribute.
+    XmlTagScanner tags{XmlEventReader::kMaxAttributes};
+    bool tooManyAttributes = false;
 };
 
-// The parser asks for the file a few kilobytes at a time: the place to notice a cancel. A failed read
-// ends the parse at once.
-int ReadFromQFile(void* context, char* buffer, int len) {
+// The parser asks for the document a few kilobytes at a time: the place to notice a cancel and a start
+// tag of too many attributes. A failed read ends the parse at once.
+int ReadPiece(void* context, char* buffer, int len) {
     Source& source = *static_cast<Source*>(context);
-    if (source.cancel && source.cancel->load(std::memory_order_relaxed)) {
+    if (source.control.cancel && source.control.cancel->load(std::memory_order_relaxed)) {
         source.cancelled = true;
         return -1;
     }
-    const qint64 n = source.file->read(buffer, len);
-    return n < 0 ? -1 : static_cast<int>(n);
+    qint64 n = 0;
+    if (source.file) {
+        n = source.file->read(buffer, len);
+        if (n < 0) return -1;
+    } else {
+        n = std::min<qint64>(len, source.size - source.read);
+        std::memcpy(buffer, source.bytes->constData() + source.read, size_t(n));
+    }
+    if (!source.tags.Feed(buffer, size_t(n))) {
+        source.tooManyAttributes = true;
+        return -1;
+    }
+    source.read += n;
+    if (source.control.progress) source.control.progress(source.read, source.size);
+    return static_cast<int>(n);
 }
 
 int CloseNothing(void*) {
@@ -311,15 +330,8 @@ using ParserPtr = std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)>;
 constexpr int kReadOptions = kParseOptions | XML_PARSE_HUGE;
 
 ParserPtr NewParser(Source& source) {
-    xmlParserCtxtPtr ctxt = nullptr;
-    if (source.file) {
-        ctxt = xmlCreateIOParserCtxt(nullptr, nullptr, ReadFromQFile, CloseNothing, &source,
-                                     XML_CHAR_ENCODING_NONE);
-    } else {
-        if (source.bytes->size() > std::numeric_limits<int>::max())
-            throw XmlError(QStringLiteral("too large"));
-        ctxt = xmlCreateMemoryParserCtxt(source.bytes->constData(), int(source.bytes->size()));
-    }
+    xmlParserCtxtPtr ctxt =
+        xmlCreateIOParserCtxt(nullptr, nullptr, ReadPiece, CloseNothing, &source, XML_CHAR_ENCODING_NONE);
     if (!ctxt) throw XmlError(QStringLiteral("out of memory"));
     ParserPtr parser(ctxt, xmlFreeParserCtxt);
     xmlCtxtUseOptions(ctxt, kReadOptions);
@@ -378,7 +390,15 @@ void Parse(Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr valid
 
     if (source.cancelled) throw XmlReadCancelled();
     if (state.failure) std::rethrow_exception(state.failure);
-    if (!ctxt->wellFormed || !ctxt->nsWellFormed || state.refused) {
+    if (source.tooManyAttributes) {
+        // The parser's own complaint is about the missing rest of the tag.
+        state.error.line = xmlSAX2GetLineNumber(ctxt);
+        state.error.text = QStringLiteral("line %1: a start tag has more than %2 attributes")
+                               .arg(state.error.line)
+                               .arg(XmlEventReader::kMaxAttributes);
+        state.error.seen = true;
+    }
+    if (!ctxt->wellFormed || !ctxt->nsWellFormed || state.refused || source.tooManyAttributes) {
         const QString reason =
             state.error.seen ? state.error.text : QStringLiteral("the document is not well-formed");
         // A document that was read but refused has a place where it went wrong.
@@ -388,12 +408,16 @@ void Parse(Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr valid
 }
 
 template <typename Body>
-void WithFile(const QString& path, const std::atomic<bool>* cancel, Body body) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw XmlError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()),
-                       file.errorString(), 0);
-    Source source{&file, nullptr, path, cancel};
+void WithFile(const QString& path, const XmlEventReader::Control& control, Body body) {
+    QFile file;
+    QString reason;
+    if (!OpenRegularFile(path, file, reason))
+        throw XmlError(QStringLiteral("%1: cannot open: %2").arg(path, reason), reason, 0);
+    Source source;
+    source.file = &file;
+    source.size = file.size();
+    source.name = path;
+    source.control = control;
     body(source);
 }
 
@@ -423,21 +447,22 @@ bool XmlStartTag::Attribute(std::string_view localName, std::string& value) cons
     return false;
 }
 
-void XmlEventReader::ReadFile(const QString& path, XmlEventHandler& handler,
-                              const std::atomic<bool>* cancel) {
+void XmlEventReader::ReadFile(const QString& path, XmlEventHandler& handler, const Control& control) {
     bool valid = true;
-    WithFile(path, cancel, [&](Source& source) { Parse(source, handler, nullptr, valid); });
+    WithFile(path, control, [&](Source& source) { Parse(source, handler, nullptr, valid); });
 }
 
 void XmlEventReader::ReadBytes(const QByteArray& data, XmlEventHandler& handler, const QString& sourceName) {
     bool valid = true;
-    Source source{nullptr, &data, sourceName};
+    Source source;
+    source.bytes = &data;
+    source.size = data.size();
+    source.name = sourceName;
     Parse(source, handler, nullptr, valid);
 }
 
 QString XmlEventReader::ReadFileValidated(const QString& path, const XmlSchema& schema,
-                                          XmlEventHandler& handler, int* line,
-                                          const std::atomic<bool>* cancel) {
+                                          XmlEventHandler& handler, int* line, const Control& control) {
     if (line) *line = 0;
     if (schema.IsNull()) throw XmlError(QStringLiteral("no schema"));
     std::unique_ptr<xmlSchemaValidCtxt, void (*)(xmlSchemaValidCtxtPtr)> validation(
@@ -446,7 +471,7 @@ QString XmlEventReader::ReadFileValidated(const QString& path, const XmlSchema& 
     FirstError error;
     xmlSchemaSetValidStructuredErrors(validation.get(), FirstError::Handler, &error);
     bool valid = true;
-    WithFile(path, cancel, [&](Source& source) { Parse(source, handler, validation.get(), valid); });
+    WithFile(path, control, [&](Source& source) { Parse(source, handler, validation.get(), valid); });
     if (valid && !error.seen) return {};
     if (line) *line = error.line;
     if (error.seen && !error.text.isEmpty()) return error.text;

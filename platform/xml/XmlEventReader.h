@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,23 +47,35 @@ public:
 // Reads a document as events without building a tree, under XmlDocument's rules: nothing is fetched,
 // entities are never expanded and a document with a DOCTYPE is refused. Unlike XmlDocument, texts,
 // attribute values and names are not held to libxml2's 10 MB limits (what the writers write is read
-// back whatever its length); elements nested deeper than kMaxDepth are refused instead. The file is read
-// in pieces, whatever its encoding. Exceptions thrown by the handler stop the reading and reach the caller.
+// back whatever its length); elements nested deeper than kMaxDepth are refused instead, and so is a start
+// tag of more than kMaxAttributes attributes, as soon as its bytes are read. The file is read in pieces,
+// whatever its encoding; only a regular file is read. Exceptions thrown by the handler stop the reading
+// and reach the caller.
 namespace XmlEventReader {
 
 // libxml2's own nesting limit, which its unlimited mode lifts.
 constexpr int kMaxDepth = 256;
+// No element of the formats read carries more than a handful. libxml2 checks a tag's attributes against
+// each other at a cost that grows with the square of their number, without a chance to cancel meanwhile.
+constexpr int kMaxAttributes = 1000;
 
-// Throws XmlError when the file cannot be read (line 0) or is not well-formed (the first error's line).
-// When cancel is set (from any thread), the read stops at the next piece of the file and throws
-// XmlReadCancelled.
-void ReadFile(const QString& path, XmlEventHandler& handler, const std::atomic<bool>* cancel = nullptr);
+// What a caller may do while a file is read, from the reading thread.
+struct Control {
+    // When set (from any thread), the read stops at the next piece of the file and throws XmlReadCancelled.
+    const std::atomic<bool>* cancel = nullptr;
+    // Told how much of the file has gone to the parser, after each piece.
+    std::function<void(qint64 read, qint64 size)> progress;
+};
+
+// Throws XmlError when the file cannot be read or is not a regular file (line 0) or is not well-formed
+// (the first error's line).
+void ReadFile(const QString& path, XmlEventHandler& handler, const Control& control = {});
 void ReadBytes(const QByteArray& data, XmlEventHandler& handler, const QString& sourceName = QString());
 // Validates against the schema while reading, as XmlSchema::Validate does on the tree: returns the first
 // error's text and line, empty when the document is valid. A document that is not well-formed throws
 // XmlError.
 QString ReadFileValidated(const QString& path, const XmlSchema& schema, XmlEventHandler& handler,
-                          int* line = nullptr, const std::atomic<bool>* cancel = nullptr);
+                          int* line = nullptr, const Control& control = {});
 // The namespace URI of the document element, reading no further than its start tag.
 // Throws XmlError when the document is not well-formed up to there.
 QString RootNamespaceUri(const QString& path);

@@ -53,7 +53,8 @@ int CArchiveListValidator::ValidateArchiveFileLists(const QStringList& profiles,
 
     for (const QString& path : profiles) {
         const QFileInfo fi(path);
-        if (!fi.isFile()) return Fail(result, path, kMsgMissingFile, {path});
+        // What is there but is not a regular file is refused by the reading, which says why.
+        if (!fi.exists()) return Fail(result, path, kMsgMissingFile, {path});
         const QString key = fi.fileName().toUpper();
         if (names.contains(key))
             return Fail(result, names.value(key), kMsgSameProfileName, {product, fi.fileName()});

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cstdint>
+#include <system_error>
 
 #include "CheckEvents.h"
 #include "IDialogPresenter.h"
@@ -18,6 +18,18 @@
 #include "ProfileCheckJob.h"
 #include "ProfileCheckWorker.h"
 #include "ThreadHandOff.h"
+
+namespace {
+
+CProfileProgressDlg::ThreadStart g_threadStart = nullptr;
+
+}  // namespace
+
+CProfileProgressDlg::ThreadStart CProfileProgressDlg::SetThreadStart(ThreadStart start) {
+    const ThreadStart previous = g_threadStart;
+    g_threadStart = start;
+    return previous;
+}
 
 CProfileProgressDlg::CProfileProgressDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -102,18 +114,24 @@ void CProfileProgressDlg::PutOnScreen() {
 }
 
 void CProfileProgressDlg::StartWorker(std::function<void(QObject*)> work) {
-    if (m_returned || m_thread) return;
-    m_thread.reset(QThread::create([this, work = std::move(work)] {
+    if (m_returned || m_workerStarted || m_startFailure) return;
+    std::function<void()> run = [this, work = std::move(work)] {
         work(this);
         ThreadHandOff::Sent(static_cast<QObject*>(this));
-    }));
-    m_thread->start();
+    };
+    try {
+        m_thread = g_threadStart ? g_threadStart(std::move(run)) : std::thread(std::move(run));
+        m_workerStarted = true;
+    } catch (const std::system_error& error) {
+        m_startFailure =
+            std::make_exception_ptr(std::system_error(error.code(), "no worker thread could be started"));
+        // No worker will finish the dialog: it ends here, and the caller does without the work.
+        QDialog::done(QDialog::Rejected);
+    }
 }
 
 void CProfileProgressDlg::WaitForWorker() {
-    if (!m_thread) return;
-    m_thread->wait();
-    ThreadHandOff::Received(static_cast<QObject*>(this));
+    if (m_thread.joinable()) m_thread.join();
 }
 
 bool CProfileProgressDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -2,8 +2,9 @@
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <exception>
 #include <functional>
-#include <memory>
+#include <thread>
 
 #include "PluginRecords.h"
 
@@ -11,18 +12,23 @@ class IDialogPresenter;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QThread;
 struct ProfileCheckJob;
 
 // The modal progress dialog of a check run. The worker thread starts once the dialog's event
 // loop runs and reaches the dialog only by posted events; the dialog cannot be dismissed while
 // the worker runs, and it waits for the thread before it returns. Work that can stop early may
-// offer Cancel.
+// offer Cancel. When no thread can be started, the dialog ends at once, as if it had never run.
 class CProfileProgressDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CProfileProgressDlg(QWidget* parent = nullptr);
     ~CProfileProgressDlg() override;
+
+    // How the worker's thread is made: the default (null) is std::thread's constructor, which throws
+    // std::system_error when the system cannot start one; a test may put in one that fails so.
+    using ThreadStart = std::thread (*)(std::function<void()> run);
+    // Returns the previous one.
+    static ThreadStart SetThreadStart(ThreadStart start);
 
     // Runs the check behind the dialog: IDOK once the worker has finished, -1 when it never ran.
     int DoModal(IDialogPresenter& presenter, const ProfileCheckJob& job,
@@ -44,7 +50,9 @@ public:
     QProgressBar& ProgressBar() { return *m_progress; }
     QLabel& StageLabel() { return *m_stage; }
     QPushButton* CancelButton() const { return m_cancelButton; }
-    bool WorkerStarted() const { return m_thread != nullptr; }
+    bool WorkerStarted() const { return m_workerStarted; }
+    // Why the worker could not be started (a std::system_error); null when it was, or never tried.
+    std::exception_ptr WorkerStartFailure() const { return m_startFailure; }
 
 public slots:
     void reject() override;
@@ -66,7 +74,9 @@ private:
     QString m_heading;
     QStringList m_stages;
     bool m_barCountsStages = true;
-    std::unique_ptr<QThread> m_thread;
+    std::thread m_thread;
+    bool m_workerStarted = false;
+    std::exception_ptr m_startFailure;
     bool m_finished = false;
     bool m_returned = false;
     int m_showDelayMs = -1;  // -1: shown at once

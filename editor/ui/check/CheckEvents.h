@@ -25,3 +25,6 @@ private:
 
 // Posts a check event; safe from any thread. A null target drops it.
 void PostCheckEvent(QObject* target, int message, qintptr wParam = 0);
+// Posts WM_CHECK_PROGRESS with done's share of total on the check's scale when that differs from shown,
+// which then becomes it: a bar that moves in steps of its own, whatever the number of steps of the work.
+void PostProgressShare(QObject* target, qint64 done, qint64 total, int& shown);

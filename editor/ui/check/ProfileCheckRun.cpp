@@ -2,6 +2,7 @@
 
 #include "COutputWnd.h"
 #include "CProfileProgressDlg.h"
+#include "CommandFailure.h"
 #include "ICheckRunFrame.h"
 #include "ProfileCheckWorker.h"
 #include "ResourceMessage.h"
@@ -50,6 +51,7 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
     context.checkMessages.clear();
 
     int shown = -1;
+    std::exception_ptr startFailure;
     {
         LockedViews locked(context.frame);
         CProfileProgressDlg dialog(context.frame ? context.frame->CheckDialogParent() : nullptr);
@@ -59,7 +61,11 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
             stages.append(context.strings.LoadString(IDS_CHECK_STAGE_FIRST + stage));
         dialog.ShowStages(QString(), stages, false);
         shown = dialog.DoModal(context.dialogs, context.job, context.checkMessages);
+        startFailure = dialog.WorkerStartFailure();
     }
+    if (startFailure)
+        CommandFailure::Report(context.strings, context.messages, CheckOperationName(context.strings),
+                               startFailure);
     if (shown == -1) return 1;
 
     const CheckFindingCounts counts = CountCheckFindings(context.checkMessages);

@@ -118,8 +118,7 @@ void RunChecks(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& message
     PostCheckEvent(dialog, WM_PROGRESS_STAGE, CHECK_STAGE_LOADING);
     int shown = 0;
     EnsureAllPartsLoaded(*job.root, [dialog, &shown](qsizetype loaded, qsizetype count) {
-        const int position = static_cast<int>(loaded * kCheckProgressScale / count);
-        if (position != shown) PostCheckEvent(dialog, WM_CHECK_PROGRESS, shown = position);
+        PostProgressShare(dialog, loaded, count, shown);
     });
     PostCheckEvent(dialog, WM_PROGRESS_STAGE, CHECK_STAGE_CHECKING);
     PostCheckEvent(dialog, WM_CHECK_PROGRESS, 0);
@@ -133,13 +132,15 @@ void RunChecks(const ProfileCheckJob& job, QList<_ST_PEL_CHECK_MESSAGE>& message
 }
 
 QString CheckFailureText(const ProfileCheckJob& job, const QString& reason) {
-    const QString operation =
-        job.strings ? MenuText::Label(job.strings->LoadString(ID_FILE_CHECK)).remove(QLatin1Char('&'))
-                    : QString();
+    const QString operation = job.strings ? CheckOperationName(*job.strings) : QString();
     return Format(job, {operation, reason}, IDS_OPERATION_FAILED);
 }
 
 }  // namespace
+
+QString CheckOperationName(const IStringSource& strings) {
+    return MenuText::Label(strings.LoadString(ID_FILE_CHECK)).remove(QLatin1Char('&'));
+}
 
 void EnsureAllPartsLoaded(CPELFM_ProfileInfo& root,
                           const std::function<void(qsizetype loaded, qsizetype count)>& progress) {

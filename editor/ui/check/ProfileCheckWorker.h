@@ -5,6 +5,7 @@
 #include "PluginRecords.h"
 
 class CPELFM_ProfileInfo;
+class IStringSource;
 class QObject;
 struct ProfileCheckJob;
 
@@ -34,3 +35,6 @@ void EnsureAllPartsLoaded(CPELFM_ProfileInfo& root,
                           const std::function<void(qsizetype loaded, qsizetype count)>& progress = {});
 
 CheckFindingCounts CountCheckFindings(const QList<_ST_PEL_CHECK_MESSAGE>& messages);
+
+// How the failures of a check name it: the Check command's menu text.
+QString CheckOperationName(const IStringSource& strings);

@@ -23,22 +23,26 @@ public:
 }  // namespace
 
 void RunOpenLoad(ProfileFileCommands& files, OpenLoad& load, QWidget* parent, IDialogPresenter& dialogs) {
+    WaitCursor wait;
     bool loaded = false;
     {
-        WaitCursor wait;
         CProfileProgressDlg dialog(parent);
         dialog.setWindowTitle(files.OpenFileTitle());
-        dialog.ShowStages(files.OpenProgressHeading(load), files.OpenStageTexts());
+        // The stages are named; the bar follows the file as it is read.
+        dialog.ShowStages(files.OpenProgressHeading(load), files.OpenStageTexts(), false);
         dialog.ShowAfter(kOpenProgressDelayMs);
         dialog.EnableCancel([&load] { load.cancel = true; });
         dialog.RunWork(dialogs, [&files, &load, &loaded](QObject* target) {
-            files.LoadForOpen(load,
-                              [target](int stage) { PostCheckEvent(target, WM_PROGRESS_STAGE, stage); });
+            int shown = 0;
+            files.LoadForOpen(
+                load, [target](int stage) { PostCheckEvent(target, WM_PROGRESS_STAGE, stage); },
+                [target, &shown](qint64 read, qint64 size) { PostProgressShare(target, read, size, shown); });
             loaded = true;
-            PostCheckEvent(target, WM_CHECK_PROGRESS, ProfileFileCommands::OPEN_STAGE_COUNT);
+            PostCheckEvent(target, WM_CHECK_PROGRESS, kCheckProgressScale);
             PostCheckEvent(target, WM_CHECK_FINISHED);
         });
     }
-    // The worker has ended (the dialog waits for it); a dialog that never ran leaves the load to this thread.
+    // The worker has ended (the dialog waits for it). Without one (the dialog never ran, or no thread
+    // could be started), the load runs on this thread.
     if (!loaded) files.LoadForOpen(load);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <stdexcept>
 
 #include "CCommonUtility.h"
@@ -124,6 +126,28 @@ TEST_F(FileCommandsLogic, AskingToSaveLosesNoWork) {
     }
     modified = false;
     EXPECT_EQ(files.AskSaveModified(), 0);
+}
+
+// A cancel that comes while the open checks what it loaded frees the profile where it was loaded (the
+// worker), so that the UI thread never has it to free.
+TEST_F(FileCommandsLogic, ACancelledOpenFreesItsProfileWhereItWasLoaded) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("a.pelproj"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write("<p:profile xmlns:p='http://pelora.example/peloraformachine/ver3/'>"
+                           "<p:file label='F'><p:fileInfo label='FI'/></p:file>"
+                           "<p:device label='D'><p:deviceInfo label='DI'/></p:device></p:profile>"));
+    file.close();
+    utility.profilePlugins.first().version = 0x30000;
+    ProfileFileCommands files(utility, hooks);
+    for (const bool cancel : {false, true}) {
+        OpenLoad load;
+        ASSERT_TRUE(files.BeginOpen(file.fileName(), load));
+        files.LoadForOpen(
+            load, [&](int stage) { load.cancel = cancel && stage == ProfileFileCommands::OPEN_CHECKING; });
+        EXPECT_EQ(load.refusal, 0) << cancel;
+        EXPECT_EQ(load.root == nullptr, cancel) << cancel;
+    }
 }
 
 TEST_F(FileCommandsLogic, ClosingTakesTheWindowsDownBeforeTheModel) {

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "XmlError.h"
 #include "XmlEventReader.h"
+#include "XmlTagScanner.h"
 
 namespace {
 
@@ -26,7 +30,7 @@ TEST(XmlEventReader, ACancelStopsTheReadAtItsNextPieceOfTheFile) {
     file.close();
     Counter counter;
     counter.stop = true;
-    EXPECT_THROW(XmlEventReader::ReadFile(file.fileName(), counter, &counter.cancel), XmlReadCancelled);
+    EXPECT_THROW(XmlEventReader::ReadFile(file.fileName(), counter, {&counter.cancel, {}}), XmlReadCancelled);
     EXPECT_LT(counter.starts, 25000);
 }
 
@@ -43,6 +47,94 @@ TEST(XmlEventReader, RefusesElementsNestedTooDeep) {
         }
         EXPECT_EQ(error.contains("nested more than 256"), depth > XmlEventReader::kMaxDepth)
             << qPrintable(error);
+    }
+}
+
+// One start tag of count attributes, one a line.
+QByteArray Tag(int count, const QByteArray& value = "v") {
+    QByteArray tag = "<e";
+    for (int i = 0; i < count; ++i) tag += "\n a" + QByteArray::number(i) + "=\"" + value + "\"";
+    return tag + "/>";
+}
+
+// Whatever the pieces the bytes come in, the scanner follows the markup around the start tags it counts.
+TEST(XmlTagScanner, CountsTheAttributesOfStartTagsOnly) {
+    const int bound = XmlEventReader::kMaxAttributes;
+    const QByteArray fake = Tag(bound + 1);
+    const auto utf16 = [](const QByteArray& text) {
+        const QString s = QString::fromUtf8(text);
+        return QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
+    };
+    const struct {
+        const char* name;
+        QByteArray document;
+        bool refused;
+    } cases[] = {
+        {"at the bound", "<?xml version=\"1.0\"?><r>" + Tag(bound) + "</r>", false},
+        {"one more", "<r>" + Tag(bound + 1) + "</r>", true},
+        {"marks in values", "<r>" + Tag(bound, "='>=") + Tag(1, "\"x='") + "</r>", false},
+        {"single quotes", "<r>" + Tag(bound + 1).replace('"', '\'') + "</r>", true},
+        {"in a comment", "<r><!-- - -- " + fake + " --></r>", false},
+        {"in CDATA", "<r><![CDATA[ ] ]] " + fake + " ]]></r>", false},
+        {"in an instruction", "<r><?pi ? " + fake + " ?></r>", false},
+        {"after all of them", "<r><!----><![CDATA[]]><?pi?></r><e/>" + fake, true},
+        {"UTF-16 at the bound", utf16("<r>" + Tag(bound) + "</r>"), false},
+        {"UTF-16, one more", utf16("<r>" + Tag(bound + 1) + "</r>"), true},
+    };
+    for (const auto& c : cases) {
+        for (const qsizetype piece : {qsizetype(1), qsizetype(3), qsizetype(4000), c.document.size()}) {
+            Internal::XmlTagScanner scanner(bound);
+            bool refused = false;
+            for (qsizetype at = 0; at < c.document.size() && !refused; at += piece)
+                refused = !scanner.Feed(c.document.constData() + at,
+                                        size_t(std::min(piece, c.document.size() - at)));
+            EXPECT_EQ(refused, c.refused) << c.name << ", pieces of " << piece;
+        }
+    }
+}
+
+// The parser never sees the tag's attributes past the bound, and so is never held by their number; the
+// refusal names the file and the line it stopped at.
+TEST(XmlEventReader, RefusesAStartTagOfTooManyAttributesAsItIsRead) {
+    QTemporaryDir dir;
+    for (const int count : {XmlEventReader::kMaxAttributes, XmlEventReader::kMaxAttributes + 1, 20000}) {
+        QFile file(dir.filePath("many.xml"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("<r>" + Tag(count) + "</r>"));
+        file.close();
+        Counter counter;
+        try {
+            XmlEventReader::ReadFile(file.fileName(), counter);
+            EXPECT_EQ(count, XmlEventReader::kMaxAttributes);
+            EXPECT_EQ(counter.starts, 2);
+        } catch (const XmlError& e) {
+            EXPECT_GT(count, XmlEventReader::kMaxAttributes);
+            EXPECT_TRUE(e.Message().startsWith(file.fileName())) << qPrintable(e.Message());
+            EXPECT_TRUE(e.Reason().contains("more than 1000 attributes")) << qPrintable(e.Reason());
+            EXPECT_LT(e.Line(), 2 * XmlEventReader::kMaxAttributes) << count;
+        }
+    }
+}
+
+// Anything but a regular file is refused before a byte is read: a named pipe without a writer would
+// otherwise hold the read for ever.
+TEST(XmlEventReader, ReadsOnlyRegularFiles) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.pelp"), folder = dir.filePath("folder.pelp"),
+                  device = dir.filePath("device.pelp");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(QFile::link("/dev/null", device));
+    for (const auto& [path, kind] :
+         {std::pair{pipe, "a named pipe"}, {folder, "a directory"}, {device, "a device"}}) {
+        Counter counter;
+        try {
+            XmlEventReader::ReadFile(path, counter);
+            ADD_FAILURE() << qPrintable(path);
+        } catch (const XmlError& e) {
+            EXPECT_EQ(e.Line(), 0);
+            EXPECT_EQ(e.Reason(), QStringLiteral("not a regular file but ") + kind);
+            EXPECT_TRUE(e.Message().startsWith(path));
+        }
     }
 }
 

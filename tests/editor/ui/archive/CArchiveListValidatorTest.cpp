@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -116,6 +117,13 @@ TEST_F(CArchiveListValidatorTest, EachRuleFailsWithItsMessageAndEntry) {
         {"profile unreadable",
          [&](QStringList& pr, QStringList&, QStringList&) { pr = {File("p/Foo.pelp")}; }, p + "Foo.pelp",
          "42 Tool Foo.pelp unreadable"},
+        {"profile not a regular file: the reading says why",
+         [&](QStringList& pr, QStringList&, QStringList&) {
+             QDir().mkpath(p);
+             mkfifo(QFile::encodeName(p + "Pipe.pelp").constData(), 0600);
+             pr = {p + "Pipe.pelp"};
+         },
+         p + "Pipe.pelp", "42 Tool Pipe.pelp unreadable"},
         {"icon missing",
          [&](QStringList& pr, QStringList&, QStringList&) {
              pr = {Profile("p/Foo.pelp", {"i.ico", "", "Foo.pelp", "Acme"})};

@@ -14,7 +14,9 @@
 #include "CProfileProgressDlg.h"
 #include "CWorkViewManager.h"
 #include "ExecDialogPresenter.h"
+#include "MapStringSource.h"
 #include "MessageBoxStyle.h"
+#include "NoWorkerThreads.h"
 #include "PELFMExceptions.h"
 #include "ProfileCheckRun.h"
 #include "ProfileCheckWorker.h"
@@ -203,6 +205,19 @@ TEST_F(CheckRunTest, DialogThatNeverRanTheWorkerStops) {
     EXPECT_EQ(plugin.checkCalls, 0);
     EXPECT_TRUE(Boxes().isEmpty());
     EXPECT_EQ(checkRunning, 0);
+}
+
+// Without a thread for the worker, the dialog ends at once and the check says why it did not run.
+TEST_F(CheckRunTest, ACheckWithoutAThreadSaysSoAndEnds) {
+    const MapStringSource strings{{1407, "Chec&k"}, {10008, "%1!s! failed: %2!s!%3!s!"}, {62171, ", %1!s!"}};
+    ProfileCheckRunContext run{checkRunning, checkMessages, context.job, &frame,
+                               strings,      host.messages, dialogs};
+    NoWorkerThreads noThreads;
+    EXPECT_EQ(RunProfileCheck(run, 0), 1);
+    EXPECT_EQ(plugin.checkCalls, 0);
+    EXPECT_EQ(checkRunning, 0);
+    EXPECT_EQ(Boxes(), QStringList{"Check failed: 0x7, no worker thread could be started: " +
+                                   QString::fromStdString(std::generic_category().message(EAGAIN))});
 }
 
 TEST_F(CheckRunTest, ProgressDialogCannotBeDismissedWhileTheWorkerRuns) {
