@@ -310,8 +310,11 @@ void CMainFrame::CreatePanes() {
     });
 
     if (m_toggleMenu) {
-        m_toggleMenu->insertAction(m_toggleAnchor, m_treeDock->toggleViewAction());
-        m_toggleMenu->insertAction(m_toggleAnchor, m_output->toggleViewAction());
+        for (QDockWidget* pane : {m_treeDock, static_cast<QDockWidget*>(m_output)}) {
+            // The captions carry no mnemonic; in the menu each pane is chosen by its first letter.
+            pane->toggleViewAction()->setText(QLatin1Char('&') + pane->windowTitle());
+            m_toggleMenu->insertAction(m_toggleAnchor, pane->toggleViewAction());
+        }
     }
 }
 
