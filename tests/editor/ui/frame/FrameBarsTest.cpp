@@ -244,9 +244,8 @@ TEST_F(FrameBarsTest, EveryEntryOfAMenuHasALetterOfItsOwn) {
             if (entry->menu()) menus << entry->menu();
             const QKeySequence letter = QKeySequence::mnemonic(entry->text());
             const int key = letter.isEmpty() ? 0 : letter[0].toCombined();
-            EXPECT_TRUE(key && !taken.contains(key))
-                << (taken.value(key) + " / " + entry->text()).toStdString();
-            taken.insert(key, entry->text());
+            const QString before = std::exchange(taken[key], entry->text());
+            EXPECT_TRUE(key && before.isEmpty()) << (before + " / " + entry->text()).toStdString();
         }
     }
     EXPECT_EQ(menus.size(), 11);  // the tree's, the output pane's, the grid's, the bar's six and two submenus

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,7 +21,6 @@ namespace {
 
 // Acts on the active modal window once it is of the class; false while it is not, or cannot act yet.
 using Answer = std::function<bool(QWidget& modal)>;
-// The key goes to the window once the focus is in it.
 Answer Key(const char* className, unsigned long key) {
     return [=](QWidget& modal) {
         return modal.inherits(className) && modal.isAncestorOf(QApplication::focusWidget()) &&
@@ -73,8 +71,7 @@ protected:
         };
         return ready() && Drive({XK_Control_L, XK_o}, {Key("QDialog", XK_Escape)}) && ready();
     }
-    // The command of the menu bar's File or Settings menu (Alt and the menu's letter) or of the tree's menu
-    // (its key), chosen by its letter with the focus on the widget; then its windows answered.
+    // With the focus on the widget, a command of the tree's menu or of the bar's File or Settings menu.
     void Command(QWidget* focused, unsigned long menu, unsigned long letter, const QList<Answer>& answers) {
         if (focused == Tree()) FocusTreeItem(TreeItem({"BLOCK", "Block0"}));
         focused->setFocus();
@@ -123,7 +120,6 @@ TEST_F(XServerDialogFocusTest, KeysWorkAtOnceAfterEveryModalWindow) {
         Command(Tree(), XK_Menu, XK_a,  // a memory part
                 {Press("CDialogNewPart", "Create", {{"933", "currentRow", 0}, {"927", "text", "N" + n}})});
     }
-    EXPECT_TRUE(QFile::exists(chooser.save) && QFile::exists(saver.answer));
 }
 
 }  // namespace
