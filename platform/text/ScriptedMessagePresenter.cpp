@@ -4,5 +4,6 @@
 
 int ScriptedMessagePresenter::ShowMessage(const QString& text, const QString& caption, unsigned style) {
     calls_.append({text, caption, style});
-    return answers_.isEmpty() ? MessageBoxDefaultId(style) : answers_.dequeue();
+    if (!answers_.isEmpty()) return answers_.dequeue();
+    return unanswered ? unanswered->ShowMessage(text, caption, style) : MessageBoxDefaultId(style);
 }

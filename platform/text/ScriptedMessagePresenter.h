@@ -13,8 +13,10 @@ public:
         unsigned style = 0;
     };
 
-    // Answers are used in order; once they run out a box answers with its default button.
+    // Answers are used in order; once they run out a box answers with its default button, or goes to the
+    // unanswered presenter when there is one (the real box, for a test that answers it as a user does).
     void QueueAnswer(int answer) { answers_.enqueue(answer); }
+    IMessagePresenter* unanswered = nullptr;
     const QList<Call>& Calls() const { return calls_; }
 
     int ShowMessage(const QString& text, const QString& caption, unsigned style) override;

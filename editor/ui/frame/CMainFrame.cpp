@@ -47,6 +47,7 @@
 #include "MainFrameCommandTable.h"
 #include "MdiDocumentMenu.h"
 #include "MenuText.h"
+#include "ModalHandBack.h"
 #include "Observer.h"
 #include "PELFMExceptions.h"
 #include "ResourceImages.h"
@@ -191,6 +192,7 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
 CMainFrame::~CMainFrame() {
     // Destroying an active window moves the focus, and the update must not run on a half-destroyed frame.
     m_commandUiUpdate.reset();
+    m_modalHandBack.reset();
     disconnect(qApp, nullptr, this, nullptr);
     if (QClipboard* clipboard = QApplication::clipboard()) disconnect(clipboard, nullptr, this, nullptr);
     m_historyWatcher.reset();
@@ -212,6 +214,9 @@ bool CMainFrame::Create() {
     m_recentFiles.Load();
     RefreshRecentFileMenu();
     ConnectUpdateTriggers();
+    m_modalHandBack = std::make_unique<ModalHandBack>(*this, [this] {
+        if (m_treePane) m_treePane->FocusTree();
+    });
     setAcceptDrops(true);
     setWindowTitle(m_host.Strings().LoadString(kMainTitle));
 
@@ -346,8 +351,11 @@ void CMainFrame::CreatePanes() {
     });
 
     if (m_toggleMenu) {
-        m_toggleMenu->insertAction(m_toggleAnchor, m_treeDock->toggleViewAction());
-        m_toggleMenu->insertAction(m_toggleAnchor, m_output->toggleViewAction());
+        for (QDockWidget* pane : {m_treeDock, static_cast<QDockWidget*>(m_output)}) {
+            // The captions carry no mnemonic; in the menu each pane is chosen by its first letter.
+            pane->toggleViewAction()->setText(QLatin1Char('&') + pane->windowTitle());
+            m_toggleMenu->insertAction(m_toggleAnchor, pane->toggleViewAction());
+        }
     }
 }
 
@@ -625,21 +633,10 @@ void CMainFrame::CloseIfDeferred() {
     if (std::exchange(m_closeDeferred, false)) close();
 }
 
-// The window manager hands the focus back when a modal window closes, but Qt can miss it: while another
-// modal window blocks the main window (the open's progress dialog before it shows), Qt passes the
-// activation on to that unmapped dialog, where it is lost; while a popup of the closed dialog is still
-// open (a file name completer's list), the main window becomes the focus window but not the active
-// one. Either way no shortcut reaches it until the user clicks into it.
+// An opened file is worked on in the tree, wherever the focus was before.
 void CMainFrame::TakeBackFocus() {
     if (!isVisible()) return;
-    if (QGuiApplication::focusWindow() == windowHandle()) {
-        QT_WARNING_PUSH
-        QT_WARNING_DISABLE_DEPRECATED
-        QApplication::setActiveWindow(this);
-        QT_WARNING_POP
-    } else {
-        activateWindow();
-    }
+    ModalHandBack::Activate(*this);
     if (m_treePane) m_treePane->FocusTree();
 }
 

@@ -20,6 +20,7 @@ class IProfileTreeNavigation;
 class IProfileTreePane;
 class IWorkView;
 class MdiDocumentMenu;
+class ModalHandBack;
 class QAction;
 class QDockWidget;
 class QMdiArea;
@@ -163,6 +164,7 @@ private:
     std::unique_ptr<HistoryWatcher> m_historyWatcher;
     std::unique_ptr<CoalescedUpdate> m_commandUiUpdate;
     std::unique_ptr<QObject> m_exitInputBlock;
+    std::unique_ptr<ModalHandBack> m_modalHandBack;
     RecentFileList m_recentFiles;
     int m_look;
     std::atomic<bool> m_modelViewsLocked{false};

@@ -40,7 +40,8 @@ void CWindowsDialog::Fill() {
         if (window->isHidden()) continue;  // closed, waiting to be deleted
         auto* entry = new QListWidgetItem(m_name ? m_name(window) : window->windowTitle(), m_list);
         entry->setData(Qt::UserRole, QVariant::fromValue(static_cast<QObject*>(window)));
-        if (window == m_area.activeSubWindow()) entry->setSelected(true);
+        // The keys start from the active window's row, not from the first.
+        if (window == m_area.activeSubWindow()) m_list->setCurrentItem(entry);
     }
 }
 

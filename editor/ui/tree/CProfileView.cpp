@@ -119,7 +119,7 @@ CProfileView::~CProfileView() = default;
 void CProfileView::AddSortChoices(ResourceImages::ImageSet images) {
     static const char* const kImages[] = {"sort-type", "sort-alphabetical", "sort-access", "group-type"};
     static const char* const kThemeIcons[] = {nullptr, "view-sort-ascending", nullptr, nullptr};
-    m_sortMenu = m_menu->addMenu(tr("Sort"));
+    m_sortMenu = m_menu->addMenu(tr("S&ort"));
     auto* group = new QActionGroup(this);
     for (int id = ID_SORT_FIRST; id <= ID_SORT_LAST; ++id) {
         const QString text = m_utility.LoadString(id);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -15,11 +16,14 @@
 #include <QToolButton>
 
 #include "CMainFrame.h"
+#include "COutputList.h"
+#include "COutputWnd.h"
 #include "CProfileTree.h"
 #include "CProfileView.h"
 #include "CTessalyApp.h"
 #include "CToolbarCustomizeDialog.h"
 #include "CommandIds.h"
+#include "GridContextMenuRules.h"
 #include "MainFrameCommandTable.h"
 #include "MessageBoxStyle.h"
 #include "PrintQString.h"
@@ -223,6 +227,28 @@ TEST_F(FrameBarsTest, TreePaneToolbarOffersTheSortChoiceAndItsCommandsAndTheTree
     const QString add = app->Strings().LoadString(114), properties = app->Strings().LoadString(115);
     EXPECT_EQ(shown, (QStringList{add, {}, {}, {}, properties}));
     app->Utility().CloseProfile();
+}
+
+// Within each menu of the editor every entry has a letter of its own, so that one key runs it.
+TEST_F(FrameBarsTest, EveryEntryOfAMenuHasALetterOfItsOwn) {
+    CMainFrame& frame = Start();
+    QMenu output, grid;  // the grid builds its menu from these texts when it shows it
+    frame.OutputPane().List().FillContextMenu(output);
+    for (int id : GridContextMenuRules::kTextIds) grid.addAction(app->Strings().LoadString(id));
+    QList<QMenu*> menus{&app->ProfileView()->ContextMenu(), &output, &grid};
+    for (QAction* title : frame.menuBar()->actions()) menus << title->menu();
+    for (qsizetype m = 0; m < menus.size(); ++m) {
+        QHash<int, QString> taken;
+        for (QAction* entry : menus[m]->actions()) {
+            if (entry->isSeparator() || !entry->isVisible()) continue;
+            if (entry->menu()) menus << entry->menu();
+            const QKeySequence letter = QKeySequence::mnemonic(entry->text());
+            const int key = letter.isEmpty() ? 0 : letter[0].toCombined();
+            const QString before = std::exchange(taken[key], entry->text());
+            EXPECT_TRUE(key && before.isEmpty()) << (before + " / " + entry->text()).toStdString();
+        }
+    }
+    EXPECT_EQ(menus.size(), 11);  // the tree's, the output pane's, the grid's, the bar's six and two submenus
 }
 
 }  // namespace

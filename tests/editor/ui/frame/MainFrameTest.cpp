@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTabBar>
+#include <QTest>
 #include <QToolBar>
 
 #include "CMainFrame.h"
@@ -355,15 +356,16 @@ TEST_F(MainFrameTest, WindowsCommandActivatesTheChosenWindow) {
         auto& windows = static_cast<CWindowsDialog&>(dialog);
         for (int i = 0; i < windows.WindowList().count(); ++i)
             listed.append(windows.WindowList().item(i)->text());
-        windows.WindowList().clearSelection();
-        windows.WindowList().item(0)->setSelected(true);
+        // Down from the active window's row.
+        QTest::keyClick(&windows.WindowList(), Qt::Key_Down);
         windows.ActivateSelected();
         return QDialog::Accepted;
     };
+    frame->MdiArea().setActiveSubWindow(frame->MdiArea().subWindowList()[1]);
     frame->Action(ID_WINDOW_MANAGER)->trigger();
     EXPECT_EQ(dialogs.runs, 1);
     EXPECT_EQ(listed, (QStringList{"BlockA::Info", "BlockA::Param", "BlockB::Param"}));
-    EXPECT_EQ(frame->WorkViewManager().FindPartOfFrame(frame->MdiArea().activeSubWindow()), info);
+    EXPECT_EQ(frame->MdiArea().activeSubWindow(), frame->MdiArea().subWindowList()[2]);
 }
 
 }  // namespace
