@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -93,48 +90,21 @@ TEST(XmlTagScanner, CountsTheAttributesOfStartTagsOnly) {
     }
 }
 
-// The parser never sees the tag's attributes past the bound, and so is never held by their number; the
-// refusal names the file and the line it stopped at.
+// The parser never sees a tag's attributes past the bound, so it is never held by their number: the refusal
+// names the file and the line it stopped at, long before the tag's end.
 TEST(XmlEventReader, RefusesAStartTagOfTooManyAttributesAsItIsRead) {
     QTemporaryDir dir;
-    for (const int count : {XmlEventReader::kMaxAttributes, XmlEventReader::kMaxAttributes + 1, 20000}) {
-        QFile file(dir.filePath("many.xml"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("<r>" + Tag(count) + "</r>"));
-        file.close();
-        Counter counter;
-        try {
-            XmlEventReader::ReadFile(file.fileName(), counter);
-            EXPECT_EQ(count, XmlEventReader::kMaxAttributes);
-            EXPECT_EQ(counter.starts, 2);
-        } catch (const XmlError& e) {
-            EXPECT_GT(count, XmlEventReader::kMaxAttributes);
-            EXPECT_TRUE(e.Message().startsWith(file.fileName())) << qPrintable(e.Message());
-            EXPECT_TRUE(e.Reason().contains("more than 1000 attributes")) << qPrintable(e.Reason());
-            EXPECT_LT(e.Line(), 2 * XmlEventReader::kMaxAttributes) << count;
-        }
-    }
-}
-
-// Anything but a regular file is refused before a byte is read: a named pipe without a writer would
-// otherwise hold the read for ever.
-TEST(XmlEventReader, ReadsOnlyRegularFiles) {
-    QTemporaryDir dir;
-    const QString pipe = dir.filePath("pipe.pelp"), folder = dir.filePath("folder.pelp"),
-                  device = dir.filePath("device.pelp");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    ASSERT_TRUE(QDir().mkdir(folder));
-    ASSERT_TRUE(QFile::link("/dev/null", device));
-    for (const auto& [path, kind] :
-         {std::pair{pipe, "a named pipe"}, {folder, "a directory"}, {device, "a device"}}) {
-        Counter counter;
-        try {
-            XmlEventReader::ReadFile(path, counter);
-            ADD_FAILURE() << qPrintable(path);
-        } catch (const XmlError& e) {
-            EXPECT_EQ(e.Line(), 0);
-            EXPECT_EQ(e.Reason(), QStringLiteral("not a regular file but ") + kind);
-            EXPECT_TRUE(e.Message().startsWith(path));
-        }
+    QFile file(dir.filePath("many.xml"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("<r>" + Tag(20000) + "</r>"));
+    file.close();
+    Counter counter;
+    try {
+        XmlEventReader::ReadFile(file.fileName(), counter);
+        ADD_FAILURE();
+    } catch (const XmlError& e) {
+        EXPECT_TRUE(e.Message().startsWith(file.fileName()) && e.Reason().contains("more than 1000 attributes"))
+            << qPrintable(e.Message());
+        EXPECT_LT(e.Line(), 2 * XmlEventReader::kMaxAttributes);
     }
 }
 
