@@ -90,22 +90,4 @@ TEST(XmlTagScanner, CountsTheAttributesOfStartTagsOnly) {
     }
 }
 
-// The parser never sees a tag's attributes past the bound, so it is never held by their number: the refusal
-// names the file and the line it stopped at, long before the tag's end.
-TEST(XmlEventReader, RefusesAStartTagOfTooManyAttributesAsItIsRead) {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("many.xml"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("<r>" + Tag(20000) + "</r>"));
-    file.close();
-    Counter counter;
-    try {
-        XmlEventReader::ReadFile(file.fileName(), counter);
-        ADD_FAILURE();
-    } catch (const XmlError& e) {
-        EXPECT_TRUE(e.Message().startsWith(file.fileName()) && e.Reason().contains("more than 1000 attributes"))
-            << qPrintable(e.Message());
-        EXPECT_LT(e.Line(), 2 * XmlEventReader::kMaxAttributes);
-    }
-}
-
 }  // namespace

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -356,21 +356,23 @@ TEST_F(FileCommandsTest, TheOpenProgressDialogCancelsTheLoad) {
     }
 }
 
-// The bar moves with the file as it is read, from the start to the end of its range.
-TEST_F(FileCommandsTest, TheOpenProgressBarFollowsTheFileAsItIsRead) {
-    const QString path = work.filePath("Big.pelp");
-    ASSERT_GT(GenerateProfile(path, 2 << 20), 0);
+// The bar moves with the file as it is read, from the start to the end of its range. Without a thread for
+// the load, the open still opens the file, on this thread, its dialog gone.
+TEST_F(FileCommandsTest, TheOpenProgressBarFollowsTheFileAndAnOpenNeedsNoThread) {
+    openAnswer = work.filePath("Big.pelp");
+    ASSERT_GT(GenerateProfile(openAnswer, 2 << 20), 0);
     Start();
     QList<int> values;
     int maximum = 0;
+    bool started = false;
     dialogs.onRun = [&](QDialog& dialog) {
-        QProgressBar& bar = qobject_cast<CProfileProgressDlg*>(&dialog)->ProgressBar();
-        QObject::connect(&bar, &QProgressBar::valueChanged, [&](int value) { values << value; });
+        auto& progress = *qobject_cast<CProfileProgressDlg*>(&dialog);
+        QObject::connect(&progress.ProgressBar(), &QProgressBar::valueChanged,
+                         [&](int value) { values << value; });
         const int result = dialog.exec();
-        maximum = bar.maximum();
+        maximum = progress.ProgressBar().maximum(), started = progress.WorkerStarted();
         return result;
     };
-    openAnswer = path;
     Trigger(ID_FILE_OPEN);
     EXPECT_EQ(app->Utility().fileOpen, 1);
     int last = 0;
@@ -379,19 +381,7 @@ TEST_F(FileCommandsTest, TheOpenProgressBarFollowsTheFileAsItIsRead) {
         last = value;
     }
     EXPECT_EQ(last, maximum);
-}
-
-// Without a thread for the load, the open still opens the file, on this thread, its dialog gone.
-TEST_F(FileCommandsTest, AnOpenWithoutAThreadLoadsOnThisThread) {
-    Start();
-    bool started = true;
-    dialogs.onRun = [&](QDialog& dialog) {
-        const int result = dialog.exec();
-        started = qobject_cast<CProfileProgressDlg*>(&dialog)->WorkerStarted();
-        return result;
-    };
     NoWorkerThreads noThreads;
-    openAnswer = Write("Gen.pelp", ProfileText());
     Trigger(ID_FILE_OPEN);
     EXPECT_FALSE(started);
     EXPECT_EQ(app->Utility().fileOpen, 1);

@@ -4,18 +4,13 @@
 
 #include "CProfileProgressDlg.h"
 
-// While one lives, the progress dialogs cannot start their worker threads, as when the system has none
-// left to give.
-class NoWorkerThreads {
-public:
-    NoWorkerThreads()
-        : m_previous(CProfileProgressDlg::SetThreadStart([](std::function<void()>) -> std::thread {
-              throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
-          })) {}
-    ~NoWorkerThreads() { CProfileProgressDlg::SetThreadStart(m_previous); }
+// While one lives, the progress dialogs cannot start their worker threads, as when the system has none left.
+struct NoWorkerThreads {
+    NoWorkerThreads() = default;
     NoWorkerThreads(const NoWorkerThreads&) = delete;
-    NoWorkerThreads& operator=(const NoWorkerThreads&) = delete;
-
-private:
-    CProfileProgressDlg::ThreadStart m_previous;
+    ~NoWorkerThreads() { CProfileProgressDlg::SetThreadStart(previous); }
+    CProfileProgressDlg::ThreadStart previous =
+        CProfileProgressDlg::SetThreadStart([](std::function<void()>) -> std::thread {
+            throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+        });
 };
