@@ -193,14 +193,26 @@ int CCommonUtility::WriteSettingsFile() {
     }
 
     const QString path = SettingsFilePath();
-    // Where the folder cannot be made or the file not written, the system's reason goes with the failure.
-    if (!QFileInfo::exists(path) && !QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw XmlError(path + QStringLiteral(": cannot write"), CommandFailure::WriteFailureReason(path), 0);
+    const QString folder = QFileInfo(path).absolutePath();
+    QString existing = folder;
+    while (!QFileInfo::exists(existing) && !QDir(existing).isRoot())
+        existing = QFileInfo(existing).absolutePath();
     try {
-        document.SaveFile(path);
-    } catch (const XmlError& failed) {
-        if (!failed.Reason().isEmpty()) throw;
-        throw XmlError(failed.Message(), CommandFailure::WriteFailureReason(path), 0);
+        // Where the folder cannot be made or the file not written, the system's reason goes with the failure.
+        if (!QFileInfo::exists(path) && !QDir().mkpath(folder))
+            throw XmlError(path + QStringLiteral(": cannot write"), CommandFailure::WriteFailureReason(path),
+                           0);
+        try {
+            document.SaveFile(path);
+        } catch (const XmlError& failed) {
+            if (!failed.Reason().isEmpty()) throw;
+            throw XmlError(failed.Message(), CommandFailure::WriteFailureReason(path), 0);
+        }
+    } catch (...) {
+        // The folders made for a write that failed go with it: a first start that fails leaves nothing.
+        for (QString made = folder; made != existing; made = QFileInfo(made).absolutePath())
+            QDir().rmdir(made);
+        throw;
     }
     return 0;
 }

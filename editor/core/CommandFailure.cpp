@@ -88,9 +88,12 @@ QString WriteFailureReason(const QString& file) {
     QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.write-probe-XXXXXX"));
     const int fd = ::mkstemp(probe.data());
     if (fd < 0) return qt_error_string(errno);
+    // An empty file still fits on a full disk: the trial holds a byte, as the writer's file would.
+    const bool written = ::write(fd, "", 1) == 1 && ::fsync(fd) == 0;
+    const int error = errno;
     ::close(fd);
     ::unlink(probe.constData());
-    return {};
+    return written ? QString() : qt_error_string(error);
 }
 
 bool Run(const CCommonUtility& utility, const QString& operation, const std::function<void()>& work,

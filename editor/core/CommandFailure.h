@@ -28,8 +28,8 @@ void Report(const CCommonUtility& utility, const QString& operation, const std::
             const QString& file = QString());
 
 // Why a new file at this path cannot be written now, in the system's words: its folder cannot be reached
-// or made, or takes no new file. Empty when nothing stands in the way. For writers that say only that
-// they failed (QSettings). Leaves nothing behind.
+// or made, or takes no new file or no byte more (a full disk). Empty when nothing stands in the way. For
+// writers that say only that they failed (QSettings). Leaves nothing behind.
 QString WriteFailureReason(const QString& file);
 
 // Runs the work; an exception that leaves it is reported as above and goes no further. False when

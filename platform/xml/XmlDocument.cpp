@@ -167,6 +167,7 @@ void XmlDocument::SaveFile(const QString& path, XmlFormat format) const {
     const QByteArray bytes = ToBytes(format);
     XmlAtomicFile file(path);
     if (!file.Write(bytes.constData(), bytes.size()))
-        throw XmlError(QStringLiteral("%1: cannot write").arg(path));
+        throw XmlError(QStringLiteral("%1: cannot write: %2").arg(path, file.ErrorText()), file.ErrorText(),
+                       0);
     file.Commit();
 }

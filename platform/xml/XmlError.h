@@ -9,7 +9,8 @@ public:
     explicit XmlError(const QString& message);
     // A failure of one source: the reason without the source's name (the system's text, or the first
     // error with its line), and the line of the source it points at, 0 when it points at none (the
-    // source could not be read or written at all).
+    // source could not be read or written at all) or when the source was read but is not one the reader
+    // takes (an encoding or a start tag it does not follow: the reason names the line).
     XmlError(const QString& message, const QString& reason, int line);
 
     QString Message() const { return message_; }

@@ -97,6 +97,7 @@ struct EventReadState {
     std::string_view lastUriView;
     FirstError error;
     bool refused = false;  // a DOCTYPE, or elements nested too deep
+    bool fatal = false;    // the parser met an error it does not go past; nothing more is read
     bool stopped = false;
     std::exception_ptr failure;
 
@@ -259,7 +260,9 @@ void OnProcessingInstruction(void* data, const xmlChar*, const xmlChar*) {
     StateOf(data).AddChild(&kOtherChild);
 }
 void OnError(void*, xmlErrorPtr error) {
-    if (t_state) FirstError::Handler(&t_state->error, error);
+    if (!t_state) return;
+    FirstError::Handler(&t_state->error, error);
+    t_state->fatal = t_state->fatal || (error && error->level == XML_ERR_FATAL);
 }
 // A DOCTYPE stops the parse before its internal subset is read: no entity can be declared.
 void OnInternalSubset(void* data, const xmlChar*, const xmlChar*, const xmlChar*) {
@@ -281,15 +284,19 @@ struct Source {
     QString name;
     XmlEventReader::Control control;
     bool cancelled = false;
-    // The parser is handed no byte of a start tag past its last allowed attribute.
+    // The parser is handed no byte of a start tag past its last allowed attribute, nor any byte in an
+    // encoding the scanner cannot follow.
     XmlTagScanner tags{XmlEventReader::kMaxAttributes};
-    bool tooManyAttributes = false;
+    QString refusal;
 };
 
 // The parser asks for the document a few kilobytes at a time: the place to notice a cancel and a start
-// tag of too many attributes. A failed read ends the parse at once.
+// tag of too many attributes. A failed read ends the parse at once. After the parser's first fatal error
+// the document is refused whatever follows: the rest is not read (the parser would go on through it,
+// only to find more errors).
 int ReadPiece(void* context, char* buffer, int len) {
     Source& source = *static_cast<Source*>(context);
+    if (t_state && t_state->fatal) return 0;
     if (source.control.cancel && source.control.cancel->load(std::memory_order_relaxed)) {
         source.cancelled = true;
         return -1;
@@ -302,9 +309,18 @@ int ReadPiece(void* context, char* buffer, int len) {
         n = std::min<qint64>(len, source.size - source.read);
         std::memcpy(buffer, source.bytes->constData() + source.read, size_t(n));
     }
-    if (!source.tags.Feed(buffer, size_t(n))) {
-        source.tooManyAttributes = true;
-        return -1;
+    switch (source.tags.Feed(buffer, size_t(n))) {
+        case XmlTagScanner::Verdict::Reading:
+            break;
+        case XmlTagScanner::Verdict::TooManyAttributes:
+            source.refusal =
+                QStringLiteral("a start tag has more than %1 attributes, more than this editor reads")
+                    .arg(XmlEventReader::kMaxAttributes);
+            return -1;
+        case XmlTagScanner::Verdict::UnsupportedEncoding:
+            source.refusal = QStringLiteral("encoding %1 is not supported")
+                                 .arg(QString::fromStdString(source.tags.Encoding()));
+            return -1;
     }
     source.read += n;
     if (source.control.progress) source.control.progress(source.read, source.size);
@@ -390,15 +406,15 @@ void Parse(Source& source, XmlEventHandler& handler, xmlSchemaValidCtxtPtr valid
 
     if (source.cancelled) throw XmlReadCancelled();
     if (state.failure) std::rethrow_exception(state.failure);
-    if (source.tooManyAttributes) {
-        // The parser's own complaint is about the missing rest of the tag.
-        state.error.line = xmlSAX2GetLineNumber(ctxt);
-        state.error.text = QStringLiteral("line %1: a start tag has more than %2 attributes")
-                               .arg(state.error.line)
-                               .arg(XmlEventReader::kMaxAttributes);
-        state.error.seen = true;
+    if (!source.refusal.isEmpty()) {
+        // Read but not taken, like a file that cannot be read: the parser's own complaint would be about
+        // the rest it was not given.
+        const QString reason =
+            QStringLiteral("line %1: %2").arg(xmlSAX2GetLineNumber(ctxt)).arg(source.refusal);
+        throw XmlError(source.name.isEmpty() ? reason : source.name + QStringLiteral(": ") + reason, reason,
+                       0);
     }
-    if (!ctxt->wellFormed || !ctxt->nsWellFormed || state.refused || source.tooManyAttributes) {
+    if (!ctxt->wellFormed || !ctxt->nsWellFormed || state.refused) {
         const QString reason =
             state.error.seen ? state.error.text : QStringLiteral("the document is not well-formed");
         // A document that was read but refused has a place where it went wrong.

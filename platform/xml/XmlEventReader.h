@@ -67,8 +67,9 @@ struct Control {
     std::function<void(qint64 read, qint64 size)> progress;
 };
 
-// Throws XmlError when the file cannot be read or is not a regular file (line 0) or is not well-formed
-// (the first error's line).
+// Throws XmlError when the file cannot be read, is not a regular file or is not taken (an encoding the
+// reader cannot follow, a start tag of more than kMaxAttributes: line 0), or is not well-formed (the
+// first error's line).
 void ReadFile(const QString& path, XmlEventHandler& handler, const Control& control = {});
 void ReadBytes(const QByteArray& data, XmlEventHandler& handler, const QString& sourceName = QString());
 // Validates against the schema while reading, as XmlSchema::Validate does on the tree: returns the first

@@ -348,6 +348,38 @@ TEST_F(InstalledCopy, EachFailedPathIsReportedAndTheEditorGoesOn) {
     }
 }
 
+// On a full disk (a file system of 64 KB, mounted in a namespace of the test's own where the system lets
+// any user make one), the window settings at Exit say why they could not be written, and a first start
+// that cannot write its settings says why and leaves nothing it made.
+TEST(FullDisk, FailedWritesSayWhyAndAFailedStartLeavesNothing) {
+    StagedProgramFolder staged;
+    if (!StagedProgramFolder::IsStaged() || QProcess::execute("unshare", {"-rm", "true"}) != 0)
+        GTEST_SKIP() << "needs the staged program folder and a mount namespace of the user's own";
+    const char* script =
+        R"(mount -t tmpfs -o size=64k none "$1" && cp -a "$2/." "$1" && rmdir "$1/Config" || exit
+        export XDG_CONFIG_HOME="$1/cfg" XDG_DATA_HOME="$1/data" QT_QPA_PLATFORM=offscreen
+        [ -z "$4" ] || "$3" "$1/PeloraMachineTool" >/dev/null
+        head -c 1M /dev/zero >"$1/full" 2>/dev/null
+        "$3" "$1/PeloraMachineTool" $4; echo "EXIT $?"; [ -n "$4" ] || LC_ALL=C ls "$1")";
+    const std::pair<const char*, QString> cases[] = {
+        {"close",
+         "%1/cfg/Pelora/Pelora Machine Tool.conf could not be written: No space left on device\n"
+         "Error code: 0xa\nSTATE kept\nEXIT 0\n"},
+        {"",
+         "%1/Config/SystemSetting.xml could not be written: No space left on device\nEXIT 1\n"
+         "PeloraMachineTool_RC.so\nPrivatePlugin\nPublicPlugin\nSchema\nTemp\nfull\n"},
+    };
+    for (const auto& [argument, said] : cases) {
+        QTemporaryDir disk;
+        QProcess process;
+        process.start("unshare",
+                      {"-rm", "sh", "-c", script, "sh", disk.path(), staged.Path(), STARTUP_PROBE, argument});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString output = process.readAllStandardOutput();
+        EXPECT_TRUE(output.endsWith(QString(said).arg(disk.path()))) << argument << output.toStdString();
+    }
+}
+
 TEST(EditorExecutable, SaysThatADisplayIsNeeded) {
     const QString editor = QStringLiteral(PEL_OUT_DIR "/PeloraMachineTool");
     if (!QFile::exists(editor)) GTEST_SKIP() << "the editor is not staged";

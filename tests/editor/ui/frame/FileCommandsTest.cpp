@@ -431,7 +431,13 @@ TEST_F(FileCommandsTest, OpenAcceptsWhatTheFormatReadsAndRefusesTheRest) {
         {"a directory", "i.pelp", "dir", false, 62109, lead(62141), "not a regular file but a directory"},
         {"a named pipe", "n.pelp", "fifo", false, 62109, lead(62141), "not a regular file but a named pipe"},
         {"a device", "o.pelproj", "device", false, 62109, lead(62141), "not a regular file but a device"},
-        {"too many attributes", "p.pelproj", manyAttributes, false, 62109, lead(62142), "more than 1000"},
+        {"too many attributes", "p.pelproj", manyAttributes, false, 62109, lead(62141),
+         "line 2: a start tag has more than 1000 attributes, more than this editor reads"},
+        // <?xml version="1.0" encoding="IBM037"?><r/> in IBM037
+        {"encoding not followed", "q.pelp",
+         "\x4C\x6F\xA7\x94\x93\x40\xA5\x85\x99\xA2\x89\x96\x95\x7E\x7F\xF1\x4B\xF0\x7F\x40\x85\x95"
+         "\x83\x96\x84\x89\x95\x87\x7E\x7F\xC9\xC2\xD4\xF0\xF3\xF7\x7F\x6F\x6E\x4C\x99\x61\x6E",
+         false, 62109, lead(62141), "line 1: encoding IBM037 is not supported"},
         {"not XML", "j.pelproj", "just text", false, 62109, lead(62142), "line 1:"},
         {"truncated", "k.pelp", good.left(good.indexOf("</p:device>")), false, 62109, lead(62142), "line "},
         {"newer format version", "l.pelproj", newer, false, 62109, reason(62145, {"4.0", "3.0"})},
