@@ -12,15 +12,38 @@
 #include <QStyleOptionComboBox>
 #include <QTextBlock>
 #include <QtMath>
+#include <functional>
 
 #include "CVsflexgridn.h"
 #include "CellEditRules.h"
+#include "CellLineBreaks.h"
 #include "CellText.h"
+#include "CellTextEdit.h"
+
+namespace {
+
+constexpr int kAll = QWIDGETSIZE_MAX;
+// The value the plain editor was given, whose line breaks the stored text keeps.
+constexpr char kValueProperty[] = "cellValue";
+
+// The widest of the lines (next gives them one by one), or kAll when a cell cannot show them all.
+int WidestShownLine(const QFontMetrics& metrics, const std::function<bool(QString&)>& next) {
+    int widest = 0;
+    qsizetype budget = CellText::kShownChars;
+    for (QString line; next(line);) {
+        if (line.size() > CellText::kShownLineChars || budget < 0) return kAll;
+        budget -= line.size() + 1;
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest;
+}
+
+}  // namespace
 
 GridCellDelegate::GridCellDelegate(CVsflexgridn& grid) : QStyledItemDelegate(&grid), m_grid(grid) {}
 
 QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                        const QModelIndex&) const {
+                                        const QModelIndex& index) const {
     QWidget* editor = nullptr;
     const QStringList choices = CellEditRules::ComboChoices(m_grid.ComboList());
     if (!choices.isEmpty()) {
@@ -43,6 +66,11 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         });
         connect(combo, &QComboBox::editTextChanged, &m_grid, &CVsflexgridn::RefitEditor);
         editor = combo;
+    } else if (CellTextEdit::Suits(index.data(Qt::EditRole).toString())) {
+        // A plain text editor would lay out and store all of a value this long before it shows.
+        auto* text = new CellTextEdit(parent);
+        connect(text, &CellTextEdit::textChanged, &m_grid, &CVsflexgridn::RefitEditor);
+        editor = text;
     } else {
         auto* text = new QPlainTextEdit(parent);
         text->setFrameShape(QFrame::NoFrame);
@@ -65,9 +93,14 @@ void GridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         combo->setEditText(text);
         if (combo->lineEdit()) combo->lineEdit()->selectAll();
+    } else if (m_committing) {
+        // Storing the edit writes the cell, which the view hands back to the editor that wrote it.
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
-        plain->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        plain->setProperty(kValueProperty, text);
+        plain->setPlainText(CellLineBreaks::AsLineFeeds(text));
         plain->selectAll();
+    } else if (auto* cell = qobject_cast<CellTextEdit*>(editor)) {
+        cell->SetText(text);
     }
 }
 
@@ -77,10 +110,17 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     if (auto* combo = qobject_cast<QComboBox*>(editor))
         text = combo->currentText();
     else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor))
-        text = plain->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        // The raw text: the plain one turns no-break spaces into blanks.
+        text =
+            CellLineBreaks::Restore(plain->property(kValueProperty).toString(),
+                                    plain->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'));
+    else if (auto* cell = qobject_cast<CellTextEdit*>(editor); cell && !cell->IsUnchanged())
+        text = cell->Text();
     else
         return;
+    m_committing = true;
     model->setData(index, text, Qt::EditRole);
+    m_committing = false;
 }
 
 void GridCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -93,7 +133,6 @@ void GridCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 // The width that shows the editor's text, measured on what a cell would show of it; a text too long for
 // any screen wants all there is.
 int GridCellDelegate::WantedWidth(QWidget* editor) {
-    constexpr int kAll = QWIDGETSIZE_MAX;
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         bool cut = false;
         const QString shown = CellText::ShownText(combo->currentText(), &cut);
@@ -105,33 +144,51 @@ int GridCellDelegate::WantedWidth(QWidget* editor) {
         const QSize text(combo->fontMetrics().horizontalAdvance(shown), combo->fontMetrics().height());
         return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
     }
-    auto* plain = qobject_cast<QPlainTextEdit*>(editor);
-    if (!plain) return 0;
-    const QFontMetrics metrics(plain->font());
-    int widest = 0;
-    qsizetype budget = CellText::kShownChars;
-    for (QTextBlock block = plain->document()->begin(); block.isValid(); block = block.next()) {
-        const qsizetype length = block.length() - 1;  // without its line end
-        if (length > CellText::kShownLineChars || budget < 0) return kAll;
-        budget -= length + 1;
-        widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+    std::function<bool(QString&)> next;
+    int margins = 0;
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
+        next = [block = plain->document()->begin()](QString& line) mutable {
+            if (!block.isValid()) return false;
+            line = block.text();
+            block = block.next();
+            return true;
+        };
+        margins = 2 * qCeil(plain->document()->documentMargin()) + 2 * plain->frameWidth() +
+                  plain->cursorWidth() + 1;
+    } else if (auto* cell = qobject_cast<CellTextEdit*>(editor)) {
+        const CellTextDocument& text = cell->Document();
+        if (text.Length() > CellText::kShownChars) return kAll;
+        next = [&text, row = qsizetype(0)](QString& line) mutable {
+            if (row >= text.LineCount()) return false;
+            line = text.Mid(text.LineStart(row), text.LineEnd(row) - text.LineStart(row));
+            ++row;
+            return true;
+        };
+        margins = cell->Margins();
+    } else {
+        return 0;
     }
-    const int margins =
-        2 * qCeil(plain->document()->documentMargin()) + 2 * plain->frameWidth() + plain->cursorWidth() + 1;
-    return widest + margins;
+    const int widest = WidestShownLine(editor->fontMetrics(), next);
+    return widest == kAll ? kAll : widest + margins;
 }
 
 bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* plain = qobject_cast<QPlainTextEdit*>(object);
-    if (plain && event->type() == QEvent::KeyPress) {
+    auto* cell = qobject_cast<CellTextEdit*>(object);
+    if ((plain || cell) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // Enter ends the edit; Ctrl+Enter or Shift+Enter is a line break inside the cell.
+            // Enter ends the edit; Ctrl+Enter or Shift+Enter is a line break inside the cell, which is
+            // stored as "\r\n".
             if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) {
-                plain->textCursor().insertText(QStringLiteral("\n"));
+                if (plain)
+                    plain->textCursor().insertText(QStringLiteral("\n"));
+                else
+                    cell->Insert(QStringLiteral("\n"));
             } else {
-                emit commitData(plain);
-                emit closeEditor(plain, QAbstractItemDelegate::NoHint);
+                auto* editor = static_cast<QWidget*>(object);
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
             }
             return true;
         }

@@ -215,7 +215,6 @@ TEST(ClipBlockTest, FillAndCommandText) {
     EXPECT_EQ(ClipBlock::FillSelection({{"v"}}, 1, 1), ClipBlock::Block({{"v"}}));
     const ClipBlock::Block two{{"a", "b"}};
     EXPECT_EQ(ClipBlock::FillSelection(two, 3, 2), two);
-    EXPECT_EQ(ClipBlock::CommandBlockText({{"a,\r\nb", "c\td"}, {"e", ""}}), QString("a,\vb\tc d\fe\t"));
 }
 
 TEST(GridRangeTest, ClampsToDataCells) {

@@ -25,6 +25,7 @@
 #include "CWorkView.h"
 #include "CWorkViewManager.h"
 #include "CellText.h"
+#include "CellTextEdit.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "GridTableModel.h"
@@ -611,11 +612,13 @@ TEST_F(WorkViewTest, LongValuesAreShownInPartAndNarrowCellsEditedWide) {
     grid.Select(1, comment, 1, comment);
     view->OnCopy();
     EXPECT_EQ(QApplication::clipboard()->text(), "\"" + value + "\"\r\n");
-    auto* editor = qobject_cast<QPlainTextEdit*>(EditCell(view, 1, comment));
-    EXPECT_EQ(editor->toPlainText(), value);
-    QTest::keyClick(editor, Qt::Key_Escape);
+    auto* longEditor = qobject_cast<CellTextEdit*>(EditCell(view, 1, comment));
+    ASSERT_NE(longEditor, nullptr);
+    EXPECT_EQ(longEditor->Text(), value);
+    QTest::keyClick(longEditor, Qt::Key_Escape);
 
     grid.setColumnWidth(data - 1, 40);
+    QPlainTextEdit* editor = nullptr;
     QTest::keyClicks(editor = qobject_cast<QPlainTextEdit*>(EditCell(view, 1, data)),
                      "1234567890.1234567890");
     EXPECT_EQ(editor->geometry().left(), grid.columnViewportPosition(data - 1));
