@@ -43,14 +43,17 @@ QString AsCrLf(QStringView text) {
     return out;
 }
 
-QString Restore(const QString& original, const QString& edited) {
+QString Restore(const QString& original, const QString& edited, qsizetype changedFrom,
+                qsizetype unchangedTail) {
     const QString shown = AsLineFeeds(original);
     if (shown == edited) return original;
     const qsizetype most = std::min(shown.size(), edited.size());
+    const qsizetype prefixMost = changedFrom < 0 ? most : std::min(most, changedFrom);
     qsizetype prefix = 0;
-    while (prefix < most && shown[prefix] == edited[prefix]) ++prefix;
+    while (prefix < prefixMost && shown[prefix] == edited[prefix]) ++prefix;
+    const qsizetype suffixMost = unchangedTail < 0 ? most - prefix : std::min(most - prefix, unchangedTail);
     qsizetype suffix = 0;
-    while (prefix + suffix < most && shown[shown.size() - 1 - suffix] == edited[edited.size() - 1 - suffix])
+    while (suffix < suffixMost && shown[shown.size() - 1 - suffix] == edited[edited.size() - 1 - suffix])
         ++suffix;
     // A "\r\n" of the value is one character of the shown text.
     qsizetype head = 0;

@@ -14,7 +14,9 @@ QString AsCrLf(QStringView text);
 
 // What the plain cell editor's text (line breaks as "\n") stores for a value: the start and the end it has in
 // common with the value keep the value's own bytes; the line breaks of the rest are typed ones. The value
-// itself when nothing was changed.
-QString Restore(const QString& original, const QString& edited);
+// itself when nothing was changed. The edits, where the editor tells them, lie from changedFrom up to the
+// last unchangedTail characters of the edited text: what they typed is never taken for the value's own.
+QString Restore(const QString& original, const QString& edited, qsizetype changedFrom = -1,
+                qsizetype unchangedTail = -1);
 
 }  // namespace CellLineBreaks

@@ -23,8 +23,35 @@
 namespace {
 
 constexpr int kAll = QWIDGETSIZE_MAX;
-// The value the plain editor was given, whose line breaks the stored text keeps.
-constexpr char kValueProperty[] = "cellValue";
+
+// The plain editor of a value a cell shows whole. It holds the value with each line break as "\n" and notes
+// where the user changed it, so that the stored text keeps the value's own line breaks around the changes.
+class PlainCellEdit : public QPlainTextEdit {
+public:
+    explicit PlainCellEdit(QWidget* parent) : QPlainTextEdit(parent) {
+        connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+            if (removed == added) return;  // a change of format, or of as many characters: the text tells
+            m_changedFrom = m_changedFrom < 0 ? from : std::min(m_changedFrom, qsizetype(from));
+            const qsizetype tail = std::max(0, document()->characterCount() - 1 - from - added);
+            m_unchangedTail = m_unchangedTail < 0 ? tail : std::min(m_unchangedTail, tail);
+        });
+    }
+    void SetValue(const QString& value) {
+        setPlainText(CellLineBreaks::AsLineFeeds(value));
+        m_value = value;
+        m_changedFrom = m_unchangedTail = -1;
+    }
+    QString StoredText() const {
+        // The raw text: the plain one turns no-break spaces into blanks.
+        const QString edited = document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+        return CellLineBreaks::Restore(m_value, edited, m_changedFrom, m_unchangedTail);
+    }
+
+private:
+    QString m_value;
+    qsizetype m_changedFrom = -1;
+    qsizetype m_unchangedTail = -1;
+};
 
 // The widest of the lines (next gives them one by one), or kAll when a cell cannot show them all.
 int WidestShownLine(const QFontMetrics& metrics, const std::function<bool(QString&)>& next) {
@@ -72,7 +99,7 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         connect(text, &CellTextEdit::textChanged, &m_grid, &CVsflexgridn::RefitEditor);
         editor = text;
     } else {
-        auto* text = new QPlainTextEdit(parent);
+        auto* text = new PlainCellEdit(parent);
         text->setFrameShape(QFrame::NoFrame);
         text->setTabChangesFocus(true);
         text->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -95,9 +122,8 @@ void GridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
         if (combo->lineEdit()) combo->lineEdit()->selectAll();
     } else if (m_committing) {
         // Storing the edit writes the cell, which the view hands back to the editor that wrote it.
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
-        plain->setProperty(kValueProperty, text);
-        plain->setPlainText(CellLineBreaks::AsLineFeeds(text));
+    } else if (auto* plain = dynamic_cast<PlainCellEdit*>(editor)) {
+        plain->SetValue(text);
         plain->selectAll();
     } else if (auto* cell = qobject_cast<CellTextEdit*>(editor)) {
         cell->SetText(text);
@@ -109,11 +135,8 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     QString text;
     if (auto* combo = qobject_cast<QComboBox*>(editor))
         text = combo->currentText();
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor))
-        // The raw text: the plain one turns no-break spaces into blanks.
-        text =
-            CellLineBreaks::Restore(plain->property(kValueProperty).toString(),
-                                    plain->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'));
+    else if (auto* plain = dynamic_cast<PlainCellEdit*>(editor))
+        text = plain->StoredText();
     else if (auto* cell = qobject_cast<CellTextEdit*>(editor); cell && !cell->IsUnchanged())
         text = cell->Text();
     else
@@ -177,6 +200,8 @@ bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* cell = qobject_cast<CellTextEdit*>(object);
     if ((plain || cell) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Tab moves the focus on, as it does from the plain editor, and the edit ends as the focus leaves.
+        if (cell && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) return false;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // Enter ends the edit; Ctrl+Enter or Shift+Enter is a line break inside the cell, which is
             // stored as "\r\n".
