@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QTextLayout>
 #include <cmath>
+#include <utility>
 
 #include "CellLineBreaks.h"
 #include "CellText.h"
@@ -135,8 +136,12 @@ int CellTextEdit::VisibleLines() const {
 }
 
 qsizetype CellTextEdit::ColumnsInView() const {
-    // No character is taken to be narrower than a quarter of the font's average.
-    return 2 + qsizetype(TextWidth()) * 4 / std::max(1, fontMetrics().averageCharWidth());
+    // No character is taken to be narrower than half the narrowest of a few narrow ones (a font's average
+    // width may be that of its wide characters).
+    const QFontMetrics metrics = fontMetrics();
+    int narrowest = metrics.horizontalAdvance(u' ');
+    for (char16_t c : u".il|") narrowest = std::min(narrowest, metrics.horizontalAdvance(QChar(c)));
+    return 2 + qsizetype(TextWidth()) * 2 / std::max(1, narrowest);
 }
 
 CellTextEdit::Shown CellTextEdit::ShownPart(qsizetype line) const {
@@ -378,7 +383,9 @@ void CellTextEdit::focusOutEvent(QFocusEvent* event) {
 
 void CellTextEdit::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    EnsureCaretVisible();
+    // The grid sizes its editor in steps (the cell, then as wide as the text wants): the caret is brought
+    // into view of the size it ends with.
+    m_resized = true;
 }
 
 void CellTextEdit::timerEvent(QTimerEvent* event) {
@@ -398,6 +405,7 @@ void CellTextEdit::RestartBlink() {
 }
 
 void CellTextEdit::paintEvent(QPaintEvent*) {
+    if (std::exchange(m_resized, false)) EnsureCaretVisible();
     QPainter painter(this);
     painter.fillRect(rect(), palette().brush(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));

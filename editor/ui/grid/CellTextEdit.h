@@ -99,5 +99,6 @@ private:
     QString m_preedit;            // what the input method is composing, shown at the caret
     int m_preeditCursor = 0;
     bool m_caretShown = true;
+    bool m_resized = false;
     QBasicTimer m_blink;
 };
