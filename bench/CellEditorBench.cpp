@@ -109,12 +109,9 @@ int main(int argc, char** argv) {
         return EditInChild(argc, argv, QString::fromLocal8Bit(argv[2]));
     }
     BenchOptions options = ParseBenchOptions(argc, argv);
-    int oneLineMB = 8;
-    for (const QByteArray& option : std::as_const(options.rest)) {
-        if (option.startsWith("--one-line=")) oneLineMB = option.mid(11).toInt();
-    }
-    if (oneLineMB < 1 || options.rest.size() > 1 ||
-        (options.rest.size() == 1 && !options.rest[0].startsWith("--one-line="))) {
+    const bool oneLineGiven = options.rest.size() == 1 && options.rest[0].startsWith("--one-line=");
+    const int oneLineMB = oneLineGiven ? options.rest[0].mid(11).toInt() : 8;
+    if (oneLineMB < 1 || options.rest.size() > (oneLineGiven ? 1 : 0)) {
         std::fprintf(stderr, "usage: %s [--sizes=32] [--one-line=8] [--dir=DIR] [--runs=3]\n", argv[0]);
         return 2;
     }

@@ -107,6 +107,7 @@ int CellTextEdit::Margins() const {
 }
 
 void CellTextEdit::copy() {
+    // Line breaks go to the clipboard as line feeds, as the plain editor copies them.
     if (m_caret != m_anchor)
         QGuiApplication::clipboard()->setText(CellLineBreaks::AsLineFeeds(SelectedText()));
 }

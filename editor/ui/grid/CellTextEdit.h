@@ -10,8 +10,8 @@ class QTextLayout;
 // characters). A plain text editor lays out and stores the whole text when it opens; this one keeps the value
 // as it is (CellTextDocument) and draws only the lines in view, and of a long line only the characters around
 // the caret: it scrolls sideways by characters, so no key costs more with a longer line. It keeps the value's
-// own line breaks; a typed or pasted one is "\r\n". The grid ends the edit with Enter, Escape or Tab, and
-// inserts a line break for Ctrl+Enter or Shift+Enter.
+// own line breaks; a typed or pasted one is "\r\n". The grid's delegate ends the edit on Enter and Escape and
+// inserts a line break for Ctrl+Enter or Shift+Enter; Tab moves the focus on, which ends the edit.
 class CellTextEdit : public QWidget {
     Q_OBJECT
 public:
