@@ -53,13 +53,17 @@ private:
     qsizetype m_unchangedTail = -1;
 };
 
-// The widest of the lines (next gives them one by one), or kAll when a cell cannot show them all.
-int WidestShownLine(const QFontMetrics& metrics, const std::function<bool(QString&)>& next) {
+// Gives the next line's length and, when a cell shows a line that long, its text; false after the last.
+using NextLine = std::function<bool(qsizetype& length, QString& text)>;
+
+// The widest of the lines, or kAll when a cell cannot show them all.
+int WidestShownLine(const QFontMetrics& metrics, const NextLine& next) {
     int widest = 0;
     qsizetype budget = CellText::kShownChars;
-    for (QString line; next(line);) {
-        if (line.size() > CellText::kShownLineChars || budget < 0) return kAll;
-        budget -= line.size() + 1;
+    QString line;
+    for (qsizetype length = 0; next(length, line);) {
+        if (length > CellText::kShownLineChars || budget < 0) return kAll;
+        budget -= length + 1;
         widest = std::max(widest, metrics.horizontalAdvance(line));
     }
     return widest;
@@ -167,12 +171,13 @@ int GridCellDelegate::WantedWidth(QWidget* editor) {
         const QSize text(combo->fontMetrics().horizontalAdvance(shown), combo->fontMetrics().height());
         return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
     }
-    std::function<bool(QString&)> next;
+    NextLine next;
     int margins = 0;
     if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
-        next = [block = plain->document()->begin()](QString& line) mutable {
+        next = [block = plain->document()->begin()](qsizetype& length, QString& line) mutable {
             if (!block.isValid()) return false;
-            line = block.text();
+            length = block.length() - 1;  // without its line end
+            if (length <= CellText::kShownLineChars) line = block.text();
             block = block.next();
             return true;
         };
@@ -181,10 +186,11 @@ int GridCellDelegate::WantedWidth(QWidget* editor) {
     } else if (auto* cell = qobject_cast<CellTextEdit*>(editor)) {
         const CellTextDocument& text = cell->Document();
         if (text.Length() > CellText::kShownChars) return kAll;
-        next = [&text, row = qsizetype(0)](QString& line) mutable {
+        next = [&text, row = qsizetype(0)](qsizetype& length, QString& line) mutable {
             if (row >= text.LineCount()) return false;
-            line = text.Mid(text.LineStart(row), text.LineEnd(row) - text.LineStart(row));
-            ++row;
+            const qsizetype start = text.LineStart(row++);
+            length = text.LineEnd(row - 1) - start;
+            if (length <= CellText::kShownLineChars) line = text.Mid(start, length);
             return true;
         };
         margins = cell->Margins();
