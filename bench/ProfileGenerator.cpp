@@ -61,7 +61,7 @@ private:
 
 // A COMMENT item of that many bytes of text in that many values, written as it is made: lines of 64 bytes
 // in Japanese and ASCII, as the editor's comments are, a value's last line cut short in ASCII.
-bool LongComment(ChunkedFile& sink, qint64 bytes, qint64 values) {
+bool LongComment(ChunkedFile& sink, qint64 bytes, qint64 values, bool lineBreaks) {
     QByteArray& out = sink.out;
     out += "<p:comment>";
     for (qint64 v = 0; v < values; ++v) {
@@ -69,7 +69,7 @@ bool LongComment(ChunkedFile& sink, qint64 bytes, qint64 values) {
         qint64 left = bytes / values + (v < bytes % values ? 1 : 0);
         for (qint64 line = 0; left > 0; ++line) {
             QByteArray text = "コメント " + QByteArray::number(line) + " / " + QByteArray::number(v) + ' ';
-            text = text.leftJustified(63, '.') + '\n';
+            text = text.leftJustified(63, '.') + (lineBreaks ? '\n' : '.');
             if (left < text.size()) text = QByteArray(left, '.');
             out += text;
             left -= text.size();
@@ -163,7 +163,8 @@ GeneratedProfile GenerateProfile(const QString& path, const ProfileShape& shape)
             const bool longComment = block == 0 && m == 0 && shape.commentBytes > 0;
             MemoryMember(out, b, m, !longComment);
             if (longComment) {
-                if (!LongComment(sink, shape.commentBytes, shape.commentValues)) break;
+                if (!LongComment(sink, shape.commentBytes, shape.commentValues, shape.commentLineBreaks))
+                    break;
                 out += "</p:blockMemoryMember>";
             }
             if (!sink.Flush()) break;

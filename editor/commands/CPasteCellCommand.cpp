@@ -40,6 +40,14 @@ void CPasteCellCommand::Init(IPartGridView* view, int firstRow, int firstColumn,
     m_blockText = blockText;
 }
 
+void CPasteCellCommand::InitWithBlock(IPartGridView* view, int firstRow, int firstColumn,
+                                      const QList<QStringList>& block) {
+    Init(view, firstRow, firstColumn, static_cast<int>(block.size()),
+         block.isEmpty() ? 0 : static_cast<int>(block.first().size()), QString());
+    m_block = block;
+    m_hasBlock = true;
+}
+
 void CPasteCellCommand::InitWithValues(IPartGridView* view, int rowCount, int firstRow, int firstColumn,
                                        const QStringList& newTexts) {
     m_part = view ? view->GridPart() : nullptr;
@@ -90,7 +98,8 @@ bool CPasteCellCommand::Execute() {
         m_lastColumn = std::min(m_firstColumn + m_columnCount - 1, view->GridColumnCount() - 1);
         const int rows = std::max(0, m_lastRow - m_firstRow + 1);
         const int columns = std::max(0, m_lastColumn - m_firstColumn + 1);
-        const QList<QStringList> block = Internal::SplitCellBlock(m_blockText, rows, columns);
+        const QList<QStringList> block =
+            m_hasBlock ? m_block : Internal::SplitCellBlock(m_blockText, rows, columns);
         std::vector<int> columnKinds;
         for (int c = 0; c < columns; ++c)
             columnKinds.push_back(m_firstColumn + c >= 1 ? view->ColumnItemKind(m_firstColumn + c) : 0);
@@ -98,7 +107,8 @@ bool CPasteCellCommand::Execute() {
             CPELFM_ElemInfo* elem = elemOfRow(m_firstRow + r);
             if (!elem) continue;
             for (int c = 0; c < columns; ++c) {
-                if (IsItemKind(columnKinds[c])) targets.push_back({elem, columnKinds[c], block[r][c]});
+                if (IsItemKind(columnKinds[c]))
+                    targets.push_back({elem, columnKinds[c], block.value(r).value(c)});
             }
         }
     }

@@ -26,6 +26,8 @@ public:
     // tabs; an empty text clears the block.
     void Init(IPartGridView* view, int firstRow, int firstColumn, int rowCount, int columnCount,
               const QString& blockText);
+    // Block mode from the cells' texts as they are (tabs and line breaks included).
+    void InitWithBlock(IPartGridView* view, int firstRow, int firstColumn, const QList<QStringList>& block);
     // List mode: one text per row of one column, copied references made relative to each cell.
     void InitWithValues(IPartGridView* view, int rowCount, int firstRow, int firstColumn,
                         const QStringList& newTexts);
@@ -60,6 +62,8 @@ private:
     int m_firstRow = 0;
     int m_firstColumn = 0;
     QString m_blockText;
+    QList<QStringList> m_block;
+    bool m_hasBlock = false;
     QStringList m_newTexts;
 
     bool m_applied = false;

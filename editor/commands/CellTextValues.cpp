@@ -53,7 +53,9 @@ QList<ProfileInnerConst::_ST_PELFM_DATAINFO> CellTextToValues(int itemType, cons
     if (cleaned.isEmpty()) return values;
 
     QStringList pieces;
-    if (itemType == NAME || (itemType == DATA && !ElemDataTypeIsList(elem)))
+    // A text of one value stays one string: a long one is not copied.
+    if (itemType == NAME || (itemType == DATA && !ElemDataTypeIsList(elem)) ||
+        !cleaned.contains(kListSeparator))
         pieces.append(cleaned);
     else
         pieces = cleaned.split(kListSeparator);

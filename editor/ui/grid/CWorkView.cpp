@@ -27,12 +27,14 @@
 #include "CVsflexgridn.h"
 #include "CellEditRules.h"
 #include "CellText.h"
+#include "CellTextEdit.h"
 #include "ClipBlock.h"
 #include "CommandFailure.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "DelElemCommand.h"
 #include "GridContextMenuRules.h"
+#include "GridTableModel.h"
 #include "IDialogPresenter.h"
 #include "IMessagePresenter.h"
 #include "IProfilePlugin.h"
@@ -335,7 +337,7 @@ void CWorkView::AfterEdit(int row, int col, bool committed) {
     // Also after Esc: the flag keeps Undo disabled while it is set.
     SetEditing(false);
     if (!committed) return;
-    const QString text = m_grid->GetTextMatrix(row, col);
+    QString text = m_grid->GetTextMatrix(row, col);
     if (text == m_editStartText) return;
     const int kind = KindOfColumn(col);
     CPELFM_ElemInfo* elem = ElemOfRow(row);
@@ -344,7 +346,10 @@ void CWorkView::AfterEdit(int row, int col, bool committed) {
         m_grid->SetTextMatrix(row, col, m_editStartText);
         return;
     }
-    const QString cleaned = CellEditRules::CleanEditedText(kind, text);
+    // The cell lets go of its text, so that a long one is cleaned in place rather than copied; it shows what
+    // is stored below.
+    m_grid->Model().SetText(row, col, QString(), false);
+    const QString cleaned = CellEditRules::CleanEditedText(kind, std::move(text));
     if (cleaned != m_editStartText) {
         if (auto* command = CreateCommand<CChgItemCommand>("CChgItemCommand")) {
             command->InitFromText(m_context.commandFrame, kind, elem, cleaned);
@@ -590,7 +595,7 @@ void CWorkView::OnCopy() {
         block.append(row);
     }
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(ClipBlock::FormatCopyText(block));
+        clipboard->setMimeData(ClipBlock::CopiedData(block));
     if (CCommonUtility* utility = m_context.utility) {
         utility->copiedBlockRows = range.Rows();
         utility->copiedBlockColumns = range.Columns();
@@ -601,8 +606,11 @@ void CWorkView::OnCopy() {
 void CWorkView::OnPaste() {
     if (ForwardToEditor("paste")) return;
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    const QString text = clipboard ? clipboard->text() : QString();
-    if (text.isEmpty()) return;
+    if (!clipboard) return;
+    // Cells copied here are pasted as they are; a text from elsewhere is read as the clipboard's convention.
+    const ClipBlock::Block* copied = ClipBlock::CopiedCells(clipboard->mimeData());
+    const QString text = copied ? QString() : clipboard->text();
+    if (!copied && text.isEmpty()) return;
     // A selection on the headers pastes from the first real row and column.
     const GridRange selection = m_grid->GetSelection();
     if (!selection.IsValid() || m_grid->GetRows() < 2 || m_grid->GetCols() < 2) return;
@@ -612,12 +620,11 @@ void CWorkView::OnPaste() {
         const int col = std::max(selection.col1, 1);
         range = GridRange{row, col, row, col};
     }
-    const ClipBlock::Block block =
-        ClipBlock::FillSelection(ClipBlock::ParseClipText(text), range.Rows(), range.Columns());
+    const ClipBlock::Block block = ClipBlock::FillSelection(copied ? *copied : ClipBlock::ParseClipText(text),
+                                                            range.Rows(), range.Columns());
     if (block.isEmpty() || block.first().isEmpty()) return;
     if (auto* command = CreateCommand<CPasteCellCommand>("CPasteCellCommand")) {
-        command->Init(this, range.row1, range.col1, static_cast<int>(block.size()),
-                      static_cast<int>(block.first().size()), ClipBlock::CommandBlockText(block));
+        command->InitWithBlock(this, range.row1, range.col1, block);
         ExecuteCommand(command);
     }
 }
@@ -626,6 +633,8 @@ void CWorkView::OnClear() {
     if (m_grid->IsEditing()) {
         if (auto* plain = qobject_cast<QPlainTextEdit*>(m_grid->ActiveEditor()))
             plain->textCursor().removeSelectedText();
+        else if (auto* cell = qobject_cast<CellTextEdit*>(m_grid->ActiveEditor()))
+            cell->RemoveSelectedText();
         else if (auto* combo = qobject_cast<QComboBox*>(m_grid->ActiveEditor()); combo && combo->lineEdit())
             combo->lineEdit()->del();
         return;

@@ -1,6 +1,7 @@
 #include "CellEditRules.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "CPELFM_ElemInfo.h"
 #include "CellTextValues.h"
@@ -40,8 +41,8 @@ QStringList ComboChoices(const QString& comboList) {
     return choices;
 }
 
-QString CleanEditedText(int itemType, const QString& text) {
-    QString cleaned = text.trimmed();
+QString CleanEditedText(int itemType, QString text) {
+    QString cleaned = std::move(text).trimmed();
     if (!CellKeepsLineBreaks(itemType)) cleaned.remove(QStringLiteral("\r\n"));
     return cleaned;
 }

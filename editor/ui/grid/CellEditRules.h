@@ -27,8 +27,8 @@ bool OpensDataDialog(int itemType, const CPELFM_ElemInfo* elem);
 QStringList ComboChoices(const QString& comboList);
 
 // A typed text as it is stored: blanks trimmed at both ends, line breaks removed from the kinds
-// that keep none (the same rule as pasted text).
-QString CleanEditedText(int itemType, const QString& text);
+// that keep none (the same rule as pasted text). A text no one else holds is cleaned in place.
+QString CleanEditedText(int itemType, QString text);
 
 // Where the cell editor opens: over its cell, as wide as its text wants but no wider than the visible
 // area; when the cell is too near the area's right edge for that, the editor reaches to its left.

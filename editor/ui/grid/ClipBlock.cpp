@@ -1,5 +1,6 @@
 #include "ClipBlock.h"
 
+#include <QMimeData>
 #include <algorithm>
 
 namespace ClipBlock {
@@ -23,6 +24,12 @@ QString Quoted(const QString& cell) {
     body.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + body + QLatin1Char('"');
 }
+
+class CopiedBlockData : public QMimeData {
+public:
+    explicit CopiedBlockData(const Block& block) : cells(block) { setText(FormatCopyText(block)); }
+    const Block cells;
+};
 
 // True at a row end: "\n" or "\r\n".
 bool AtRowEnd(const QString& text, qsizetype pos) {
@@ -123,19 +130,13 @@ Block FillSelection(const Block& block, int rows, int columns) {
     return Block(rows, row);
 }
 
-QString CommandBlockText(const Block& block) {
-    QStringList rows;
-    for (const QStringList& row : block) {
-        QStringList cells;
-        for (QString cell : row) {
-            cell.replace(QLatin1Char('\t'), QLatin1Char(' '));
-            cell.replace(QLatin1Char('\f'), QLatin1Char(' '));
-            cell.replace(kLineEnd, QStringLiteral("\v"));
-            cells.append(cell);
-        }
-        rows.append(cells.join(QLatin1Char('\t')));
-    }
-    return rows.join(QLatin1Char('\f'));
+QMimeData* CopiedData(const Block& block) {
+    return new CopiedBlockData(block);
+}
+
+const Block* CopiedCells(const QMimeData* data) {
+    const auto* ours = dynamic_cast<const CopiedBlockData*>(data);
+    return ours ? &ours->cells : nullptr;
 }
 
 }  // namespace ClipBlock

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QMimeData;
+
 // Blocks of cell texts on the clipboard. Cells are separated by tabs and rows by line ends ("\r\n",
 // or the bare "\n" that most programs write); a cell that holds a tab, a line break or a double quote
 // is quoted, with its inner quotes doubled. Inside the grid a line break within a cell is "\r\n".
@@ -21,9 +23,10 @@ Block ParseClipText(const QString& text);
 // One value pasted onto a larger selection is repeated to fill it; any other block is kept.
 Block FillSelection(const Block& block, int rows, int columns);
 
-// The block as the paste command takes it: cells separated by tabs, rows by form feeds, line
-// breaks inside a cell as vertical tabs. Tabs and form feeds within a cell cannot be told apart
-// from the separators there, so they become blanks.
-QString CommandBlockText(const Block& block);
+// The clipboard's data for a copied block: its text (FormatCopyText) for every program, and its cells as they
+// are for a paste here, since the text cannot carry them exactly (a cell's own "\n" reads back as "\r\n").
+QMimeData* CopiedData(const Block& block);
+// The cells of data that CopiedData made; null for any other data.
+const Block* CopiedCells(const QMimeData* data);
 
 }  // namespace ClipBlock

@@ -12,15 +12,69 @@
 #include <QStyleOptionComboBox>
 #include <QTextBlock>
 #include <QtMath>
+#include <functional>
 
 #include "CVsflexgridn.h"
 #include "CellEditRules.h"
+#include "CellLineBreaks.h"
 #include "CellText.h"
+#include "CellTextEdit.h"
+
+namespace {
+
+constexpr int kAll = QWIDGETSIZE_MAX;
+
+// The plain editor of a value a cell shows whole. It holds the value with each line break as "\n" and notes
+// where the user changed it, so that the stored text keeps the value's own line breaks around the changes.
+class PlainCellEdit : public QPlainTextEdit {
+public:
+    explicit PlainCellEdit(QWidget* parent) : QPlainTextEdit(parent) {
+        connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+            if (removed == added) return;  // a change of format, or of as many characters: the text tells
+            m_changedFrom = m_changedFrom < 0 ? from : std::min(m_changedFrom, qsizetype(from));
+            const qsizetype tail = std::max(0, document()->characterCount() - 1 - from - added);
+            m_unchangedTail = m_unchangedTail < 0 ? tail : std::min(m_unchangedTail, tail);
+        });
+    }
+    void SetValue(const QString& value) {
+        setPlainText(CellLineBreaks::AsLineFeeds(value));
+        m_value = value;
+        m_changedFrom = m_unchangedTail = -1;
+    }
+    QString StoredText() const {
+        // The raw text: the plain one turns no-break spaces into blanks.
+        const QString edited = document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+        return CellLineBreaks::Restore(m_value, edited, m_changedFrom, m_unchangedTail);
+    }
+
+private:
+    QString m_value;
+    qsizetype m_changedFrom = -1;
+    qsizetype m_unchangedTail = -1;
+};
+
+// Gives the next line's length and, when a cell shows a line that long, its text; false after the last.
+using NextLine = std::function<bool(qsizetype& length, QString& text)>;
+
+// The widest of the lines, or kAll when a cell cannot show them all.
+int WidestShownLine(const QFontMetrics& metrics, const NextLine& next) {
+    int widest = 0;
+    qsizetype budget = CellText::kShownChars;
+    QString line;
+    for (qsizetype length = 0; next(length, line);) {
+        if (length > CellText::kShownLineChars || budget < 0) return kAll;
+        budget -= length + 1;
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest;
+}
+
+}  // namespace
 
 GridCellDelegate::GridCellDelegate(CVsflexgridn& grid) : QStyledItemDelegate(&grid), m_grid(grid) {}
 
 QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                        const QModelIndex&) const {
+                                        const QModelIndex& index) const {
     QWidget* editor = nullptr;
     const QStringList choices = CellEditRules::ComboChoices(m_grid.ComboList());
     if (!choices.isEmpty()) {
@@ -43,8 +97,13 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         });
         connect(combo, &QComboBox::editTextChanged, &m_grid, &CVsflexgridn::RefitEditor);
         editor = combo;
+    } else if (CellTextEdit::Suits(index.data(Qt::EditRole).toString())) {
+        // A plain text editor would lay out and store all of a value this long before it shows.
+        auto* text = new CellTextEdit(parent);
+        connect(text, &CellTextEdit::textChanged, &m_grid, &CVsflexgridn::RefitEditor);
+        editor = text;
     } else {
-        auto* text = new QPlainTextEdit(parent);
+        auto* text = new PlainCellEdit(parent);
         text->setFrameShape(QFrame::NoFrame);
         text->setTabChangesFocus(true);
         text->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -65,9 +124,13 @@ void GridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         combo->setEditText(text);
         if (combo->lineEdit()) combo->lineEdit()->selectAll();
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
-        plain->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (m_committing) {
+        // Storing the edit writes the cell, which the view hands back to the editor that wrote it.
+    } else if (auto* plain = dynamic_cast<PlainCellEdit*>(editor)) {
+        plain->SetValue(text);
         plain->selectAll();
+    } else if (auto* cell = qobject_cast<CellTextEdit*>(editor)) {
+        cell->SetText(text);
     }
 }
 
@@ -76,11 +139,15 @@ void GridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     QString text;
     if (auto* combo = qobject_cast<QComboBox*>(editor))
         text = combo->currentText();
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor))
-        text = plain->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    else if (auto* plain = dynamic_cast<PlainCellEdit*>(editor))
+        text = plain->StoredText();
+    else if (auto* cell = qobject_cast<CellTextEdit*>(editor); cell && !cell->IsUnchanged())
+        text = cell->Text();
     else
         return;
+    m_committing = true;
     model->setData(index, text, Qt::EditRole);
+    m_committing = false;
 }
 
 void GridCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -93,7 +160,6 @@ void GridCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 // The width that shows the editor's text, measured on what a cell would show of it; a text too long for
 // any screen wants all there is.
 int GridCellDelegate::WantedWidth(QWidget* editor) {
-    constexpr int kAll = QWIDGETSIZE_MAX;
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         bool cut = false;
         const QString shown = CellText::ShownText(combo->currentText(), &cut);
@@ -105,33 +171,55 @@ int GridCellDelegate::WantedWidth(QWidget* editor) {
         const QSize text(combo->fontMetrics().horizontalAdvance(shown), combo->fontMetrics().height());
         return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, combo).width();
     }
-    auto* plain = qobject_cast<QPlainTextEdit*>(editor);
-    if (!plain) return 0;
-    const QFontMetrics metrics(plain->font());
-    int widest = 0;
-    qsizetype budget = CellText::kShownChars;
-    for (QTextBlock block = plain->document()->begin(); block.isValid(); block = block.next()) {
-        const qsizetype length = block.length() - 1;  // without its line end
-        if (length > CellText::kShownLineChars || budget < 0) return kAll;
-        budget -= length + 1;
-        widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+    NextLine next;
+    int margins = 0;
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
+        next = [block = plain->document()->begin()](qsizetype& length, QString& line) mutable {
+            if (!block.isValid()) return false;
+            length = block.length() - 1;  // without its line end
+            if (length <= CellText::kShownLineChars) line = block.text();
+            block = block.next();
+            return true;
+        };
+        margins = 2 * qCeil(plain->document()->documentMargin()) + 2 * plain->frameWidth() +
+                  plain->cursorWidth() + 1;
+    } else if (auto* cell = qobject_cast<CellTextEdit*>(editor)) {
+        const CellTextDocument& text = cell->Document();
+        if (text.Length() > CellText::kShownChars) return kAll;
+        next = [&text, row = qsizetype(0)](qsizetype& length, QString& line) mutable {
+            if (row >= text.LineCount()) return false;
+            const qsizetype start = text.LineStart(row++);
+            length = text.LineEnd(row - 1) - start;
+            if (length <= CellText::kShownLineChars) line = text.Mid(start, length);
+            return true;
+        };
+        margins = cell->Margins();
+    } else {
+        return 0;
     }
-    const int margins =
-        2 * qCeil(plain->document()->documentMargin()) + 2 * plain->frameWidth() + plain->cursorWidth() + 1;
-    return widest + margins;
+    const int widest = WidestShownLine(editor->fontMetrics(), next);
+    return widest == kAll ? kAll : widest + margins;
 }
 
 bool GridCellDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* plain = qobject_cast<QPlainTextEdit*>(object);
-    if (plain && event->type() == QEvent::KeyPress) {
+    auto* cell = qobject_cast<CellTextEdit*>(object);
+    if ((plain || cell) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // Tab moves the focus on, as it does from the plain editor, and the edit ends as the focus leaves.
+        if (cell && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) return false;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // Enter ends the edit; Ctrl+Enter or Shift+Enter is a line break inside the cell.
+            // Enter ends the edit; Ctrl+Enter or Shift+Enter is a line break inside the cell, which is
+            // stored as "\r\n".
             if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) {
-                plain->textCursor().insertText(QStringLiteral("\n"));
+                if (plain)
+                    plain->textCursor().insertText(QStringLiteral("\n"));
+                else
+                    cell->Insert(QStringLiteral("\n"));
             } else {
-                emit commitData(plain);
-                emit closeEditor(plain, QAbstractItemDelegate::NoHint);
+                auto* editor = static_cast<QWidget*>(object);
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
             }
             return true;
         }

@@ -33,4 +33,5 @@ private:
     bool ShowsButton(const QModelIndex& index) const;
 
     CVsflexgridn& m_grid;
+    mutable bool m_committing = false;
 };

@@ -8,7 +8,9 @@
 #include "CPELFM_PartInfo.h"
 #include "CPELFM_SectionInfo.h"
 #include "CellEditRules.h"
+#include "CellLineBreaks.h"
 #include "CellText.h"
+#include "CellTextDocument.h"
 #include "CellTextValues.h"
 #include "ClipBlock.h"
 #include "GridContextMenuRules.h"
@@ -169,6 +171,94 @@ TEST(CellEditRulesTest, CleaningIsThePastedTextsRule) {
     }
 }
 
+// What the plain cell editor's text (line breaks as "\n") stores: the value's own line breaks wherever its
+// text was left as it was, "\r\n" for the ones typed.
+TEST(CellLineBreaksTest, TheEditedTextKeepsTheValuesLineBreaks) {
+    struct Case {
+        const char* name;
+        QString value, edited, stored;
+        qsizetype changedFrom = -1, unchangedTail = -1;  // where the editor saw the changes
+    };
+    const QList<Case> cases = {
+        {"unchanged", "a\nb\r\nc\rd", "a\nb\nc\nd", "a\nb\r\nc\rd"},
+        {"typed at the end", "a\nb", "a\nbc", "a\nbc"},
+        {"line typed between", "a\nb\r\nc", "a\nb\nx\nc", "a\nb\r\nx\r\nc"},
+        {"line break typed", "ab\nc", "a\nb\nc", "a\r\nb\nc"},
+        {"line typed after a line, as the text reads", "a\nb", "a\nx\nb", "a\nx\r\nb"},
+        {"line typed after a line, as the editor saw it", "a\nb", "a\nx\nb", "a\r\nx\nb", 1, 2},
+        {"line break deleted", "a\r\nb\nc", "ab\nc", "ab\nc"},
+        {"everything replaced", "a\nb", "x\ny", "x\r\ny"},
+        {"a separator the editor takes for a line break", QString("a") + QChar(0x2029) + "b", "a\nb",
+         QString("a") + QChar(0x2029) + "b"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CellLineBreaks::Restore(c.value, c.edited, c.changedFrom, c.unchangedTail), c.stored)
+            << c.name;
+        if (c.value == c.stored) {
+            EXPECT_EQ(CellLineBreaks::AsLineFeeds(c.value), c.edited) << c.name;
+        }
+    }
+    EXPECT_EQ(CellLineBreaks::AsCrLf(u"a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
+}
+
+// The long-value editor's text through one edit: its text and its lines, whatever ends them.
+TEST(CellTextDocumentTest, LinesFollowTheirOwnLineBreaksThroughEdits) {
+    struct Case {
+        const char* name;
+        QString value;
+        qsizetype pos, length;
+        QString typed, text;
+        QStringList lines;
+    };
+    const QList<Case> cases = {
+        {"unchanged", "a\r\nb\nc\rd\n", 0, 0, "", "a\r\nb\nc\rd\n", {"a", "b", "c", "d", ""}},
+        {"typed", "ab\ncd", 1, 0, "x", "axb\ncd", {"axb", "cd"}},
+        {"typed line break", "ab\ncd", 1, 0, "\r\n", "a\r\nb\ncd", {"a", "b", "cd"}},
+        {"line break removed", "a\r\nb\rc", 1, 2, "", "ab\rc", {"ab", "c"}},
+        {"a lone CR and a LF brought together", "a\rx\nb", 2, 1, "", "a\r\nb", {"a", "b"}},
+        {"typed before a LF after a typed CR", "a\nb", 1, 0, "\r", "a\r\nb", {"a", "b"}},
+        {"replaced whole", "a\nb", 0, 3, "z\r\n", "z\r\n", {"z", ""}},
+        {"emptied", "a\nb", 0, 3, "", "", {""}},
+        {"surrogates",
+         QString::fromUtf16(u"\U0001F600\n"),
+         2,
+         0,
+         "!",
+         QString::fromUtf16(u"\U0001F600!\n"),
+         {QString::fromUtf16(u"\U0001F600!"), ""}},
+    };
+    for (const Case& c : cases) {
+        CellTextDocument text(c.value);
+        text.Replace(c.pos, c.length, c.typed);
+        EXPECT_EQ(text.Text(), c.text) << c.name;
+        EXPECT_EQ(text.IsUnchanged(), c.text == c.value && c.pos == 0 && c.length == 0) << c.name;
+        QStringList lines;
+        for (qsizetype line = 0; line < text.LineCount(); ++line) {
+            const qsizetype start = text.LineStart(line), end = text.LineEnd(line);
+            lines << text.Mid(start, end - start);
+            EXPECT_EQ(text.LineOf(start), line) << c.name;
+            EXPECT_EQ(text.LineOf(end), line) << c.name;
+            if (line == 0) continue;
+            // Moving over a line's end steps over its whole line break.
+            EXPECT_EQ(text.Next(text.LineEnd(line - 1)), start) << c.name;
+            EXPECT_EQ(text.Previous(start), text.LineEnd(line - 1)) << c.name;
+        }
+        EXPECT_EQ(lines, c.lines) << c.name;
+        // Typed and taken back, the value is the one it came as again.
+        text.Replace(0, text.Length(), c.value);
+        EXPECT_EQ(text.Text(), c.value) << c.name;
+    }
+    CellTextDocument typed(QStringLiteral("abc"));
+    typed.Replace(1, 0, QStringLiteral("x"));
+    typed.Replace(1, 1, {});
+    EXPECT_TRUE(typed.IsUnchanged());
+    EXPECT_EQ(typed.Valid(1), 1);
+    CellTextDocument pair(QString::fromUtf16(u"\U0001F600\r\n"));
+    EXPECT_EQ(pair.Valid(1), 0);
+    EXPECT_EQ(pair.Valid(3), 2);
+    EXPECT_EQ(pair.Next(0), 2);
+}
+
 TEST(ClipBlockTest, ParsesClipboardTexts) {
     using ClipBlock::Block;
     struct Case {
@@ -215,7 +305,6 @@ TEST(ClipBlockTest, FillAndCommandText) {
     EXPECT_EQ(ClipBlock::FillSelection({{"v"}}, 1, 1), ClipBlock::Block({{"v"}}));
     const ClipBlock::Block two{{"a", "b"}};
     EXPECT_EQ(ClipBlock::FillSelection(two, 3, 2), two);
-    EXPECT_EQ(ClipBlock::CommandBlockText({{"a,\r\nb", "c\td"}, {"e", ""}}), QString("a,\vb\tc d\fe\t"));
 }
 
 TEST(GridRangeTest, ClampsToDataCells) {

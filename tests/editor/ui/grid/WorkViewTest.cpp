@@ -25,6 +25,7 @@
 #include "CWorkView.h"
 #include "CWorkViewManager.h"
 #include "CellText.h"
+#include "CellTextEdit.h"
 #include "CommandManager.h"
 #include "CommandRegistry.h"
 #include "GridTableModel.h"
@@ -611,15 +612,173 @@ TEST_F(WorkViewTest, LongValuesAreShownInPartAndNarrowCellsEditedWide) {
     grid.Select(1, comment, 1, comment);
     view->OnCopy();
     EXPECT_EQ(QApplication::clipboard()->text(), "\"" + value + "\"\r\n");
-    auto* editor = qobject_cast<QPlainTextEdit*>(EditCell(view, 1, comment));
-    EXPECT_EQ(editor->toPlainText(), value);
-    QTest::keyClick(editor, Qt::Key_Escape);
+    auto* longEditor = qobject_cast<CellTextEdit*>(EditCell(view, 1, comment));
+    ASSERT_NE(longEditor, nullptr);
+    EXPECT_EQ(longEditor->Text(), value);
+    QTest::keyClick(longEditor, Qt::Key_Escape);
 
     grid.setColumnWidth(data - 1, 40);
+    QPlainTextEdit* editor = nullptr;
     QTest::keyClicks(editor = qobject_cast<QPlainTextEdit*>(EditCell(view, 1, data)),
                      "1234567890.1234567890");
     EXPECT_EQ(editor->geometry().left(), grid.columnViewportPosition(data - 1));
     EXPECT_GE(editor->viewport()->width(), editor->fontMetrics().horizontalAdvance("1234567890.1234567890"));
+}
+
+// Presses keys separated by "|" ("Ctrl+Home|End"); a piece that begins with a quote is typed.
+void Press(QWidget* widget, const QString& keys) {
+    for (const QString& key : keys.split('|', Qt::SkipEmptyParts)) {
+        if (key.startsWith('"'))
+            QTest::keyClicks(widget, key.mid(1));
+        else
+            QTest::keySequence(widget, QKeySequence(key));
+    }
+}
+
+// F2 on a COMMENT cell, keys, then the key that ends the edit: only what was typed is stored, with the
+// value's own line breaks, and an edit left unchanged records nothing. Values no cell shows whole are edited
+// in CellTextEdit, the others in the plain editor.
+TEST_F(WorkViewTest, CellEditsStoreWhatWasTypedAndNothingElse) {
+    const QString pad = QString("\nline of a long comment").repeated(800);  // more than a cell shows
+    const QString lines = "ab\r\ncd\nef" + pad;
+    using Act = std::function<void(QWidget*)>;
+    struct Case {
+        std::string name;
+        QString value, keys;
+        Act act;
+        Qt::Key end;
+        QString stored;
+    };
+    QList<Case> cases;
+    for (const QString value : {"a\nb", "a\r\nb", "a\r\nb\nc", "a\rb"}) {
+        for (const QString& tail : {QString(), pad})
+            cases.append({"unchanged " + value.toUtf8().toPercentEncoding().toStdString(),
+                          value + tail,
+                          "",
+                          {},
+                          Qt::Key_Return,
+                          value + tail});
+        cases.append({"line break typed",
+                      value + pad,
+                      "Ctrl+Home|End|Shift+Return|\"x",
+                      {},
+                      Qt::Key_Return,
+                      value.left(1) + "\r\nx" + value.mid(1) + pad});
+    }
+    CWorkView* view = nullptr;
+    cases += QList<Case>{
+        {"plain editor: line break typed",
+         "a\nb",
+         "Ctrl+Home|End|Ctrl+Return|\"x",
+         {},
+         Qt::Key_Return,
+         "a\r\nx\nb"},
+        {"\\r\\n is one character",
+         lines,
+         "Ctrl+Home|End|Delete|\"-|Down|Home|Backspace|\"+",
+         {},
+         Qt::Key_Return,
+         "ab-cd+ef" + pad},
+        {"Up and Down keep the column",
+         lines,
+         "Ctrl+Home|Right|Down|Down|Up|\"^",
+         {},
+         Qt::Key_Return,
+         "ab\r\nc^d\nef" + pad},
+        {"a page down and the end",
+         lines,
+         "Ctrl+Home|PgDown|\"#|Ctrl+End|\"!",
+         {},
+         Qt::Key_Return,
+         "ab\r\n#cd\nef" + pad + "!"},
+        {"Shift selects, typing replaces",
+         lines,
+         "Ctrl+Home|Shift+Down|Shift+End|\"X",
+         {},
+         Qt::Key_Return,
+         "X\nef" + pad},
+        {"all selected and typed over", lines, "Ctrl+A|\"x", {}, Qt::Key_Tab, "x"},
+        {"copy and paste",
+         lines,
+         "Ctrl+Home|Shift+Down|Ctrl+C|Down|Ctrl+V|Ctrl+Home|Shift+End|Ctrl+X|Ctrl+V",
+         {},
+         Qt::Key_Return,
+         "ab\r\ncd\nab\r\nef" + pad},
+        {"the grid's cut, delete and paste", lines, "Ctrl+Home|Shift+Right|Shift+Right",
+         [&](QWidget* editor) {
+             view->OnCut();
+             Press(editor, "Shift+Right");
+             view->OnClear();
+             view->OnPaste();
+         },
+         Qt::Key_Return, "abcd\nef" + pad},
+        {"input method", lines, "Ctrl+Home",
+         [](QWidget* editor) {
+             QInputMethodEvent compose(QString::fromUtf8("に"), {});
+             QApplication::sendEvent(editor, &compose);
+             QInputMethodEvent commit;
+             commit.setCommitString(QString::fromUtf8("日本"));
+             QApplication::sendEvent(editor, &commit);
+         },
+         Qt::Key_Return, QString::fromUtf8("日本") + lines},
+        {"mouse drag", lines, "Ctrl+Home",
+         [](QWidget* editor) {
+             const int y = editor->height() / 2, x = 4 + editor->fontMetrics().horizontalAdvance("ab");
+             QTest::mousePress(editor, Qt::LeftButton, {}, QPoint(1, y));
+             QMouseEvent drag(QEvent::MouseMove, QPointF(x, y), editor->mapToGlobal(QPointF(x, y)),
+                              Qt::NoButton, Qt::LeftButton, {});
+             QApplication::sendEvent(editor, &drag);
+             QTest::mouseRelease(editor, Qt::LeftButton, {}, QPoint(x, y));
+             QTest::keyClicks(editor, "Q");
+         },
+         Qt::Key_Return, "Q\r\ncd\nef" + pad},
+        {"Escape drops what was typed", lines, "\"zz|Ctrl+Return", {}, Qt::Key_Escape, lines},
+    };
+    for (const Case& c : cases) AddItem(*AddElem(*param, "C"), COMMENT, {c.value});
+    view = Open(param);
+    const int comment = Column(view, COMMENT);
+    for (int i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        CPELFM_ElemInfo* elem = param->Elems()[4 + i];
+        const int before = Undos();
+        QWidget* editor = EditCell(view, 5 + i, comment);
+        ASSERT_NE(editor, nullptr) << c.name;
+        EXPECT_EQ(qobject_cast<CellTextEdit*>(editor) != nullptr, c.value.size() > CellText::kShownChars)
+            << c.name;
+        Press(editor, c.keys);
+        if (c.act) c.act(editor);
+        QTest::keyClick(editor, c.end);
+        const QString stored = Value(elem, COMMENT);
+        EXPECT_TRUE(stored == c.stored)
+            << c.name << ": " << stored.left(40).toUtf8().toPercentEncoding().data();
+        EXPECT_EQ(Undos(), before + (c.stored != c.value)) << c.name;
+    }
+}
+
+// A cell copied and pasted is its text byte for byte, whatever line breaks, tabs or quotes it holds, and so
+// is a block; a text from another program is read by the clipboard's convention.
+TEST_F(WorkViewTest, CopiedCellsPasteAsTheyWere) {
+    const QStringList values = {"a\nb", "a\r\nb\nc\rd", "tab\there \"quoted\"\n", "\"quoted\"",
+                                QString("x\n").repeated(9000)};
+    for (const QString& value : values) AddItem(*AddElem(*param, "C"), COMMENT, {value});
+    CWorkView* view = Open(param);
+    const int comment = Column(view, COMMENT);
+    const auto copy = [&](int row, int rows, int to) {
+        view->Select(row, comment, row + rows - 1, comment);
+        view->OnCopy();
+        view->Select(to, comment, to, comment);
+        view->OnPaste();
+    };
+    for (int i = 0; i < values.size(); ++i) {
+        copy(5 + i, 1, 4);
+        EXPECT_TRUE(Value(param->Elems()[3], COMMENT) == values[i]) << i;
+    }
+    copy(6, 2, 3);
+    EXPECT_EQ(Value(param->Elems()[2], COMMENT), values[1]);
+    EXPECT_EQ(Value(param->Elems()[3], COMMENT), values[2]);
+    QApplication::clipboard()->setText("\"p\nq\tr\"\r\n");
+    view->OnPaste();
+    EXPECT_EQ(Value(param->Elems()[2], COMMENT), "p\r\nq\tr");
 }
 
 struct FormatCase {
