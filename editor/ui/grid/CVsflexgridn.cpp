@@ -343,11 +343,21 @@ void CVsflexgridn::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
     if (!editor || editor != ActiveEditor()) return;
     const bool committed = m_committed;
     m_committed = false;
-    QTableView::closeEditor(editor, hint);
     const int row = m_editRow;
     const int col = m_editCol;
     m_editRow = m_editCol = -1;
+    // Tab in a list moves on to edit the next cell: only once this cell's text is stored, or the next
+    // edit would be taken for this one's end and the typed text lost.
+    const bool movesOn =
+        hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, movesOn ? QAbstractItemDelegate::NoHint : hint);
     if (row > 0 && col > 0 && m_sink) m_sink->AfterEdit(row, col, committed);
+    if (!movesOn) return;
+    const QModelIndex next =
+        moveCursor(hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (!next.isValid()) return;
+    selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+    edit(next, EditKeyPressed, nullptr);
 }
 
 void CVsflexgridn::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

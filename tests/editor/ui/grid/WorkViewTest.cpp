@@ -283,6 +283,11 @@ TEST_F(WorkViewTest, EscapeAbandonsTheEditAndEnterOnAListEndsItOnce) {
     qInstallMessageHandler(nullptr);
     EXPECT_EQ(said, QStringList());
     EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "UINT16");
+    // Tab stores the typed choice before the next cell's edit begins.
+    QTest::keyClicks(editor = EditCell(view, 1, Column(view, DATATYPE)), "INT32");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "INT32");
+    view->FinishCellEdit();
     // Opening the list keeps the edit open, whatever the cell holds; a choice from it ends the edit.
     auto* list = qobject_cast<QComboBox*>(EditCell(view, 1, Column(view, DATATYPE)));
     list->showPopup();
