@@ -187,7 +187,7 @@ constexpr PelResourceString kStrings[] = {
     {9002, "Cancel"},
     {9003, "Create"},
     {9004, "Add Documents..."},
-    {9005, "Next >"},
+    {9005, "&Next >"},
     {9006, "Browse..."},
     {9007, "Add Profiles..."},
     {9008, "Remove"},

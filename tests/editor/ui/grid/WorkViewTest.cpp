@@ -307,15 +307,16 @@ TEST_F(WorkViewTest, LineBreaksKeptOnlyWhereTheKindKeepsThem) {
 
 TEST_F(WorkViewTest, DataTypeAndAccessDropDowns) {
     CWorkView* param3 = Open(param);
-    auto* types = qobject_cast<QComboBox*>(EditCell(param3, 4, Column(param3, DATATYPE)));
+    auto* types = qobject_cast<QComboBox*>(EditCell(param3, 1, Column(param3, DATATYPE)));
     ASSERT_NE(types, nullptr);
     EXPECT_TRUE(types->isEditable());
+    EXPECT_EQ(types->itemText(types->currentIndex()), "INT16");  // the list opens at the cell's value
     const int real = types->findText("REAL");
     ASSERT_GE(real, 0);
     EXPECT_EQ(types->itemText(0), "BOOL");
     types->setCurrentIndex(real);
     emit types->activated(real);
-    EXPECT_EQ(Value(param->Elems()[3], DATATYPE), "REAL");
+    EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "REAL");
     EXPECT_FALSE(param3->IsEditing());
 
     CWorkView* mem = Open(memory);
