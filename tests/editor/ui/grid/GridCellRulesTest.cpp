@@ -147,9 +147,8 @@ TEST(CellEditRulesTest, ComboChoices) {
     EXPECT_TRUE(CellEditRules::ComboChoices("|").isEmpty());
     EXPECT_TRUE(CellEditRules::ComboChoices("").isEmpty());
     const QStringList types{"BOOL", "INT?", "UINT16", "STRING(?)", "STRING_U(?)"};  // "?": a size
-    for (const auto& [value, at] :
-         QList<std::pair<QString, int>>{{"uint16", 2}, {"INT24", 1}, {"STRING()", -1}})
-        EXPECT_EQ(CellEditRules::ChoiceOfValue(types, value), at) << value.toStdString();
+    for (const auto& [v, at] : QList<std::pair<QString, int>>{{"uint16", 2}, {"INT24", 1}, {"STRING()", -1}})
+        EXPECT_EQ(CellEditRules::ChoiceOfValue(types, v), at) << v.toStdString();
 }
 
 TEST(CellEditRulesTest, CleaningIsThePastedTextsRule) {
