@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "CTessalyApp.h"
+#include "DialogFocusCues.h"
 #include "EditorApplication.h"
 #include "ExecDialogPresenter.h"
 #include "QMessageBoxPresenter.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     EditorApplication application(argc, argv);
+    const DialogFocusCues focusCues;
     QMessageBoxPresenter messages;
     ExecDialogPresenter dialogs;
     CTessalyApp editor(QCoreApplication::applicationFilePath(), messages, dialogs);

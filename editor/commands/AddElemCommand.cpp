@@ -3,6 +3,7 @@
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "ICommandFrame.h"
+#include "IPartGridView.h"
 #include "IWorkViewManager.h"
 #include "InvalidArgumentError.h"
 #include "TemplateElements.h"
@@ -32,7 +33,7 @@ bool AddElemCommand::Execute() {
         elems.insert(index + i, m_newElems[i]);
     }
     m_applied = 1;
-    m_frame->WorkViews().OpenPartView(1, m_part);
+    RefillAtFirstRow();
     return true;
 }
 
@@ -48,6 +49,11 @@ bool AddElemCommand::Unexecute() {
     }
     elems.remove(index, m_newElems.size());
     m_applied = 0;
-    m_frame->WorkViews().OpenPartView(1, m_part);
+    RefillAtFirstRow();
     return true;
+}
+
+// The first new row, or after an undo the row that followed the removed ones.
+void AddElemCommand::RefillAtFirstRow() {
+    if (IPartGridView* view = m_frame->WorkViews().OpenPartView(1, m_part)) view->MakeCellCurrent(m_row, 0);
 }

@@ -23,6 +23,9 @@ public:
     const QList<CPELFM_ElemInfo*>& NewElems() const { return m_newElems; }
 
 private:
+    // Fills the part's grid again with the current cell on the row the change acted on.
+    void RefillAtFirstRow();
+
     CPELFM_PartInfo* m_part = nullptr;
     QList<CPELFM_ElemInfo*> m_newElems;  // owned while not applied
     int m_applied = 0;

@@ -7,6 +7,7 @@
 #include "CPELFM_PartInfo.h"
 #include "CellTextValues.h"
 #include "ICommandFrame.h"
+#include "IPartGridView.h"
 #include "IProfileTreePane.h"
 #include "IWorkViewManager.h"
 #include "NodeOwnership.h"
@@ -135,7 +136,13 @@ bool CChgItemCommand::Unexecute() {
 }
 
 void CChgItemCommand::RefreshViews() {
-    if (m_elem->ownerPart) m_frame->WorkViews().OpenPartView(m_refill, m_elem->ownerPart);
+    if (CPELFM_PartInfo* part = m_elem->ownerPart) {
+        IPartGridView* view = m_frame->WorkViews().OpenPartView(m_refill, part);
+        // A refilled grid goes on from the changed cell; a cell edit's own grid is already there.
+        const qsizetype index = part->Elems().indexOf(m_elem);
+        if (view && m_refill != 0 && index >= 0)
+            view->MakeCellCurrent(static_cast<int>(index) + 1, m_itemType);
+    }
     m_refill = 1;
     if (m_headerFlag) m_frame->ProfileTree().RefreshProfileRoot();
 }

@@ -3,6 +3,7 @@
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_PartInfo.h"
 #include "ICommandFrame.h"
+#include "IPartGridView.h"
 #include "IProfileTreePane.h"
 #include "IWorkViewManager.h"
 
@@ -32,7 +33,7 @@ bool DelElemCommand::Execute() {
         return false;
     elems.remove(m_index, m_elems.size());
     m_ownsElems = true;
-    m_frame->WorkViews().OpenPartView(1, m_part);
+    RefillAtFirstRow();
     m_frame->ProfileTree().RefreshProfileRoot();
     return true;
 }
@@ -46,6 +47,13 @@ bool DelElemCommand::Unexecute() {
         elems.insert(m_index + i, m_elems[i]);
     }
     m_ownsElems = false;
-    m_frame->WorkViews().OpenPartView(1, m_part);
+    RefillAtFirstRow();
     return true;
+}
+
+// The row that followed the deleted ones (the last row when they were last), or after an undo the first
+// of them again.
+void DelElemCommand::RefillAtFirstRow() {
+    if (IPartGridView* view = m_frame->WorkViews().OpenPartView(1, m_part))
+        view->MakeCellCurrent(m_index + 1, 0);
 }

@@ -23,6 +23,9 @@ public:
     const QList<CPELFM_ElemInfo*>& RemovedElems() const { return m_elems; }
 
 private:
+    // Fills the part's grid again with the current cell on the row the change acted on.
+    void RefillAtFirstRow();
+
     CPELFM_PartInfo* m_part = nullptr;
     QList<CPELFM_ElemInfo*> m_elems;  // owned while removed
     int m_index = 0;

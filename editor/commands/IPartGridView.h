@@ -17,4 +17,7 @@ public:
     virtual void RefreshGridCells(int firstRow, int firstColumn, int lastRow, int lastColumn) = 0;
     virtual void SelectGridRange(int firstRow, int firstColumn, int lastRow, int lastColumn) = 0;
     virtual void FocusGrid() = 0;
+    // Makes the cell of the row (kept within the rows there are) and of the item kind's column (0: the
+    // current column) current and alone selected, so the keys go on from the row a change acted on.
+    virtual void MakeCellCurrent(int row, int itemKind) = 0;
 };

@@ -1,10 +1,13 @@
 #include "QMessageBoxPresenter.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHash>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 
 #include "MessageBoxLayout.h"
 #include "MessageBoxStyle.h"
@@ -41,6 +44,19 @@ QMessageBox::Icon IconFor(unsigned style) {
     }
 }
 
+// The window manager draws the caption in a bold face beside the window's icon and its buttons; a box
+// narrower than all of them cuts the caption, and with it the editor's name. Qt's own allowance (the
+// caption plus 50 pixels) is less than an icon and three buttons take. Never wider than half the screen.
+int CaptionRoom(const QWidget& box, const QString& caption) {
+    QFont font = box.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int button = metrics.height() + 8;  // square, a little taller than the caption's text
+    const int wanted = metrics.horizontalAdvance(caption) + 4 * button + 16;
+    const QScreen* screen = box.screen();
+    return screen ? std::min(wanted, screen->availableGeometry().width() / 2) : wanted;
+}
+
 }  // namespace
 }  // namespace Internal
 
@@ -49,6 +65,11 @@ int QMessageBoxPresenter::ShowMessage(const QString& text, const QString& captio
     QMessageBox box(Internal::IconFor(style), title, text, QMessageBox::NoButton, parent_);
     // Message texts carry user data (names, paths, "<" ">"), never markup.
     box.setTextFormat(Qt::PlainText);
+    // The box takes the width of its layout when it shows: a row of its own holds the caption's room.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(
+            new QSpacerItem(Internal::CaptionRoom(box, title), 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
 
     QHash<QAbstractButton*, int> answers;
     for (int id : MessageBoxButtonIds(style)) answers.insert(box.addButton(Internal::ButtonFor(id)), id);

@@ -96,6 +96,12 @@ CDialogCreateArchiveFile::CDialogCreateArchiveFile(const Services& services,
         adjustSize();
     }
 
+    // Next is the page's main action: Enter runs it wherever the focus is, an add button included.
+    for (QPushButton* add : {m_addProfiles, m_addDocuments, m_addToolFolder}) add->setAutoDefault(false);
+    m_next->setDefault(true);
+    // The first step, with a focus that shows (an empty list draws none).
+    m_addProfiles->setFocus();
+
     for (QListWidget* list : {m_profiles, m_documents, m_toolFolders}) list->installEventFilter(this);
     setAcceptDrops(true);
     connect(m_addProfiles, &QPushButton::clicked, this, &CDialogCreateArchiveFile::OnAddProfiles);

@@ -68,6 +68,9 @@ CDialogSelectArchiveFile::CDialogSelectArchiveFile(const Services& services, con
         }
     }
 
+    // Create is the page's main action: Enter in the file field runs it, not Browse.
+    m_browse->setAutoDefault(false);
+    m_create->setDefault(true);
     m_create->setEnabled(false);
     connect(m_path, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_create->setEnabled(!text.isEmpty()); });

@@ -162,6 +162,9 @@ void CWorkView::FillPartGrid() {
     int common = 1;
     for (const auto& [l, rows] : rowsOfHeight)
         if (rows > rowsOfHeight[common]) common = l;
+    // A refill keeps the current cell where it was; the command that refills moves it where it acted.
+    const int currentRow = m_grid->GetRow();
+    const int currentCol = m_grid->GetCol();
     m_grid->SetRows(1);
     m_grid->SetNewRowHeightTwips(m_lineTwips * common);
     m_grid->SetRedraw(false);
@@ -170,6 +173,21 @@ void CWorkView::FillPartGrid() {
         if (lines[r] != common) m_grid->SetRowHeightTwips(r + 1, m_lineTwips * lines[r]);
     m_grid->SetRedraw(true);
     m_grid->AutoSize(1, m_grid->GetCols() - 1);
+    if (currentRow >= 1 && currentCol >= 1) SelectCellWithin(currentRow, currentCol);
+}
+
+void CWorkView::SelectCellWithin(int row, int col) {
+    const int rows = m_grid->GetRows();
+    const int cols = m_grid->GetCols();
+    if (rows < 2 || cols < 2) return;
+    row = std::clamp(row, 1, rows - 1);
+    col = std::clamp(col, 1, cols - 1);
+    m_grid->Select(row, col, row, col);
+}
+
+void CWorkView::MakeCellCurrent(int row, int itemKind) {
+    const int col = itemKind > 0 ? ItemTypeColumn(itemKind) : -1;
+    SelectCellWithin(row, col >= 1 ? col : m_grid->GetCol());
 }
 
 void CWorkView::ReloadPartGrid() {

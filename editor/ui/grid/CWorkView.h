@@ -73,6 +73,7 @@ public:
     void RefreshGridCells(int firstRow, int firstColumn, int lastRow, int lastColumn) override;
     void SelectGridRange(int firstRow, int firstColumn, int lastRow, int lastColumn) override;
     void FocusGrid() override;
+    void MakeCellCurrent(int row, int itemKind) override;
 
     void ReloadPartGrid() override;
     void SetupPartGrid();
@@ -128,6 +129,8 @@ private:
     CPELFM_ItemInfo* ItemOfCell(int row, int col) const;
     void ShowCell(int row, int col);
     void FitRowHeight(int row);
+    // Makes the data cell nearest to (row, col) current and alone selected; nothing without data cells.
+    void SelectCellWithin(int row, int col);
     // The selection on data cells only; invalid when it holds none.
     GridRange CellSelection() const;
     void OpenDataDialog(int row, int col);

@@ -41,6 +41,25 @@ QStringList ComboChoices(const QString& comboList) {
     return choices;
 }
 
+int ChoiceOfValue(const QStringList& choices, const QString& value) {
+    const qsizetype exact = choices.indexOf(value);
+    if (exact >= 0) return static_cast<int>(exact);
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        const QStringView choice(choices[i]);
+        const qsizetype mark = choice.indexOf(QLatin1Char('?'));
+        if (mark < 0) {
+            if (choice.compare(value, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+            continue;
+        }
+        const QStringView head = choice.left(mark);
+        const QStringView tail = choice.mid(mark + 1);
+        if (value.size() > head.size() + tail.size() && value.startsWith(head, Qt::CaseInsensitive) &&
+            value.endsWith(tail, Qt::CaseInsensitive))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 QString CleanEditedText(int itemType, QString text) {
     QString cleaned = std::move(text).trimmed();
     if (!CellKeepsLineBreaks(itemType)) cleaned.remove(QStringLiteral("\r\n"));

@@ -26,6 +26,10 @@ bool OpensDataDialog(int itemType, const CPELFM_ElemInfo* elem);
 // The choices of a combo list ("|a|b|" gives a and b; a final "|" ends the list).
 QStringList ComboChoices(const QString& comboList);
 
+// The choice a list opens at for a cell's value: the value itself, else the first choice that names its
+// family, a "?" standing for a size ("STRING(?)" for "STRING(32)"), letter case aside; -1 for none.
+int ChoiceOfValue(const QStringList& choices, const QString& value);
+
 // A typed text as it is stored: blanks trimmed at both ends, line breaks removed from the kinds
 // that keep none (the same rule as pasted text). A text no one else holds is cleaned in place.
 QString CleanEditedText(int itemType, QString text);

@@ -122,6 +122,9 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 void GridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        // The list opens at the cell's value, not at its first choice; the text stays the cell's own.
+        combo->setCurrentIndex(
+            CellEditRules::ChoiceOfValue(CellEditRules::ComboChoices(m_grid.ComboList()), text));
         combo->setEditText(text);
         if (combo->lineEdit()) combo->lineEdit()->selectAll();
     } else if (m_committing) {

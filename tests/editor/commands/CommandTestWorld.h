@@ -155,6 +155,7 @@ public:
     void RefreshGridCells(int r1, int c1, int r2, int c2) override;
     void SelectGridRange(int r1, int c1, int r2, int c2) override;
     void FocusGrid() override { log << "focus"; }
+    void MakeCellCurrent(int, int) override {}
 };
 
 class FakeWorkViews : public IWorkViewManager {

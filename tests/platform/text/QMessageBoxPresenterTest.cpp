@@ -56,6 +56,7 @@ struct Seen {
     QString title;
     QString text;
     Qt::TextFormat format = Qt::AutoText;
+    int width = 0;
 };
 
 int ShowAndAnswer(unsigned style, const QString& caption, Seen& seen,
@@ -67,6 +68,7 @@ int ShowAndAnswer(unsigned style, const QString& caption, Seen& seen,
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.format = box->textFormat();
+        seen.width = box->width();
         answer(box);
     });
     QMessageBoxPresenter presenter;
@@ -141,10 +143,13 @@ const PresenterCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, QMessageBoxPresenterTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The title shows whole: the box is as wide as it beside the window's icon and three buttons.
 TEST(QMessageBoxPresenterCaptionTest, EmptyCaptionUsesApplicationTitle) {
     Seen seen;
     ShowAndAnswer(MB_OK, QString(), seen, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
     EXPECT_EQ(seen.title, "Pelora Test");
+    const QFontMetrics metrics(QApplication::font());
+    EXPECT_GE(seen.width, metrics.horizontalAdvance(seen.title) + 4 * metrics.height());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,7 +69,29 @@ CDialogEditDataEX::CDialogEditDataEX(const QStringList& texts, ICommandFrame* fr
     connect(m_insert, &QPushButton::clicked, this, &CDialogEditDataEX::OnInsert);
     connect(m_replace, &QPushButton::clicked, this, &CDialogEditDataEX::OnReplace);
     connect(m_delete, &QPushButton::clicked, this, &CDialogEditDataEX::OnDelete);
+    m_value->installEventFilter(this);
     UpdateButtons();
+}
+
+bool CDialogEditDataEX::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_value && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            // A typed value is the field's business first: Enter keeps it before it can be the dialog's OK.
+            using Action = DataListEditor::EnterAction;
+            const Action action = m_editor.ActionOfEnter(!m_value->isReadOnly(), SelectedRow(),
+                                                         m_positions->currentIndex(), m_value->text());
+            QPushButton* button = action == Action::Insert    ? m_insert
+                                  : action == Action::Replace ? m_replace
+                                                              : nullptr;
+            if (button && button->isEnabled()) {
+                button->click();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CDialogEditDataEX::Refill(int select) {

@@ -34,6 +34,9 @@ public:
 public slots:
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Refill(int select);
     void FillPositions(bool forNewEntry);

@@ -68,3 +68,11 @@ bool DataListEditor::IsUsableValue(const QString& value) {
 bool DataListEditor::HasChanged(const QStringList& opening, const QStringList& current) {
     return opening != current;
 }
+
+DataListEditor::EnterAction DataListEditor::ActionOfEnter(bool fieldEditable, int selectedRow, int position,
+                                                          const QString& fieldText) const {
+    if (!fieldEditable || !IsUsableValue(fieldText) || position < 0) return EnterAction::Accept;
+    if (selectedRow < 0) return position <= m_values.size() ? EnterAction::Insert : EnterAction::Accept;
+    if (position >= m_values.size() || m_values[position] == fieldText) return EnterAction::Accept;
+    return EnterAction::Replace;
+}

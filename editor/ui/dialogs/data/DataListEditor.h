@@ -36,6 +36,13 @@ public:
     // Whether OK has anything to store: the values differ from those the dialog opened with.
     static bool HasChanged(const QStringList& opening, const QStringList& current);
 
+    // What Enter in the value field does. While the field holds a value the list does not have yet (a new
+    // entry being typed, or a selected entry changed), Enter puts it in at the chosen position as the
+    // Insert or Replace button would; otherwise it is the dialog's OK.
+    enum class EnterAction { Accept, Insert, Replace };
+    EnterAction ActionOfEnter(bool fieldEditable, int selectedRow, int position,
+                              const QString& fieldText) const;
+
 private:
     QStringList m_values;
 };

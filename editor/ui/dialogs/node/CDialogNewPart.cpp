@@ -89,6 +89,8 @@ CDialogNewPart::CDialogNewPart(CCommonUtility& utility, CPELFM_NodeBase* selecte
     });
     connect(up, &QToolButton::clicked, this, [this] { Step(1); });
     connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
+    // The first (often the only) type is chosen from the start: a name is all Create waits for.
+    if (m_types->count() > 0) m_types->setCurrentRow(0);
 }
 
 QListWidgetItem* CDialogNewPart::ChosenType() const {

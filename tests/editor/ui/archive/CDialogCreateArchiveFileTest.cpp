@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <optional>
 
 #include "ArchivePackInput.h"
@@ -122,6 +123,9 @@ TEST_F(CDialogCreateArchiveFileTest, NextFollowsTheProfileListAndDeleteRemoves) 
     chooser.files = {"/p/Foo.pelp"};
     d.AddProfilesButton()->click();
     EXPECT_TRUE(d.NextButton()->isEnabled());
+    d.show();
+    QTest::keyClick(d.AddProfilesButton(), Qt::Key_Return);  // Next, the main action: the file is missing
+    EXPECT_EQ(presenter.Calls().size(), 1);
     d.ProfileList()->setCurrentRow(0);
     QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
     QCoreApplication::sendEvent(d.ProfileList(), &del);

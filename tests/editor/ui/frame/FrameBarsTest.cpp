@@ -23,6 +23,7 @@
 #include "CTessalyApp.h"
 #include "CToolbarCustomizeDialog.h"
 #include "CommandIds.h"
+#include "DialogFocusCues.h"
 #include "GridContextMenuRules.h"
 #include "MainFrameCommandTable.h"
 #include "MessageBoxStyle.h"
@@ -93,9 +94,14 @@ protected:
 };
 
 TEST_F(FrameBarsTest, CustomisedToolbarsComeBackAfterARestartAndACorruptLayoutGivesTheDefault) {
+    const DialogFocusCues cues;
     CMainFrame* frame = &Start();
     frame->Action(ID_VIEW_CUSTOMIZE)->trigger();
     ASSERT_NE(dialog(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dialog()->Categories().hasFocus(); }));  // shown at once
+    const QImage focused = dialog()->Categories().grab().toImage();
+    dialog()->Categories().clearFocus();
+    EXPECT_NE(dialog()->Categories().grab().toImage(), focused);
     EXPECT_EQ(dialog()->Categories().count(), 6);  // the menus
     dialog()->Buttons().setCurrentRow(4);          // New, Open, Save, |, Cut
     Click("RemoveButton");

@@ -148,6 +148,9 @@ TEST(CellEditRulesTest, ComboChoices) {
     EXPECT_TRUE(CellEditRules::ComboChoices("|...").isEmpty());
     EXPECT_TRUE(CellEditRules::ComboChoices("|").isEmpty());
     EXPECT_TRUE(CellEditRules::ComboChoices("").isEmpty());
+    const QStringList types{"BOOL", "INT?", "UINT16", "STRING(?)", "STRING_U(?)"};  // "?": a size
+    for (const auto& [v, at] : QList<std::pair<QString, int>>{{"uint16", 2}, {"INT24", 1}, {"STRING()", -1}})
+        EXPECT_EQ(CellEditRules::ChoiceOfValue(types, v), at) << v.toStdString();
 }
 
 TEST(CellEditRulesTest, CleaningIsThePastedTextsRule) {

@@ -313,15 +313,16 @@ TEST_F(WorkViewTest, LineBreaksKeptOnlyWhereTheKindKeepsThem) {
 
 TEST_F(WorkViewTest, DataTypeAndAccessDropDowns) {
     CWorkView* param3 = Open(param);
-    auto* types = qobject_cast<QComboBox*>(EditCell(param3, 4, Column(param3, DATATYPE)));
+    auto* types = qobject_cast<QComboBox*>(EditCell(param3, 1, Column(param3, DATATYPE)));
     ASSERT_NE(types, nullptr);
     EXPECT_TRUE(types->isEditable());
+    EXPECT_EQ(types->itemText(types->currentIndex()), "INT16");  // the list opens at the cell's value
     const int real = types->findText("REAL");
     ASSERT_GE(real, 0);
     EXPECT_EQ(types->itemText(0), "BOOL");
     types->setCurrentIndex(real);
     emit types->activated(real);
-    EXPECT_EQ(Value(param->Elems()[3], DATATYPE), "REAL");
+    EXPECT_EQ(Value(param->Elems()[0], DATATYPE), "REAL");
     EXPECT_FALSE(param3->IsEditing());
 
     CWorkView* mem = Open(memory);
@@ -510,6 +511,40 @@ TEST_F(WorkViewTest, AddAndDeleteElements) {
     ASSERT_EQ(messages.Calls().size(), boxes + 1);
     EXPECT_EQ(messages.Calls().last().text, app->Strings().LoadString(10045));
     EXPECT_EQ(messages.Calls().last().style & MB_ICONMASK, MB_ICONWARNING);
+}
+
+// Changes leave the current cell on the row they acted on. Edit values is run by its keys alone.
+TEST_F(WorkViewTest, ChangesKeepTheCurrentCellOnTheRowTheyActedOn) {
+    CWorkView* view = Open(param);
+    const int name = Column(view, NAME), data = Column(view, DATA);
+    onDialog = [](QDialog& dialog) {
+        QLineEdit* value = dynamic_cast<CDialogEditDataEX&>(dialog).ValueField();
+        EXPECT_TRUE((dialog.show(), dialog.activateWindow(), QTest::qWaitForWindowActive(&dialog)));
+        QTest::keyClick(&dialog, Qt::Key_N, Qt::AltModifier);  // New clicks itself a moment later
+        EXPECT_TRUE(QTest::qWaitFor([&] { return value->hasFocus(); }));
+        QTest::keyClicks(value, "[0,100]\r\r");
+        return dialog.result();
+    };
+    CommandManager& history = *GetCommandManager();
+    messages.QueueAnswer(IDOK), messages.QueueAnswer(IDOK);  // the two deletions
+    const auto rows = [&](int row, int col) {  // two rows clicked from the top: the current cell on the lower
+        for (int r : {row, row + 1})
+            QTest::mouseClick(view->Grid().viewport(), Qt::LeftButton,
+                              r > row ? Qt::ShiftModifier : Qt::NoModifier, CellCenter(view, r, col));
+    };
+    const QList<std::tuple<std::function<void()>, int, int>> steps{
+        {[&] { EditCell(view, 2, data); }, 2, data},
+        {[&] { rows(2, name), view->OnAddElements(); }, 2, name},     // the first new row
+        {[&] { rows(3, name), view->OnDeleteElements(); }, 3, name},  // the row after the deleted ones
+        {[&] { history.Undo(); }, 3, name},
+        {[&] { history.Redo(); }, 3, name},
+        {[&] { rows(3, 1), view->OnDeleteElements(); }, 2, 1},  // the last rows deleted: the last row
+        {[&] { history.Undo(), history.Undo(), history.Undo(), history.Undo(); }, 2, data}};
+    for (const auto& [act, row, col] : steps) {
+        act();
+        EXPECT_EQ(view->Grid().GetSelection(), (GridRange{row, col, row, col})) << row << "," << col;
+        QTest::keyClick(&view->Grid(), Qt::Key_Down);  // the keys go on from there, away from it
+    }
 }
 
 TEST_F(WorkViewTest, FollowCopyAndPasteReferences) {

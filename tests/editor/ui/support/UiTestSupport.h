@@ -145,6 +145,7 @@ public:
     int ColumnItemKind(int column) override { return column; }
     void RefreshGridCells(int, int, int, int) override {}
     void SelectGridRange(int, int, int, int) override {}
+    void MakeCellCurrent(int, int) override {}
 
     CPELFM_PartInfo* part = nullptr;
     int fills = 0;

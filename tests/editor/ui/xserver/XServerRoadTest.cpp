@@ -237,7 +237,7 @@ TEST_F(XServerKeysTest, KeysWorkAtOnceAfterEveryModalWindow) {
         const QString n = QString::number(round);
         Command(grid, XK_s, XK_a,
                 {Press("CDialogCreateArchiveFile", "Add Profiles..."),
-                 Press("CDialogCreateArchiveFile", "Next >"), Press("CDialogSelectArchiveFile", "Browse..."),
+                 Press("CDialogCreateArchiveFile", "&Next >"), Press("CDialogSelectArchiveFile", "Browse..."),
                  Press("CDialogSelectArchiveFile", "Create"), Key("QMessageBox", XK_Return)});
         if (round % 20) continue;
         Command(Tree(), XK_f, XK_p, {Key("QMessageBox", XK_Return)});

@@ -71,7 +71,7 @@ void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) 
 }
 
 // The type list takes the focus when the dialog opens and Qt gives it a current row without selecting
-// it: only a type the user selects counts as chosen.
+// it; the first type is chosen at the start, and only a selected type counts as chosen.
 TEST(CDialogNewPart, OnlyASelectedTypeIsChosen) {
     DialogWorld w;
     CPELFM_SectionInfo* block = AddSection(w.root(), "Block", SECTION_BLOCK);
@@ -84,6 +84,8 @@ TEST(CDialogNewPart, OnlyASelectedTypeIsChosen) {
     auto* ok = Child<QPushButton>(dialog, "931");
     ASSERT_TRUE(types && name && ok);
     ASSERT_TRUE(types->hasFocus());
+    EXPECT_EQ(types->selectedItems(), QList<QListWidgetItem*>{types->item(0)});
+    ClickRow(types, 0, Qt::ControlModifier);
     QTest::keyClick(types, Qt::Key_Tab);
     ASSERT_TRUE(name->hasFocus());
     QTest::keyClicks(name, "Mem");
