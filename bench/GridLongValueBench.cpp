@@ -7,7 +7,14 @@
 // without it. The process's peak is printed beside it: reading the file (pel_long_value_bench measures the
 // open) and copying the cell, which copies the value, reach it, not showing the part.
 //
-//   QT_QPA_PLATFORM=offscreen pel_grid_long_value_bench [--sizes=32] [--dir=/tmp/pel_bench] [--runs=3]
+// Then a part of many elements whose COMMENTs are each long (--many=2000x50: 2,000 elements of 50 KB) beside
+// the same part whose comments hold only their first four lines (256 bytes), so that the cells show the same:
+// every menu of the main window opened from the keyboard with that grid active, each several times. A menu's
+// cost must not depend on the data behind the grid: the menus' time with the long comments at most 10% above
+// that with the short ones.
+//
+//   QT_QPA_PLATFORM=offscreen pel_grid_long_value_bench [--sizes=32] [--many=2000x50] [--dir=/tmp/pel_bench]
+//                                                      [--runs=3]
 
 #include <QApplication>
 #include <QClipboard>
@@ -66,14 +73,14 @@ void ResetPeak() {
     if (refs.open(QIODevice::WriteOnly)) refs.write("5");
 }
 
-// Opens the file in the editor, presses Enter on Memory0, opens the File menu with the first COMMENT cell
-// current, copies that cell and opens the menu again. Prints the ms until the grid was shown, the two menu
-// times, and the peak MiB from the Enter to the first menu (the copy is an edit: it copies the value).
-int ShowInChild(int argc, char** argv, const QString& file) {
-    BenchRunningEditor editor(argc, argv);
-    if (!editor.Make(file)) return 2;
+// Starts the editor on the file and presses Enter on Memory0: its view once the grid is shown, with the ms
+// that took; null when something failed (the exit code in failed).
+CWorkView* ShowMemoryPart(BenchRunningEditor& editor, const QString& file, double& gridMs, int& failed) {
+    failed = 2;
+    if (!editor.Make(file)) return nullptr;
     CTessalyApp& app = *editor.app;
-    if (!app.InitInstance()) return 3;
+    failed = 3;
+    if (!app.InitInstance()) return nullptr;
     CMainFrame& frame = *app.MainFrame();
     frame.resize(1600, 1000);
     frame.show();
@@ -81,7 +88,8 @@ int ShowInChild(int argc, char** argv, const QString& file) {
     CProfileTree& tree = app.ProfileView()->Tree();
     QTreeWidgetItem* memory =
         tree.findItems(QStringLiteral("Memory0"), Qt::MatchStartsWith | Qt::MatchRecursive).value(0);
-    if (!memory) return 4;
+    failed = 4;
+    if (!memory) return nullptr;
     tree.setFocus();
     tree.setCurrentItem(memory);
     Settle();
@@ -91,9 +99,24 @@ int ShowInChild(int argc, char** argv, const QString& file) {
     timer.start();
     QTest::keyClick(&tree, Qt::Key_Return);
     Settle();
-    const double gridMs = timer.nsecsElapsed() / 1e6;
+    gridMs = timer.nsecsElapsed() / 1e6;
     auto* view = dynamic_cast<CWorkView*>(frame.ActiveWorkView());
-    if (!view || !view->isVisible() || view->Grid().GetRows() < 2) return 5;
+    failed = 5;
+    if (!view || !view->isVisible() || view->Grid().GetRows() < 2) return nullptr;
+    failed = 0;
+    return view;
+}
+
+// Opens the file in the editor, presses Enter on Memory0, opens the File menu with the first COMMENT cell
+// current, copies that cell and opens the menu again. Prints the ms until the grid was shown, the two menu
+// times, and the peak MiB from the Enter to the first menu (the copy is an edit: it copies the value).
+int ShowInChild(int argc, char** argv, const QString& file) {
+    BenchRunningEditor editor(argc, argv);
+    double gridMs = 0;
+    int failed = 0;
+    CWorkView* view = ShowMemoryPart(editor, file, gridMs, failed);
+    if (!view) return failed;
+    CMainFrame& frame = *editor.app->MainFrame();
     CVsflexgridn& grid = view->Grid();
     const int comment = view->ItemTypeColumn(COMMENT);
     grid.Select(1, comment, 1, comment);
@@ -105,6 +128,50 @@ int ShowInChild(int argc, char** argv, const QString& file) {
     if (menuMs < 0 || copiedMenuMs < 0) return 7;
     const double valueMiB = grid.GetTextMatrix(1, comment).size() * 2.0 / 1048576;
     std::printf("%.1f %.1f %.1f %.1f %.1f\n", gridMs, menuMs, copiedMenuMs, shownPeakMiB, valueMiB);
+    return 0;
+}
+
+constexpr int kMenuRepeats = 7;
+
+// Opens every menu of the menu bar with Alt and its letter, the grid focused, kMenuRepeats times each: each
+// menu's median ms, in menu order; empty when a menu did not open.
+QList<double> TimeMenus(CMainFrame& frame, CVsflexgridn& grid) {
+    QList<double> medians;
+    for (QAction* action : frame.menuBar()->actions()) {
+        if (!action->menu() || !action->isVisible()) continue;
+        const QKeyCombination letter = QKeySequence::mnemonic(action->text())[0];
+        QList<double> times;
+        for (int i = 0; i < kMenuRepeats; ++i) {
+            grid.setFocus();
+            Settle();
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(&grid, letter.key(), Qt::AltModifier);
+            Settle();
+            times << timer.nsecsElapsed() / 1e6;
+            if (QApplication::activePopupWidget() != action->menu()) return {};
+            action->menu()->hide();
+            Settle();
+        }
+        medians << Median(times);
+    }
+    return medians;
+}
+
+// Opens the file, presses Enter on Memory0 and, with the first COMMENT cell current, times the menus.
+// Prints each menu's median ms, in menu order.
+int MenusInChild(int argc, char** argv, const QString& file) {
+    BenchRunningEditor editor(argc, argv);
+    double gridMs = 0;
+    int failed = 0;
+    CWorkView* view = ShowMemoryPart(editor, file, gridMs, failed);
+    if (!view) return failed;
+    const int comment = view->ItemTypeColumn(COMMENT);
+    view->Grid().Select(1, comment, 1, comment);
+    const QList<double> medians = TimeMenus(*editor.app->MainFrame(), view->Grid());
+    if (medians.isEmpty()) return 8;
+    for (double ms : medians) std::printf("%.2f ", ms);
+    std::printf("\n");
     return 0;
 }
 
@@ -120,16 +187,71 @@ void Print(const char* what, const Runs& runs) {
         Median(runs.processPeakMiB));
 }
 
+// Every menu with the part of many long comments active, beside the same part with short ones; false when
+// a run failed or the menus missed their target.
+bool CompareMenus(const QString& self, const BenchOptions& options, qint64 elements, qint64 kib) {
+    // The short comments are the long ones' first four lines: the cells show the same, and the lines after
+    // the shown ones are all that differs.
+    ProfileShape shortComments;
+    shortComments.largePartElements = elements;
+    shortComments.commentBytes = 4 * 64;
+    shortComments.commentMembers = elements;
+    ProfileShape longComments = shortComments;
+    longComments.commentBytes = std::max(kib << 10, shortComments.commentBytes);
+    const QString name = options.dir + QString("/grid_comments_%1").arg(elements);
+    const QString with = name + QString("x%1KB.pelp").arg(kib), without = name + "x256B.pelp";
+    if (!EnsureProfile(with, longComments) || !EnsureProfile(without, shortComments)) return false;
+    std::printf("Memory0 of %lld elements with a COMMENT of %lld KB each (%.1f MB file), beside the same part "
+                "with their first 256 bytes; every menu %d times a round, %d rounds\n",
+                static_cast<long long>(elements), static_cast<long long>(kib), QFileInfo(with).size() / 1048576.0,
+                kMenuRepeats, options.runs);
+    QList<QList<double>> withMs, withoutMs;  // per menu, one median per round
+    for (int r = 0; r < options.runs; ++r) {
+        const ChildRun a = RunChild({self, "--menus-child", with});
+        const ChildRun b = RunChild({self, "--menus-child", without});
+        const QList<QByteArray> saidA = a.output.simplified().split(' '), saidB = b.output.simplified().split(' ');
+        if (!a.ok || !b.ok || saidA.size() != saidB.size()) {
+            std::fprintf(stderr, "a menu run failed (with the comments %d, without %d)\n", a.ok, b.ok);
+            return false;
+        }
+        withMs.resize(saidA.size());
+        withoutMs.resize(saidB.size());
+        for (qsizetype m = 0; m < saidA.size(); ++m) {
+            withMs[m] << saidA[m].toDouble();
+            withoutMs[m] << saidB[m].toDouble();
+        }
+    }
+    double withSum = 0, withoutSum = 0;
+    std::printf("  each menu, ms with the long comments / with 256 bytes:");
+    for (qsizetype m = 0; m < withMs.size(); ++m) {
+        std::printf(" %.1f/%.1f", Median(withMs[m]), Median(withoutMs[m]));
+        withSum += Median(withMs[m]);
+        withoutSum += Median(withoutMs[m]);
+    }
+    const double ratio = withoutSum > 0 ? withSum / withoutSum : 0;
+    std::printf("\n  all menus %.1f ms against %.1f ms: x%.2f (target x1.10: %s)\n", withSum, withoutSum, ratio,
+                Verdict(ratio, 1.10));
+    return ratio <= 1.10;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && QByteArray(argv[1]) == "--child") {
+    if (argc == 3 && (QByteArray(argv[1]) == "--child" || QByteArray(argv[1]) == "--menus-child")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return ShowInChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+        const QString file = QString::fromLocal8Bit(argv[2]);
+        return QByteArray(argv[1]) == "--child" ? ShowInChild(argc, argv, file) : MenusInChild(argc, argv, file);
     }
     BenchOptions options = ParseBenchOptions(argc, argv);
-    if (!options.rest.isEmpty()) {
-        std::fprintf(stderr, "usage: %s [--sizes=32] [--dir=DIR] [--runs=3]\n", argv[0]);
+    qint64 manyElements = 2000, manyKiB = 50;
+    for (qsizetype i = options.rest.size() - 1; i >= 0; --i) {
+        if (!options.rest[i].startsWith("--many=")) continue;
+        const QList<QByteArray> shape = options.rest.takeAt(i).mid(7).split('x');
+        manyElements = shape.value(0).toLongLong();
+        manyKiB = shape.value(1).toLongLong();
+    }
+    if (!options.rest.isEmpty() || manyElements < 0 || (manyElements > 0 && manyKiB <= 0)) {
+        std::fprintf(stderr, "usage: %s [--sizes=32] [--many=2000x50] [--dir=DIR] [--runs=3]\n", argv[0]);
         return 2;
     }
     bool sizesGiven = false;
@@ -185,5 +307,6 @@ int main(int argc, char** argv) {
             processMore);
         missed += gridMore > kGridTargetMs || menu > kMenuTargetMs || peakMore > kPeakTarget;
     }
+    if (manyElements > 0) missed += !CompareMenus(self, options, manyElements, manyKiB);
     return missed ? 1 : 0;
 }
