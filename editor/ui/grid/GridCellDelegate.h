@@ -17,8 +17,10 @@ public:
     // The editor covers its cell, widened to show the text being typed within the grid's visible area.
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+    // Draws as QStyledItemDelegate does, with only the part of the text that fits in the cell.
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    QString displayText(const QVariant& value, const QLocale& locale) const override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 
@@ -33,4 +35,6 @@ private:
     bool ShowsButton(const QModelIndex& index) const;
 
     CVsflexgridn& m_grid;
+    // The cell being painted while its text is taken.
+    mutable const QStyleOptionViewItem* m_painting = nullptr;
 };
