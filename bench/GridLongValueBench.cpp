@@ -201,15 +201,17 @@ bool CompareMenus(const QString& self, const BenchOptions& options, qint64 eleme
     const QString name = options.dir + QString("/grid_comments_%1").arg(elements);
     const QString with = name + QString("x%1KB.pelp").arg(kib), without = name + "x256B.pelp";
     if (!EnsureProfile(with, longComments) || !EnsureProfile(without, shortComments)) return false;
-    std::printf("Memory0 of %lld elements with a COMMENT of %lld KB each (%.1f MB file), beside the same part "
-                "with their first 256 bytes; every menu %d times a round, %d rounds\n",
-                static_cast<long long>(elements), static_cast<long long>(kib), QFileInfo(with).size() / 1048576.0,
-                kMenuRepeats, options.runs);
+    std::printf(
+        "Memory0 of %lld elements with a COMMENT of %lld KB each (%.1f MB file), beside the same part "
+        "with their first 256 bytes; every menu %d times a round, %d rounds\n",
+        static_cast<long long>(elements), static_cast<long long>(kib), QFileInfo(with).size() / 1048576.0,
+        kMenuRepeats, options.runs);
     QList<QList<double>> withMs, withoutMs;  // per menu, one median per round
     for (int r = 0; r < options.runs; ++r) {
         const ChildRun a = RunChild({self, "--menus-child", with});
         const ChildRun b = RunChild({self, "--menus-child", without});
-        const QList<QByteArray> saidA = a.output.simplified().split(' '), saidB = b.output.simplified().split(' ');
+        const QList<QByteArray> saidA = a.output.simplified().split(' '),
+                                saidB = b.output.simplified().split(' ');
         if (!a.ok || !b.ok || saidA.size() != saidB.size()) {
             std::fprintf(stderr, "a menu run failed (with the comments %d, without %d)\n", a.ok, b.ok);
             return false;
@@ -229,8 +231,8 @@ bool CompareMenus(const QString& self, const BenchOptions& options, qint64 eleme
         withoutSum += Median(withoutMs[m]);
     }
     const double ratio = withoutSum > 0 ? withSum / withoutSum : 0;
-    std::printf("\n  all menus %.1f ms against %.1f ms: x%.2f (target x1.10: %s)\n", withSum, withoutSum, ratio,
-                Verdict(ratio, 1.10));
+    std::printf("\n  all menus %.1f ms against %.1f ms: x%.2f (target x1.10: %s)\n", withSum, withoutSum,
+                ratio, Verdict(ratio, 1.10));
     return ratio <= 1.10;
 }
 
@@ -240,7 +242,8 @@ int main(int argc, char** argv) {
     if (argc == 3 && (QByteArray(argv[1]) == "--child" || QByteArray(argv[1]) == "--menus-child")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         const QString file = QString::fromLocal8Bit(argv[2]);
-        return QByteArray(argv[1]) == "--child" ? ShowInChild(argc, argv, file) : MenusInChild(argc, argv, file);
+        return QByteArray(argv[1]) == "--child" ? ShowInChild(argc, argv, file)
+                                                : MenusInChild(argc, argv, file);
     }
     BenchOptions options = ParseBenchOptions(argc, argv);
     qint64 manyElements = 2000, manyKiB = 50;

@@ -172,7 +172,8 @@ qreal NarrowAdvance(const QFont& font) {
 // width and two more, so that a longer line still overflows and is elided as before.
 QString TextThatFits(const QString& text, const QStyleOptionViewItem& cell) {
     const QSizeF size = cell.rect.size();
-    const qsizetype lines = qsizetype(size.height() / std::max(QFontMetricsF(cell.font).height(), qreal(1))) + 2;
+    const qsizetype lines =
+        qsizetype(size.height() / std::max(QFontMetricsF(cell.font).height(), qreal(1))) + 2;
     qsizetype chars = qsizetype(size.width() / NarrowAdvance(cell.font)) + 2;
     // Wrapped, a line fills several; elided at its start or middle, its end shows.
     if (cell.features & QStyleOptionViewItem::WrapText) chars *= lines;
