@@ -163,30 +163,23 @@ QString FittedText(const QString& text, qsizetype lines, qsizetype lineChars) {
     };
     const QChar* chars = text.constData();
     const qsizetype size = text.size();
-    lines = std::max<qsizetype>(lines, 1);
     QString fitted;  // made only once something is left out
     bool cut = false;
     for (qsizetype line = 0, from = 0;; ++line) {
-        if (line == lines) {
-            // Without the line end before the lines left out.
-            if (cut)
-                fitted.chop(1);
-            else
-                fitted = text.first(from - 1);
-            return fitted;
-        }
         qsizetype end = from;
         while (end < size && !endsLine(chars[end])) ++end;
-        if (end - from > lineChars) {
+        const qsizetype bound = line < lines ? lineChars : 1;
+        if (end - from > bound) {
             if (!cut) fitted = text.first(from);
             cut = true;
-            qsizetype keep = lineChars;
-            if (keep > 0 && chars[from + keep - 1].isHighSurrogate()) --keep;  // a character is never split
+            qsizetype keep = bound;
+            if (keep > 0 && chars[from + keep - 1].isHighSurrogate()) ++keep;  // a character is never split
             fitted.append(QStringView(chars + from, keep)).append(QChar(0x2026));
         } else if (cut) {
             fitted.append(QStringView(chars + from, end - from));
         }
         if (end == size) return cut ? fitted : text;
+        if (line == lines) return cut ? fitted : text.first(end);
         if (cut) fitted.append(chars[end]);
         from = end + 1;
     }

@@ -30,8 +30,9 @@ QString ShownText(const QString& text, bool* cut = nullptr);
 bool ShowsCut(const QString& text);
 
 // What a cell of that size can show of a text as it is drawn (lines end at a line feed or a line or
-// paragraph separator): its first `lines` lines, each cut after `lineChars` characters with an ellipsis. A
-// text within both bounds comes back as it is.
+// paragraph separator): its first `lines` lines, each cut after `lineChars` characters with an ellipsis,
+// and the first character of the next one: a style elides the last line it shows when another follows. A
+// text within the bounds comes back as it is.
 QString FittedText(const QString& text, qsizetype lines, qsizetype lineChars);
 
 // Lines of a cell: one more than its list separators, counted in the part of the text that is shown.

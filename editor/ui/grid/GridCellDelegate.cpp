@@ -167,17 +167,18 @@ qreal NarrowAdvance(const QFont& font) {
     return advance;
 }
 
-// What the cell can show of its text: the lines that fit in its height, one partly shown and the one after
-// it (the style elides a line followed by another), each as long as the characters that can fit in its
-// width and two more, so that a longer line still overflows and is elided as before.
+// What the cell can show of its text: the lines that fit in its height and one partly shown, each as long
+// as the characters that can fit in its width and two more, so that a longer line still overflows and is
+// elided as before.
 QString TextThatFits(const QString& text, const QStyleOptionViewItem& cell) {
     const QSizeF size = cell.rect.size();
-    const qsizetype lines =
-        qsizetype(size.height() / std::max(QFontMetricsF(cell.font).height(), qreal(1))) + 2;
+    qsizetype lines = qsizetype(size.height() / std::max(QFontMetricsF(cell.font).height(), qreal(1))) + 1;
     qsizetype chars = qsizetype(size.width() / NarrowAdvance(cell.font)) + 2;
-    // Wrapped, a line fills several; elided at its start or middle, its end shows.
+    // Wrapped, a line fills several; elided at its start or middle, its end shows; at the bottom, its last
+    // lines do.
     if (cell.features & QStyleOptionViewItem::WrapText) chars *= lines;
     if (cell.textElideMode == Qt::ElideLeft || cell.textElideMode == Qt::ElideMiddle) chars = text.size();
+    if (cell.displayAlignment & Qt::AlignBottom) lines = text.size() + 1;
     return CellText::FittedText(text, lines, chars);
 }
 
@@ -187,7 +188,7 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                              const QModelIndex& index) const {
     QStyleOptionViewItem cell = option;
     {
-        const QScopedValueRollback painting(m_painting, &option);
+        const QScopedValueRollback<const QStyleOptionViewItem*> painting(m_painting, &cell);
         initStyleOption(&cell, index);
     }
     const QWidget* widget = option.widget;

@@ -143,7 +143,7 @@ TEST_F(GridControlTest, CellsLayOutWhatFitsAndLookAsBefore) {
                  {comment, 3, 400, 1000},
                  {QString(100000, 'W'), 2, 120, 1000},
                  {QString::fromUtf16(u"\U0001F600").repeated(3000), 1, 100, 1000},
-                 {"a\rb\tc" + QString(5000, 'x'), 1, 100, 1000}};
+                 {"a\rb\tc\n" + QString(5000, 'x'), 3, 100, 1000}};
     grid.setStyle(&style);
     QStyledItemDelegate qtOwn;
     QAbstractItemDelegate* own = grid.itemDelegate();
