@@ -51,18 +51,18 @@ void Settle() {
     }
 }
 
-// Alt+F with the grid focused; the ms until the File menu was shown, or -1 when it was not.
-double OpenFileMenu(CMainFrame& frame, QWidget& grid) {
-    QMenu* fileMenu = frame.menuBar()->actions().value(0) ? frame.menuBar()->actions()[0]->menu() : nullptr;
+// Alt and the menu's letter with the grid focused; the ms until the menu was shown, or -1 when it was not.
+double OpenMenu(QAction* menu, QWidget& grid) {
+    if (!menu || !menu->menu()) return -1;
     grid.setFocus();
     Settle();
     QElapsedTimer timer;
     timer.start();
-    QTest::keyClick(&grid, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(&grid, QKeySequence::mnemonic(menu->text())[0].key(), Qt::AltModifier);
     Settle();
     const double ms = timer.nsecsElapsed() / 1e6;
-    if (!fileMenu || QApplication::activePopupWidget() != fileMenu) return -1;
-    fileMenu->hide();
+    if (QApplication::activePopupWidget() != menu->menu()) return -1;
+    menu->menu()->hide();
     Settle();
     return ms;
 }
@@ -74,7 +74,7 @@ void ResetPeak() {
 }
 
 // Starts the editor on the file and presses Enter on Memory0: its view once the grid is shown, with the ms
-// that took; null when something failed (the exit code in failed).
+// that took, and the first COMMENT cell current; null when something failed (the exit code in failed).
 CWorkView* ShowMemoryPart(BenchRunningEditor& editor, const QString& file, double& gridMs, int& failed) {
     failed = 2;
     if (!editor.Make(file)) return nullptr;
@@ -104,27 +104,23 @@ CWorkView* ShowMemoryPart(BenchRunningEditor& editor, const QString& file, doubl
     failed = 5;
     if (!view || !view->isVisible() || view->Grid().GetRows() < 2) return nullptr;
     failed = 0;
+    const int comment = view->ItemTypeColumn(COMMENT);
+    view->Grid().Select(1, comment, 1, comment);
     return view;
 }
 
-// Opens the file in the editor, presses Enter on Memory0, opens the File menu with the first COMMENT cell
-// current, copies that cell and opens the menu again. Prints the ms until the grid was shown, the two menu
-// times, and the peak MiB from the Enter to the first menu (the copy is an edit: it copies the value).
-int ShowInChild(int argc, char** argv, const QString& file) {
-    BenchRunningEditor editor(argc, argv);
-    double gridMs = 0;
-    int failed = 0;
-    CWorkView* view = ShowMemoryPart(editor, file, gridMs, failed);
-    if (!view) return failed;
-    CMainFrame& frame = *editor.app->MainFrame();
-    CVsflexgridn& grid = view->Grid();
-    const int comment = view->ItemTypeColumn(COMMENT);
-    grid.Select(1, comment, 1, comment);
-    const double menuMs = OpenFileMenu(frame, grid);
+// With the part shown, opens the File menu, copies the COMMENT cell and opens the menu again. Prints the ms
+// until the grid was shown, the two menu times, and the peak MiB from the Enter to the first menu (the copy
+// is an edit: it copies the value).
+int TimeFileMenu(CMainFrame& frame, CWorkView& view, double gridMs) {
+    QAction* fileMenu = frame.menuBar()->actions().value(0);
+    CVsflexgridn& grid = view.Grid();
+    const int comment = view.ItemTypeColumn(COMMENT);
+    const double menuMs = OpenMenu(fileMenu, grid);
     const double shownPeakMiB = PeakResidentMiB();
-    view->OnCopy();
+    view.OnCopy();
     if (QApplication::clipboard()->text().size() < grid.GetTextMatrix(1, comment).size()) return 6;
-    const double copiedMenuMs = OpenFileMenu(frame, grid);
+    const double copiedMenuMs = OpenMenu(fileMenu, grid);
     if (menuMs < 0 || copiedMenuMs < 0) return 7;
     const double valueMiB = grid.GetTextMatrix(1, comment).size() * 2.0 / 1048576;
     std::printf("%.1f %.1f %.1f %.1f %.1f\n", gridMs, menuMs, copiedMenuMs, shownPeakMiB, valueMiB);
@@ -133,46 +129,40 @@ int ShowInChild(int argc, char** argv, const QString& file) {
 
 constexpr int kMenuRepeats = 7;
 
-// Opens every menu of the menu bar with Alt and its letter, the grid focused, kMenuRepeats times each: each
-// menu's median ms, in menu order; empty when a menu did not open.
+// Opens every menu of the menu bar, kMenuRepeats times each: each menu's median ms, in menu order; empty when
+// a menu did not open.
 QList<double> TimeMenus(CMainFrame& frame, CVsflexgridn& grid) {
     QList<double> medians;
     for (QAction* action : frame.menuBar()->actions()) {
         if (!action->menu() || !action->isVisible()) continue;
-        const QKeyCombination letter = QKeySequence::mnemonic(action->text())[0];
         QList<double> times;
         for (int i = 0; i < kMenuRepeats; ++i) {
-            grid.setFocus();
-            Settle();
-            QElapsedTimer timer;
-            timer.start();
-            QTest::keyClick(&grid, letter.key(), Qt::AltModifier);
-            Settle();
-            times << timer.nsecsElapsed() / 1e6;
-            if (QApplication::activePopupWidget() != action->menu()) return {};
-            action->menu()->hide();
-            Settle();
+            times << OpenMenu(action, grid);
+            if (times.last() < 0) return {};
         }
         medians << Median(times);
     }
     return medians;
 }
 
-// Opens the file, presses Enter on Memory0 and, with the first COMMENT cell current, times the menus.
-// Prints each menu's median ms, in menu order.
-int MenusInChild(int argc, char** argv, const QString& file) {
+// With the part shown, times every menu; prints each menu's median ms, in menu order.
+int TimeEveryMenu(CMainFrame& frame, CWorkView& view) {
+    const QList<double> medians = TimeMenus(frame, view.Grid());
+    if (medians.isEmpty()) return 8;
+    for (double ms : medians) std::printf("%.2f ", ms);
+    std::printf("\n");
+    return 0;
+}
+
+// A run of its own: the editor on the file with Memory0 shown, then the mode's measures.
+int InChild(int argc, char** argv, const QByteArray& mode, const QString& file) {
     BenchRunningEditor editor(argc, argv);
     double gridMs = 0;
     int failed = 0;
     CWorkView* view = ShowMemoryPart(editor, file, gridMs, failed);
     if (!view) return failed;
-    const int comment = view->ItemTypeColumn(COMMENT);
-    view->Grid().Select(1, comment, 1, comment);
-    const QList<double> medians = TimeMenus(*editor.app->MainFrame(), view->Grid());
-    if (medians.isEmpty()) return 8;
-    for (double ms : medians) std::printf("%.2f ", ms);
-    std::printf("\n");
-    return 0;
+    CMainFrame& frame = *editor.app->MainFrame();
+    return mode == "--child" ? TimeFileMenu(frame, *view, gridMs) : TimeEveryMenu(frame, *view);
 }
 
 struct Runs {
@@ -241,9 +231,7 @@ bool CompareMenus(const QString& self, const BenchOptions& options, qint64 eleme
 int main(int argc, char** argv) {
     if (argc == 3 && (QByteArray(argv[1]) == "--child" || QByteArray(argv[1]) == "--menus-child")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        const QString file = QString::fromLocal8Bit(argv[2]);
-        return QByteArray(argv[1]) == "--child" ? ShowInChild(argc, argv, file)
-                                                : MenusInChild(argc, argv, file);
+        return InChild(argc, argv, argv[1], QString::fromLocal8Bit(argv[2]));
     }
     BenchOptions options = ParseBenchOptions(argc, argv);
     qint64 manyElements = 2000, manyKiB = 50;
