@@ -14,7 +14,8 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
-    // The editor covers its cell, widened to show the text being typed within the grid's visible area.
+    // The editor covers its cell, widened to show the text being typed, and stays within the grid's visible
+    // area however wide its column.
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
     // Draws as QStyledItemDelegate does, with only the part of the text that fits in the cell.
