@@ -7,7 +7,14 @@
 // without it. The process's peak is printed beside it: reading the file (pel_long_value_bench measures the
 // open) and copying the cell, which copies the value, reach it, not showing the part.
 //
-//   QT_QPA_PLATFORM=offscreen pel_grid_long_value_bench [--sizes=32] [--dir=/tmp/pel_bench] [--runs=3]
+// Then a part of many elements whose COMMENTs are each long (--many=2000x50: 2,000 elements of 50 KB) beside
+// the same part whose comments hold only their first four lines (256 bytes), so that the cells show the same:
+// every menu of the main window opened from the keyboard with that grid active, each several times. A menu's
+// cost must not depend on the data behind the grid: the menus' time with the long comments at most 10% above
+// that with the short ones.
+//
+//   QT_QPA_PLATFORM=offscreen pel_grid_long_value_bench [--sizes=32] [--many=2000x50] [--dir=/tmp/pel_bench]
+//                                                      [--runs=3]
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,44 +40,90 @@ constexpr double kGridTargetMs = 300;
 constexpr double kMenuTargetMs = 100;
 constexpr double kPeakTarget = 2.0;  // times the value's size
 
-// Alt+F with the grid focused; the ms until the File menu was shown, or -1 when it was not.
-double OpenFileMenu(CMainFrame& frame, QWidget& grid) {
-    QMenu* fileMenu = frame.menuBar()->actions().value(0) ? frame.menuBar()->actions()[0]->menu() : nullptr;
+// Alt and the menu's letter with the grid focused; the ms until the menu was shown, or -1 when it was not.
+double OpenMenu(QAction* menu, QWidget& grid) {
+    if (!menu || !menu->menu()) return -1;
     grid.setFocus();
     Settle();
     QElapsedTimer timer;
     timer.start();
-    QTest::keyClick(&grid, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(&grid, QKeySequence::mnemonic(menu->text())[0].key(), Qt::AltModifier);
     Settle();
     const double ms = timer.nsecsElapsed() / 1e6;
-    if (!fileMenu || QApplication::activePopupWidget() != fileMenu) return -1;
-    fileMenu->hide();
+    if (QApplication::activePopupWidget() != menu->menu()) return -1;
+    menu->menu()->hide();
     Settle();
     return ms;
 }
 
-// Opens the file in the editor, presses Enter on Memory0, opens the File menu with the first COMMENT cell
-// current, copies that cell and opens the menu again. Prints the ms until the grid was shown, the two menu
-// times, and the peak MiB from the Enter to the first menu (the copy is an edit: it copies the value).
-int ShowInChild(int argc, char** argv, const QString& file) {
-    BenchRunningEditor editor(argc, argv);
-    if (!editor.Make(file)) return 2;
-    double gridMs = 0;
+// Starts the editor on the file and presses Enter on Memory0: its view once the grid is shown, with the ms
+// that took, and the first COMMENT cell current; null when something failed (the exit code in failed).
+CWorkView* ShowMemoryPart(BenchRunningEditor& editor, const QString& file, double& gridMs, int& failed) {
+    failed = 2;
+    if (!editor.Make(file)) return nullptr;
+    failed = 5;
     CWorkView* view = editor.OpenPart(QStringLiteral("Memory0"), &gridMs);
-    if (!view) return 5;
-    CMainFrame& frame = *editor.app->MainFrame();
-    CVsflexgridn& grid = view->Grid();
+    if (!view) return nullptr;
+    failed = 0;
     const int comment = view->ItemTypeColumn(COMMENT);
-    grid.Select(1, comment, 1, comment);
-    const double menuMs = OpenFileMenu(frame, grid);
+    view->Grid().Select(1, comment, 1, comment);
+    return view;
+}
+
+// With the part shown, opens the File menu, copies the COMMENT cell and opens the menu again. Prints the ms
+// until the grid was shown, the two menu times, and the peak MiB from the Enter to the first menu (the copy
+// is an edit: it copies the value).
+int TimeFileMenu(CMainFrame& frame, CWorkView& view, double gridMs) {
+    QAction* fileMenu = frame.menuBar()->actions().value(0);
+    CVsflexgridn& grid = view.Grid();
+    const int comment = view.ItemTypeColumn(COMMENT);
+    const double menuMs = OpenMenu(fileMenu, grid);
     const double shownPeakMiB = PeakResidentMiB();
-    view->OnCopy();
+    view.OnCopy();
     if (QApplication::clipboard()->text().size() < grid.GetTextMatrix(1, comment).size()) return 6;
-    const double copiedMenuMs = OpenFileMenu(frame, grid);
+    const double copiedMenuMs = OpenMenu(fileMenu, grid);
     if (menuMs < 0 || copiedMenuMs < 0) return 7;
     const double valueMiB = grid.GetTextMatrix(1, comment).size() * 2.0 / 1048576;
     std::printf("%.1f %.1f %.1f %.1f %.1f\n", gridMs, menuMs, copiedMenuMs, shownPeakMiB, valueMiB);
     return 0;
+}
+
+constexpr int kMenuRepeats = 7;
+
+// Opens every menu of the menu bar, kMenuRepeats times each: each menu's median ms, in menu order; empty when
+// a menu did not open.
+QList<double> TimeMenus(CMainFrame& frame, CVsflexgridn& grid) {
+    QList<double> medians;
+    for (QAction* action : frame.menuBar()->actions()) {
+        if (!action->menu() || !action->isVisible()) continue;
+        QList<double> times;
+        for (int i = 0; i < kMenuRepeats; ++i) {
+            times << OpenMenu(action, grid);
+            if (times.last() < 0) return {};
+        }
+        medians << Median(times);
+    }
+    return medians;
+}
+
+// With the part shown, times every menu; prints each menu's median ms, in menu order.
+int TimeEveryMenu(CMainFrame& frame, CWorkView& view) {
+    const QList<double> medians = TimeMenus(frame, view.Grid());
+    if (medians.isEmpty()) return 8;
+    for (double ms : medians) std::printf("%.2f ", ms);
+    std::printf("\n");
+    return 0;
+}
+
+// A run of its own: the editor on the file with Memory0 shown, then the mode's measures.
+int InChild(int argc, char** argv, const QByteArray& mode, const QString& file) {
+    BenchRunningEditor editor(argc, argv);
+    double gridMs = 0;
+    int failed = 0;
+    CWorkView* view = ShowMemoryPart(editor, file, gridMs, failed);
+    if (!view) return failed;
+    CMainFrame& frame = *editor.app->MainFrame();
+    return mode == "--child" ? TimeFileMenu(frame, *view, gridMs) : TimeEveryMenu(frame, *view);
 }
 
 struct Runs {
@@ -85,16 +138,72 @@ void Print(const char* what, const Runs& runs) {
         Median(runs.processPeakMiB));
 }
 
+// Every menu with the part of many long comments active, beside the same part with short ones; false when
+// a run failed or the menus missed their target.
+bool CompareMenus(const QString& self, const BenchOptions& options, qint64 elements, qint64 kib) {
+    // The short comments are the long ones' first four lines: the cells show the same, and the lines after
+    // the shown ones are all that differs.
+    ProfileShape shortComments;
+    shortComments.largePartElements = elements;
+    shortComments.commentBytes = 4 * 64;
+    shortComments.commentMembers = elements;
+    ProfileShape longComments = shortComments;
+    longComments.commentBytes = std::max(kib << 10, shortComments.commentBytes);
+    const QString name = options.dir + QString("/grid_comments_%1").arg(elements);
+    const QString with = name + QString("x%1KB.pelp").arg(kib), without = name + "x256B.pelp";
+    if (!EnsureProfile(with, longComments) || !EnsureProfile(without, shortComments)) return false;
+    std::printf(
+        "Memory0 of %lld elements with a COMMENT of %lld KB each (%.1f MB file), beside the same part "
+        "with their first 256 bytes; every menu %d times a round, %d rounds\n",
+        static_cast<long long>(elements), static_cast<long long>(kib), QFileInfo(with).size() / 1048576.0,
+        kMenuRepeats, options.runs);
+    QList<QList<double>> withMs, withoutMs;  // per menu, one median per round
+    for (int r = 0; r < options.runs; ++r) {
+        const ChildRun a = RunChild({self, "--menus-child", with});
+        const ChildRun b = RunChild({self, "--menus-child", without});
+        const QList<QByteArray> saidA = a.output.simplified().split(' '),
+                                saidB = b.output.simplified().split(' ');
+        if (!a.ok || !b.ok || saidA.size() != saidB.size()) {
+            std::fprintf(stderr, "a menu run failed (with the comments %d, without %d)\n", a.ok, b.ok);
+            return false;
+        }
+        withMs.resize(saidA.size());
+        withoutMs.resize(saidB.size());
+        for (qsizetype m = 0; m < saidA.size(); ++m) {
+            withMs[m] << saidA[m].toDouble();
+            withoutMs[m] << saidB[m].toDouble();
+        }
+    }
+    double withSum = 0, withoutSum = 0;
+    std::printf("  each menu, ms with the long comments / with 256 bytes:");
+    for (qsizetype m = 0; m < withMs.size(); ++m) {
+        std::printf(" %.1f/%.1f", Median(withMs[m]), Median(withoutMs[m]));
+        withSum += Median(withMs[m]);
+        withoutSum += Median(withoutMs[m]);
+    }
+    const double ratio = withoutSum > 0 ? withSum / withoutSum : 0;
+    std::printf("\n  all menus %.1f ms against %.1f ms: x%.2f (target x1.10: %s)\n", withSum, withoutSum,
+                ratio, Verdict(ratio, 1.10));
+    return ratio <= 1.10;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && QByteArray(argv[1]) == "--child") {
+    if (argc == 3 && (QByteArray(argv[1]) == "--child" || QByteArray(argv[1]) == "--menus-child")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return ShowInChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+        return InChild(argc, argv, argv[1], QString::fromLocal8Bit(argv[2]));
     }
     BenchOptions options = ParseBenchOptions(argc, argv);
-    if (!options.rest.isEmpty()) {
-        std::fprintf(stderr, "usage: %s [--sizes=32] [--dir=DIR] [--runs=3]\n", argv[0]);
+    qint64 manyElements = 2000, manyKiB = 50;
+    for (qsizetype i = options.rest.size() - 1; i >= 0; --i) {
+        if (!options.rest[i].startsWith("--many=")) continue;
+        const QList<QByteArray> shape = options.rest.takeAt(i).mid(7).split('x');
+        manyElements = shape.value(0).toLongLong();
+        manyKiB = shape.value(1).toLongLong();
+    }
+    if (!options.rest.isEmpty() || manyElements < 0 || (manyElements > 0 && manyKiB <= 0)) {
+        std::fprintf(stderr, "usage: %s [--sizes=32] [--many=2000x50] [--dir=DIR] [--runs=3]\n", argv[0]);
         return 2;
     }
     bool sizesGiven = false;
@@ -150,5 +259,6 @@ int main(int argc, char** argv) {
             processMore);
         missed += gridMore > kGridTargetMs || menu > kMenuTargetMs || peakMore > kPeakTarget;
     }
+    if (manyElements > 0) missed += !CompareMenus(self, options, manyElements, manyKiB);
     return missed ? 1 : 0;
 }

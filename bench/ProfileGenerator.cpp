@@ -105,15 +105,17 @@ void MemoryMember(QByteArray& out, const QByteArray& b, qint64 m, bool comment =
 QString CheckGeneratedSize(const ProfileShape& shape, qint64 bytesAvailable) {
     if (shape.targetBytes < 0 || shape.largePartElements < 0 || shape.commentBytes < 0)
         return QStringLiteral("a negative size");
-    if (shape.commentValues < 1) return QStringLiteral("a comment of no values");
+    if (shape.commentValues < 1 || shape.commentMembers < 1) return QStringLiteral("a comment of no values");
     const qint64 limit = kMaxGeneratedBytes;
     if (shape.targetBytes > limit || shape.largePartElements > limit / 600 || shape.commentBytes > limit ||
-        shape.commentValues > limit / 20)
+        shape.commentValues > limit / 20 || shape.commentMembers > limit / 600 ||
+        shape.commentBytes * shape.commentMembers > limit)
         return QStringLiteral("more than %1 MB").arg(limit >> 20);
     // Blocks end past the target by up to one block; the large part adds its members, the comment its
     // text and tags.
-    const qint64 needed = shape.targetBytes + shape.largePartElements * 600 + shape.commentBytes +
-                          shape.commentValues * 20 + (qint64(1) << 20);
+    const qint64 needed = shape.targetBytes + shape.largePartElements * 600 +
+                          (shape.commentBytes + shape.commentValues * 20) * shape.commentMembers +
+                          (qint64(1) << 20);
     if (bytesAvailable >= 0 && needed > bytesAvailable)
         return QStringLiteral("about %1 MB needed, %2 MB free").arg(needed >> 20).arg(bytesAvailable >> 20);
     return {};
@@ -160,7 +162,7 @@ GeneratedProfile GenerateProfile(const QString& path, const ProfileShape& shape)
         const qint64 memoryMembers =
             block == 0 && shape.largePartElements ? shape.largePartElements : kMembersPerPart;
         for (qint64 m = 0; m < memoryMembers; ++m, ++members) {
-            const bool longComment = block == 0 && m == 0 && shape.commentBytes > 0;
+            const bool longComment = block == 0 && m < shape.commentMembers && shape.commentBytes > 0;
             MemoryMember(out, b, m, !longComment);
             if (longComment) {
                 if (!LongComment(sink, shape.commentBytes, shape.commentValues, shape.commentLineBreaks))

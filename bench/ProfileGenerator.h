@@ -6,12 +6,14 @@
 // What to generate: about targetBytes of blocks; with largePartElements, the first block's memory part
 // holds that many members (about 540 bytes each) and the other blocks follow up to the size. With
 // commentBytes, the first memory member's COMMENT holds that much text (lines of 64 bytes), spread
-// evenly over commentValues values; without commentLineBreaks its lines run on as one.
+// evenly over commentValues values; with commentMembers, the first that many members' COMMENTs do; without
+// commentLineBreaks its lines run on as one.
 struct ProfileShape {
     qint64 targetBytes = 0;
     qint64 largePartElements = 0;
     qint64 commentBytes = 0;
     qint64 commentValues = 1;
+    qint64 commentMembers = 1;
     bool commentLineBreaks = true;
 };
 

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <algorithm>
@@ -38,6 +39,11 @@ CVsflexgridn::CVsflexgridn(QWidget* parent) : QTableView(parent), m_model(new Gr
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         SetCurrent(-1, -1);
         FitRowNumbers();
+        m_fittedWidths.assign(size_t(m_model->columnCount()), 0);
+    });
+    // A width set by hand, or by the part view, stays as it is.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (!m_fitting && column >= 0 && size_t(column) < m_fittedWidths.size()) m_fittedWidths[column] = 0;
     });
     connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation orientation) {
         if (orientation == Qt::Vertical) FitRowNumbers();
@@ -256,14 +262,38 @@ void CVsflexgridn::AutoSize(int firstCol, int lastCol) {
             }
         }
     });
+    m_fittedWidths.resize(size_t(m_model->columnCount()), 0);
     for (size_t i = 0; i < columns; ++i) {
         const int c = firstCol + int(i);
         int width = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sectionSizeHint(c - 1);
         for (const auto& [estimated, r] : widest[i])
             width =
                 std::max(width, sizeHintForIndex(m_model->index(r, c - 1)).width() + (showGrid() ? 1 : 0));
-        horizontalHeader()->resizeSection(c - 1, width);
+        m_fittedWidths[c - 1] = width;
     }
+    FitColumnsToView();
+}
+
+// A column as wide as a long value would push the others and the end of the value out of sight.
+void CVsflexgridn::FitColumnsToView() {
+    const int visible = viewport()->width();
+    const QScopedValueRollback fitting(m_fitting, true);
+    for (size_t i = 0; i < m_fittedWidths.size(); ++i) {
+        const int width = visible > 0 ? std::min(m_fittedWidths[i], visible) : m_fittedWidths[i];
+        if (m_fittedWidths[i] > 0 && horizontalHeader()->sectionSize(int(i)) != width)
+            horizontalHeader()->resizeSection(int(i), width);
+    }
+}
+
+bool CVsflexgridn::viewportEvent(QEvent* event) {
+    const bool handled = QTableView::viewportEvent(event);
+    if (event->type() == QEvent::Resize) FitColumnsToView();
+    return handled;
+}
+
+// What a double click on a column's edge fits it to.
+int CVsflexgridn::sizeHintForColumn(int column) const {
+    return std::min(QTableView::sizeHintForColumn(column), viewport()->width());
 }
 
 void CVsflexgridn::Select(int row1, int col1, int row2, int col2) {

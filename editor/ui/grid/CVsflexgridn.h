@@ -57,7 +57,8 @@ public:
     // The height rows get when they are made; rows that exist keep theirs.
     void SetNewRowHeightTwips(int twips);
     int RowHeightTwips(int row) const;
-    // Fits the widths of the columns to their widest texts (and header texts), over every row.
+    // Fits the widths of the columns to their widest texts (and header texts), over every row, each within
+    // the visible area's width while the grid is resized, until its width is set otherwise.
     void AutoSize(int firstCol, int lastCol);
 
     // Selects the range (clamped to the data cells) and makes its first cell current.
@@ -94,6 +95,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    int sizeHintForColumn(int column) const override;
 
 private:
     int TwipsToPixels(int twips) const;
@@ -102,6 +105,8 @@ private:
     void OnTextWritten(int row, int col);
     void FitRowNumbers();
     void SetCurrent(int row, int col);
+    // Gives each fitted column its fitted width, or the visible area's when that is narrower.
+    void FitColumnsToView();
 
     GridTableModel* m_model;
     IGridEventSink* m_sink = nullptr;
@@ -116,5 +121,7 @@ private:
     int m_editRow = -1;
     int m_editCol = -1;
     QPointer<QWidget> m_editor;
+    std::vector<int> m_fittedWidths;  // per model column: the width AutoSize found, 0 once set otherwise
+    bool m_fitting = false;
     QWidget* m_corner = nullptr;
 };

@@ -67,10 +67,10 @@ QString CleanEditedText(int itemType, QString text) {
 }
 
 QRect EditorRect(const QRect& cell, int wantedWidth, const QRect& visible) {
-    if (wantedWidth <= cell.width()) return cell;
     QRect rect = cell;
-    rect.setWidth(std::max(cell.width(), std::min(wantedWidth, visible.width())));
-    if (rect.right() > visible.right()) rect.moveRight(std::max(visible.right(), cell.right()));
+    rect.setWidth(std::min(std::max(cell.width(), wantedWidth), visible.width()));
+    if (rect.right() > visible.right()) rect.moveRight(visible.right());
+    if (rect.left() < visible.left()) rect.moveLeft(visible.left());
     return rect;
 }
 

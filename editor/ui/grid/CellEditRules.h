@@ -34,8 +34,8 @@ int ChoiceOfValue(const QStringList& choices, const QString& value);
 // that keep none (the same rule as pasted text). A text no one else holds is cleaned in place.
 QString CleanEditedText(int itemType, QString text);
 
-// Where the cell editor opens: over its cell, as wide as its text wants but no wider than the visible
-// area; when the cell is too near the area's right edge for that, the editor reaches to its left.
+// Where the cell editor opens: over its cell, as wide as its text wants, and within the visible area, however
+// wide the cell: when the cell reaches past an edge of the area, the editor is moved inside it.
 QRect EditorRect(const QRect& cell, int wantedWidth, const QRect& visible);
 
 }  // namespace CellEditRules

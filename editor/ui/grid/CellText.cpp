@@ -73,45 +73,116 @@ void CellTextsOfRow(CPELFM_ElemInfo& elem, const QList<int>& kinds, QString* out
     }
 }
 
+namespace {
+
+// Walks what a cell shows of a long text, a line at a time; appends it to shown unless that is null. True
+// when something is left out.
+bool WalkShownText(const QString& text, QString* shown) {
+    constexpr QChar kEllipsis(0x2026);
+    const QStringView all(text);
+    const qsizetype end = std::min(text.size(), kShownChars);
+    const auto endWithEllipsis = [shown] {
+        if (!shown) return;
+        // A character is never split.
+        if (!shown->isEmpty() && shown->back().isHighSurrogate()) shown->chop(1);
+        shown->append(kEllipsis);
+    };
+    bool cut = false, lineCut = false;
+    for (qsizetype from = 0; from < end;) {
+        qsizetype lineEnd = all.indexOf(u'\n', from);
+        if (lineEnd < 0 || lineEnd > end) lineEnd = end;
+        // "\r\n" shows as the line feed.
+        const qsizetype contentEnd =
+            lineEnd > from && all[lineEnd - 1] == u'\r' && lineEnd < all.size() && all[lineEnd] == u'\n'
+                ? lineEnd - 1
+                : lineEnd;
+        lineCut = contentEnd - from > kShownLineChars;
+        if (shown) shown->append(all.sliced(from, std::min(contentEnd - from, kShownLineChars)));
+        if (lineCut) endWithEllipsis();
+        cut = cut || lineCut;
+        if (lineEnd == end) break;
+        if (shown) shown->append(u'\n');
+        lineCut = false;
+        from = lineEnd + 1;
+    }
+    if (end < text.size()) {
+        if (!lineCut) endWithEllipsis();
+        cut = true;
+    }
+    return cut;
+}
+
+// Whether a line of the text is longer than a cell shows: a window one character longer holds no line feed.
+bool HasLongLine(QStringView text) {
+    for (qsizetype from = 0; text.size() - from > kShownLineChars;) {
+        const qsizetype lineFeed = text.sliced(from, kShownLineChars + 1).lastIndexOf(u'\n');
+        if (lineFeed < 0) return true;
+        from += lineFeed + 1;
+    }
+    return false;
+}
+
+// The common case, a start without carriage returns whose lines are all short: it shows as it is.
+bool ShowsAsItIs(QStringView start) {
+    return !start.contains(u'\r') && !HasLongLine(start);
+}
+
+}  // namespace
+
 QString ShownText(const QString& text, bool* cut) {
     if (cut) *cut = false;
     // No line of a text this short is cut.
     if (text.size() <= kShownLineChars && !text.contains(u'\r')) return text;
-    constexpr QChar kEllipsis(0x2026);
     const qsizetype end = std::min(text.size(), kShownChars);
-    const QChar* chars = text.constData();
+    if (ShowsAsItIs(QStringView(text).first(end))) {
+        if (end == text.size()) return text;
+        if (cut) *cut = true;
+        // A character is never split.
+        QString shown;
+        shown.reserve(end + 1);
+        shown.append(QStringView(text).first(text.at(end - 1).isHighSurrogate() ? end - 1 : end));
+        return shown.append(QChar(0x2026));
+    }
     QString shown;
     shown.reserve(end + 2);
-    const auto endWithEllipsis = [&shown] {
-        // A character is never split.
-        if (!shown.isEmpty() && shown.back().isHighSurrogate()) shown.chop(1);
-        shown.append(kEllipsis);
-    };
-    bool lineCut = false, anyCut = false;
-    qsizetype lineChars = 0;
-    qsizetype i = 0;
-    for (; i < end; ++i) {
-        const QChar c = chars[i];
-        if (c == u'\n') {
-            shown.append(c);
-            lineChars = 0;
-            lineCut = false;
-        } else if (c == u'\r' && i + 1 < text.size() && chars[i + 1] == u'\n') {
-            continue;  // shown as the line feed that follows
-        } else if (lineChars < kShownLineChars) {
-            shown.append(c);
-            ++lineChars;
-        } else if (!lineCut) {
-            endWithEllipsis();
-            lineCut = anyCut = true;
-        }
-    }
-    if (i < text.size()) {
-        if (!lineCut) endWithEllipsis();
-        anyCut = true;
-    }
+    const bool anyCut = WalkShownText(text, &shown);
     if (cut) *cut = anyCut;
     return shown;
+}
+
+bool ShowsCut(const QString& text) {
+    if (text.size() <= kShownLineChars) return false;
+    const qsizetype end = std::min(text.size(), kShownChars);
+    if (ShowsAsItIs(QStringView(text).first(end))) return end < text.size();
+    return WalkShownText(text, nullptr);
+}
+
+QString FittedText(const QString& text, qsizetype lines, qsizetype lineChars) {
+    const auto endsLine = [](QChar c) {
+        return c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
+    const QChar* chars = text.constData();
+    const qsizetype size = text.size();
+    QString fitted;  // made only once something is left out
+    bool cut = false;
+    for (qsizetype line = 0, from = 0;; ++line) {
+        qsizetype end = from;
+        while (end < size && !endsLine(chars[end])) ++end;
+        const qsizetype bound = line < lines ? lineChars : 1;
+        if (end - from > bound) {
+            if (!cut) fitted = text.first(from);
+            cut = true;
+            qsizetype keep = bound;
+            if (keep > 0 && chars[from + keep - 1].isHighSurrogate()) ++keep;  // a character is never split
+            fitted.append(QStringView(chars + from, keep)).append(QChar(0x2026));
+        } else if (cut) {
+            fitted.append(QStringView(chars + from, end - from));
+        }
+        if (end == size) return cut ? fitted : text;
+        if (line == lines) return cut ? fitted : text.first(end);
+        if (cut) fitted.append(chars[end]);
+        from = end + 1;
+    }
 }
 
 int CellLineCount(const QString& text) {

@@ -26,6 +26,14 @@ inline constexpr qsizetype kShownLineChars = 4096;
 // The text as a cell shows it: "\r\n" as a line feed, a line longer than kShownLineChars cut, and the text
 // cut after kShownChars characters; each cut ends with an ellipsis. cut tells whether anything was left out.
 QString ShownText(const QString& text, bool* cut = nullptr);
+// Whether ShownText leaves something out, without making it.
+bool ShowsCut(const QString& text);
+
+// What a cell of that size can show of a text as it is drawn (lines end at a line feed or a line or
+// paragraph separator): its first `lines` lines, each cut after `lineChars` characters with an ellipsis,
+// and the first character of the next one: a style elides the last line it shows when another follows. A
+// text within the bounds comes back as it is.
+QString FittedText(const QString& text, qsizetype lines, qsizetype lineChars);
 
 // Lines of a cell: one more than its list separators, counted in the part of the text that is shown.
 int CellLineCount(const QString& text);

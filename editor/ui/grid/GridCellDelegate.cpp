@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QTextBlock>
@@ -240,17 +241,64 @@ bool GridCellDelegate::ShowsButton(const QModelIndex& index) const {
            m_grid.ComboList() == QStringView(CellEditRules::kEllipsis);
 }
 
+namespace {
+
+// Half the narrowest advance of a printed ASCII character: only characters of no width (combining marks and
+// the like) are narrower.
+qreal NarrowAdvance(const QFont& font) {
+    static QString measured;
+    static qreal advance = 0;
+    if (const QString key = font.key(); key != measured) {
+        const QFontMetricsF metrics(font);
+        advance = metrics.horizontalAdvance(QLatin1Char(' '));
+        for (char16_t c = 33; c < 127; ++c) advance = std::min(advance, metrics.horizontalAdvance(QChar(c)));
+        advance = std::max(advance / 2, qreal(0.5));
+        measured = key;
+    }
+    return advance;
+}
+
+// What the cell can show of its text: the lines that fit in its height and one partly shown, each as long
+// as the characters that can fit in its width and two more, so that a longer line still overflows and is
+// elided as before.
+QString TextThatFits(const QString& text, const QStyleOptionViewItem& cell) {
+    const QSizeF size = cell.rect.size();
+    qsizetype lines = qsizetype(size.height() / std::max(QFontMetricsF(cell.font).height(), qreal(1))) + 1;
+    qsizetype chars = qsizetype(size.width() / NarrowAdvance(cell.font)) + 2;
+    // Wrapped, a line fills several; elided at its start or middle, its end shows; at the bottom, its last
+    // lines do.
+    if (cell.features & QStyleOptionViewItem::WrapText) chars *= lines;
+    if (cell.textElideMode == Qt::ElideLeft || cell.textElideMode == Qt::ElideMiddle) chars = text.size();
+    if (cell.displayAlignment & Qt::AlignBottom) lines = text.size() + 1;
+    return CellText::FittedText(text, lines, chars);
+}
+
+}  // namespace
+
 void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem cell = option;
+    {
+        const QScopedValueRollback<const QStyleOptionViewItem*> painting(m_painting, &cell);
+        initStyleOption(&cell, index);
+    }
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
     if (!ShowsButton(index)) return;
     QStyleOptionButton button;
     button.rect = ButtonRect(option.rect);
     button.text = QStringLiteral("...");
     button.state = QStyle::State_Enabled | QStyle::State_Raised;
-    const QWidget* widget = option.widget;
-    QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_PushButton, &button, painter, widget);
+}
+
+// The style lays out and measures all the text it gets, and the grid repaints its cells whenever it takes or
+// loses the focus (a menu opening): a cell is given the part of its text that fits in it. Only a value that
+// does not fit draws less of what is out of sight.
+QString GridCellDelegate::displayText(const QVariant& value, const QLocale& locale) const {
+    if (!m_painting) return QStyledItemDelegate::displayText(value, locale);
+    return QStyledItemDelegate::displayText(TextThatFits(value.toString(), *m_painting), locale);
 }
 
 bool GridCellDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,

@@ -14,11 +14,14 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
-    // The editor covers its cell, widened to show the text being typed within the grid's visible area.
+    // The editor covers its cell, widened to show the text being typed, and stays within the grid's visible
+    // area however wide its column.
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+    // Draws as QStyledItemDelegate does, with only the part of the text that fits in the cell.
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    QString displayText(const QVariant& value, const QLocale& locale) const override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 
@@ -34,4 +37,6 @@ private:
 
     CVsflexgridn& m_grid;
     mutable bool m_committing = false;
+    // The cell being painted while its text is taken.
+    mutable const QStyleOptionViewItem* m_painting = nullptr;
 };

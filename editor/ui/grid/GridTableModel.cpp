@@ -82,9 +82,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) return CellText::ShownText(text);
     if (role == Qt::TextAlignmentRole) {
         // A cut text shows its beginning, whatever the row's height.
-        bool cut = false;
-        if (text.size() > CellText::kShownLineChars) CellText::ShownText(text, &cut);
-        if (cut) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
+        if (CellText::ShowsCut(text)) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
     }
     return {};
 }

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 #include "CVsflexgridn.h"
@@ -41,6 +43,17 @@ struct RecordingSink : IGridEventSink {
     bool cancelStart = false;
 };
 
+// Notes the longest text a cell gives the style to lay out.
+struct CellTextStyle : QProxyStyle {
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (auto* cell = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+            cell && element == CE_ItemViewItem)
+            longest = std::max(longest, cell->text.size());
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable qsizetype longest = 0;
+};
 class GridControlTest : public ::testing::Test {
 protected:
     GridControlTest() {
@@ -60,6 +73,7 @@ protected:
         }
     }
     RecordingSink sink;  // outlives the grid
+    CellTextStyle style;
     CVsflexgridn grid;
 };
 
@@ -112,6 +126,61 @@ TEST_F(GridControlTest, CellChangedForWrittenTextsAndKeysGoToTheSink) {
     sink.log.clear();
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.topRight() + QPoint(-2, 2));
     EXPECT_TRUE(sink.log.contains("button 1,1")) << sink.log.join(";").toStdString();
+}
+
+// A cell lays out what fits in it, and looks as Qt's own delegate draws its whole text.
+TEST_F(GridControlTest, CellsLayOutWhatFitsAndLookAsBefore) {
+    const QString comment = ("コメント 12 / 0 " + QString(40, '.') + "\n").repeated(900);
+    const struct {
+        QString text;
+        int lines, width, atMost;  // lines of the row, pixels of the column, characters given to the style
+    } cases[] = {{"Speed", 1, 100, 5},
+                 {"a,\r\nb,\r\nc", 3, 100, 7},
+                 {"one\ntwo\nthree\nfour\nfive\nsix", 1, 100, 19},
+                 {QString(60, 'n') + "\n" + QString(60, 'm'), 2, 80, 121},
+                 {comment, 1, 150, 1000},
+                 {comment, 3, 400, 1000},
+                 {QString(100000, 'W'), 2, 120, 1000},
+                 {QString::fromUtf16(u"\U0001F600").repeated(3000), 1, 100, 1000},
+                 {"a\rb\tc\n" + QString(5000, 'x'), 3, 100, 1000}};
+    grid.setStyle(&style);
+    QStyledItemDelegate qtOwn;
+    QAbstractItemDelegate* own = grid.itemDelegate();
+    for (const auto& c : cases) {
+        grid.SetTextMatrix(1, 1, c.text);
+        grid.setRowHeight(0, c.lines * grid.fontMetrics().lineSpacing() + 4);
+        grid.setColumnWidth(0, c.width);
+        style.longest = 0;
+        const QImage drawn = grid.viewport()->grab().toImage();
+        EXPECT_LE(style.longest, c.atMost) << c.text.first(20).toStdString();
+        grid.setItemDelegate(&qtOwn);
+        EXPECT_TRUE(drawn == grid.viewport()->grab().toImage()) << c.text.first(20).toStdString();
+        grid.setItemDelegate(own);
+    }
+}
+
+// As the grid is resized, a long value's column and every editor stay within the visible area; a short
+// value's column keeps its width, and one widened by hand stays as wide.
+TEST_F(GridControlTest, ColumnsAndEditorsStayWithinTheVisibleArea) {
+    const QString texts[] = {"short", QString(20000, 'L'), "widened"};
+    for (int c = 1; c <= 3; ++c) grid.SetTextMatrix(1, c, texts[c - 1]);
+    grid.AutoSize(1, 3);
+    const int fitted[] = {grid.columnWidth(0), 0, 5000};
+    grid.horizontalHeader()->resizeSection(2, 5000);
+    for (int width : {600, 300, 900}) {
+        grid.resize(width, 300);
+        const QRect visible = grid.viewport()->rect();
+        for (int c = 1; c <= 3; ++c) {
+            EXPECT_EQ(grid.columnWidth(c - 1), fitted[c - 1] ? fitted[c - 1] : visible.width()) << width;
+            grid.Select(1, c, 1, c);
+            QTest::keyClick(&grid, Qt::Key_F2);
+            ASSERT_NE(grid.ActiveEditor(), nullptr);
+            EXPECT_TRUE(visible.contains(grid.ActiveEditor()->geometry())) << width << " " << c;
+            QTest::keyClick(grid.ActiveEditor(), Qt::Key_Escape);
+        }
+    }
+    grid.resizeColumnToContents(1);  // a double click on its edge
+    EXPECT_EQ(grid.columnWidth(1), grid.viewport()->width());
 }
 
 }  // namespace
