@@ -138,11 +138,11 @@ void CProfileProgressDlg::WaitForWorker() {
 }
 
 bool CProfileProgressDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The worker's events were posted to this dialog; marked before anything reads them.
+    ThreadHandOff::Received(static_cast<QObject*>(this));
     // Closing the window behind the dialog asks what the dialog's own close asks.
     if (event->type() == QEvent::Close && parentWidget() && watched == parentWidget()->window())
         RequestCancel();
-    // The worker's events were posted to this dialog.
-    ThreadHandOff::Received(static_cast<QObject*>(this));
     return QDialog::eventFilter(watched, event);
 }
 

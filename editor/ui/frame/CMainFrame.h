@@ -22,7 +22,6 @@ class IProfileTreePane;
 class IWorkView;
 class MdiDocumentMenu;
 class ModalHandBack;
-class PaneKeys;
 class QAction;
 class QDockWidget;
 class QMdiArea;

@@ -118,7 +118,6 @@ protected:
     void SetUp() override {
         if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
         folder.WriteSettings("ja", QString::number(0x30000));
-        messages.QueueAnswer(IDNO);  // the file-type question
         dialogs.onRun = [this](QDialog& dialog) {
             if (qobject_cast<CProfileProgressDlg*>(&dialog)) return dialog.exec();
             shown.append(dialog.metaObject()->className());
@@ -138,7 +137,7 @@ protected:
     }
 
     void Start(const QString& commandLine = {}) {
-        GetCommandRegistry().clear();
+        GetCommandRegistry().clear(), messages.QueueAnswer(IDNO);  // the file-type question
         app = std::make_unique<CTessalyApp>(folder.ExecutablePath(), messages, dialogs);
         app->checkFinishPauseMs = 0;
         app->commandLine = commandLine;
@@ -587,7 +586,6 @@ TEST_F(FileCommandsTest, CloseAsksWhenChanged) {
         EXPECT_EQ(QFileInfo::exists(saver.answer), c.saved) << c.answer;
         EXPECT_EQ(app->IsModified(), !c.closed) << c.answer;
         app.reset();
-        messages.QueueAnswer(IDNO);
     }
 }
 
@@ -736,8 +734,8 @@ TEST_F(FileCommandsTest, DroppedAndRecentFilesOpenThroughTheFileCommands) {
     EXPECT_EQ(app->ProfileView()->Tree().topLevelItemCount(), 1);
 }
 
-// Exit with the user's next step already queued behind its question: that step would find the file closed and
-// the plug-ins unloaded, so it does nothing and shows nothing, whatever way it takes; keys reach no window.
+// Exit with the user's next step already queued behind it: that step would find the file closed and the
+// plug-ins unloaded, so it does nothing and shows nothing, whatever way it takes; a key reaches no window.
 TEST_F(FileCommandsTest, NothingQueuedBehindExitRuns) {
     const QString path = Write("Gen.pelp", ProfileText());
     const std::pair<const char*, std::function<void()>> routes[] = {
