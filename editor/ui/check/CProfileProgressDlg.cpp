@@ -66,7 +66,10 @@ int CProfileProgressDlg::RunWork(IDialogPresenter& presenter, std::function<void
     if (m_showDelayMs >= 0) QTimer::singleShot(m_showDelayMs, this, &CProfileProgressDlg::PutOnScreen);
     // Installed last, so it sees every event before the application's other filters read it.
     if constexpr (ThreadHandOff::kMarked) QCoreApplication::instance()->installEventFilter(this);
+    QWidget* behind = parentWidget() ? parentWidget()->window() : nullptr;
+    if (behind) behind->installEventFilter(this);
     const int result = presenter.RunModal(*this);
+    if (behind) behind->removeEventFilter(this);
     if constexpr (ThreadHandOff::kMarked) QCoreApplication::instance()->removeEventFilter(this);
     m_returned = true;
     WaitForWorker();
@@ -135,8 +138,11 @@ void CProfileProgressDlg::WaitForWorker() {
 }
 
 bool CProfileProgressDlg::eventFilter(QObject* watched, QEvent* event) {
-    // The worker's events were posted to this dialog.
+    // The worker's events were posted to this dialog; marked before anything reads them.
     ThreadHandOff::Received(static_cast<QObject*>(this));
+    // Closing the window behind the dialog asks what the dialog's own close asks.
+    if (event->type() == QEvent::Close && parentWidget() && watched == parentWidget()->window())
+        RequestCancel();
     return QDialog::eventFilter(watched, event);
 }
 

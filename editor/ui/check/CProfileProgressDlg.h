@@ -43,8 +43,8 @@ public:
     // Keeps the dialog off the screen until the work has run for delayMs, so that short work does not
     // flash it; it is modal, and so blocks input to the other windows, from the start all the same.
     void ShowAfter(int delayMs);
-    // Offers Cancel: its button, Escape and the window's close button call cancel (once), and the
-    // dialog goes on waiting for the work, which is to end soon after.
+    // Offers Cancel: its button, Escape, the window's close button and the close of the window behind the
+    // dialog call cancel (once), and the dialog goes on waiting for the work, which is to end soon after.
     void EnableCancel(std::function<void()> cancel);
 
     QProgressBar& ProgressBar() { return *m_progress; }
@@ -59,7 +59,8 @@ public slots:
 
 protected:
     void customEvent(QEvent* event) override;
-    // Installed only in a ThreadSanitizer build: tells it the worker's posted events are ordered.
+    // On the window behind, for its close; and in a ThreadSanitizer build on the application, to tell it
+    // the worker's posted events are ordered.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

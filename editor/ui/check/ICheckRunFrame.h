@@ -14,6 +14,8 @@ public:
     // While locked, the panes that read the model neither repaint nor show tooltips.
     virtual void SetModelViewsLocked(bool locked) = 0;
     virtual COutputWnd& OutputPane() = 0;
+    // The window is to close once the run is over: the run reports nothing and stops what follows it.
+    virtual bool CloseWaiting() const = 0;
 
 protected:
     ~ICheckRunFrame() = default;

@@ -76,6 +76,7 @@ int RunProfileCheck(ProfileCheckRunContext& context, int forExport) {
                                   IDS_CHECK_SUMMARY),
             context.checkMessages);
         output.BringToFront();
+        if (context.frame->CloseWaiting()) return 1;
     }
 
     if (counts.errors > 0) {

@@ -23,7 +23,9 @@
 #include <utility>
 
 #include "ApplicationLook.h"
+#include "BlockedCloseRequests.h"
 #include "CChildFrame.h"
+#include "COutputList.h"
 #include "COutputWnd.h"
 #include "CPELFM_ElemInfo.h"
 #include "CPELFM_ItemInfo.h"
@@ -50,6 +52,7 @@
 #include "ModalHandBack.h"
 #include "Observer.h"
 #include "PELFMExceptions.h"
+#include "PaneKeys.h"
 #include "ResourceImages.h"
 #include "ResourceMessage.h"
 #include "ToolbarCustomizer.h"
@@ -193,6 +196,7 @@ CMainFrame::~CMainFrame() {
     // Destroying an active window moves the focus, and the update must not run on a half-destroyed frame.
     m_commandUiUpdate.reset();
     m_modalHandBack.reset();
+    m_blockedCloses.reset();
     disconnect(qApp, nullptr, this, nullptr);
     if (QClipboard* clipboard = QApplication::clipboard()) disconnect(clipboard, nullptr, this, nullptr);
     m_historyWatcher.reset();
@@ -216,6 +220,12 @@ bool CMainFrame::Create() {
     ConnectUpdateTriggers();
     m_modalHandBack = std::make_unique<ModalHandBack>(*this, [this] {
         if (m_treePane) m_treePane->FocusTree();
+    });
+    // The long work's progress dialog blocks this window, so Qt would drop the window manager's close.
+    m_blockedCloses = std::make_unique<BlockedCloseRequests>(*this, [this] {
+        if (!m_host.IsModelBusy()) return false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return true;
     });
     setAcceptDrops(true);
     setWindowTitle(m_host.Strings().LoadString(kMainTitle));
@@ -349,6 +359,8 @@ void CMainFrame::CreatePanes() {
         JumpToNodeFromOutputLine(finding.sectionLabel, finding.partLabel, finding.elementIndex,
                                  finding.itemKind);
     });
+
+    new PaneKeys(*this, *m_treeDock, *m_mdi, *m_output, m_output->List());  // owned by the frame
 
     if (m_toggleMenu) {
         for (QDockWidget* pane : {m_treeDock, static_cast<QDockWidget*>(m_output)}) {

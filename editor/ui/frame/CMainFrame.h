@@ -11,6 +11,7 @@
 
 class CPELFM_ItemInfo;
 class CPELFM_SectionInfo;
+class BlockedCloseRequests;
 class CoalescedUpdate;
 class COutputWnd;
 class CWorkViewManager;
@@ -99,7 +100,8 @@ public:
     // While the check worker owns the model: the tree pane and the part windows neither repaint
     // nor show tooltips, since both would read the model.
     void SetModelViewsLocked(bool locked) override;
-    // A close asked for while a worker holds the model waits until the host's work is done.
+    // A close asked for while a worker holds the model waits until the host's work is done (work that can
+    // stop early stops); the window manager's close counts too, though the work's dialog blocks the window.
     void CloseIfDeferred();
     // Once the user's answer lets the close go on, no command, menu entry, recent entry or drop runs and
     // no input reaches the editor's windows; the host's open refuses as well.
@@ -110,6 +112,7 @@ public:
     // ICheckRunFrame
     QWidget* CheckDialogParent() override { return this; }
     void FinishActiveCellEdit() override;
+    bool CloseWaiting() const override { return m_closeDeferred; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -165,6 +168,7 @@ private:
     std::unique_ptr<CoalescedUpdate> m_commandUiUpdate;
     std::unique_ptr<QObject> m_exitInputBlock;
     std::unique_ptr<ModalHandBack> m_modalHandBack;
+    std::unique_ptr<BlockedCloseRequests> m_blockedCloses;
     RecentFileList m_recentFiles;
     int m_look;
     std::atomic<bool> m_modelViewsLocked{false};

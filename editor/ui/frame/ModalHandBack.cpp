@@ -20,6 +20,16 @@ bool CanTakeFocus(const QWidget* widget, const QWidget& window) {
     return widget && widget->window() == &window && widget->isVisible() && widget->isEnabled();
 }
 
+bool IsUserInput(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::KeyPress || type == QEvent::Wheel ||
+           type == QEvent::TouchBegin || type == QEvent::TabletPress;
+}
+
+// The server's focus is with someone the user chose: another program or another shown window of ours.
+bool HeldElsewhere(const std::optional<X11InputFocus::Holder>& holder, const QWidget& window) {
+    return holder && holder->kind != X11InputFocus::Holder::Nobody && holder->window != window.windowHandle();
+}
+
 }  // namespace
 
 ModalHandBack::ModalHandBack(QWidget& fallbackWindow, std::function<void()> fallbackFocus)
@@ -36,8 +46,10 @@ ModalHandBack::~ModalHandBack() {
 void ModalHandBack::Activate(QWidget& window) {
     QWindow* handle = window.windowHandle();
     if (!handle) return;
+    const std::optional<X11InputFocus::Holder> holder = X11InputFocus::Current();
+    if (HeldElsewhere(holder, window)) return;
     // Qt may still take the window for the focus window while the server has the focus elsewhere.
-    if (QGuiApplication::focusWindow() == handle && X11InputFocus::IsIn(window).value_or(true)) {
+    if (QGuiApplication::focusWindow() == handle && (!holder || holder->window == handle)) {
         if (QApplication::activeWindow() == &window) return;
         QT_WARNING_PUSH
         QT_WARNING_DISABLE_DEPRECATED
@@ -50,6 +62,7 @@ void ModalHandBack::Activate(QWidget& window) {
 
 bool ModalHandBack::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (m_handingBack && EndsHandBack(watched, event)) Reset();
     if ((type != QEvent::Show && type != QEvent::Hide) || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     if (!widget->isWindow() || !widget->isModal()) return false;
@@ -57,6 +70,7 @@ bool ModalHandBack::eventFilter(QObject* watched, QEvent* event) {
         // Another modal window on top of the first one, or one that shows while the last hand-back is
         // still waiting for the window system: the window to hand back to stays the one from before.
         m_retry.stop();
+        m_handingBack = false;
         if (!m_window && !QApplication::activeModalWidget()) {
             m_window = QApplication::activeWindow();
             m_focus = m_window ? m_window->focusWidget() : nullptr;
@@ -65,19 +79,41 @@ bool ModalHandBack::eventFilter(QObject* watched, QEvent* event) {
         // The modal window that follows a closed one shows in the same call, before this runs.
         m_attempts = 0;
         m_settledChecks = 0;
+        m_handingBack = true;
         m_retry.start(0);
     }
     return false;
 }
 
+QWidget& ModalHandBack::Target() const {
+    return m_window && m_window->isVisible() ? *m_window : m_fallbackWindow;
+}
+
+bool ModalHandBack::EndsHandBack(const QObject* watched, const QEvent* event) const {
+    if (!watched->isWidgetType()) return false;
+    const QWidget* window = static_cast<const QWidget*>(watched)->window();
+    if (event->type() == QEvent::WindowStateChange) return window == &Target() && window->isMinimized();
+    // A popup belongs to the window it opened from.
+    return IsUserInput(event->type()) && window != &Target() && window->isVisible() &&
+           window->windowType() != Qt::Popup;
+}
+
 void ModalHandBack::HandBack() {
     if (QApplication::activeModalWidget()) return;
-    QWidget& window = m_window && m_window->isVisible() ? *m_window : m_fallbackWindow;
-    if (!window.isVisible() || window.isMinimized() || m_attempts == kAttempts) {
+    QWidget& window = Target();
+    // The window manager iconifies before Qt hears of it: asking for the activation then would restore it.
+    if (!window.isVisible() || window.isMinimized() || m_attempts == kAttempts ||
+        X11InputFocus::IsIconic(window).value_or(false)) {
         Reset();
         return;
     }
-    const std::optional<bool> server = X11InputFocus::IsIn(window);
+    const std::optional<X11InputFocus::Holder> holder = X11InputFocus::Current();
+    if (HeldElsewhere(holder, window)) {
+        Reset();
+        return;
+    }
+    const std::optional<bool> server =
+        holder ? std::optional<bool>(holder->window == window.windowHandle()) : std::nullopt;
     const bool forQt = window.windowHandle() && QGuiApplication::focusWindow() == window.windowHandle();
     if (forQt && server.value_or(true)) {
         Activate(window);
@@ -107,6 +143,7 @@ void ModalHandBack::RestoreFocus(QWidget& window) {
 }
 
 void ModalHandBack::Reset() {
+    m_handingBack = false;
     m_retry.stop();
     m_window = nullptr;
     m_focus = nullptr;

@@ -90,6 +90,7 @@ CWorkView::CWorkView(const WorkViewContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
+    setFocusProxy(m_grid);  // the part window's focus is its grid's
     m_grid->SetEventSink(this);
     connect(m_grid, &CVsflexgridn::currentCellChanged, this, &CWorkView::commandStateChanged);
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,

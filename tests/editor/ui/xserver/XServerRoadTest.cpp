@@ -7,17 +7,22 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "COutputList.h"
+#include "COutputWnd.h"
 #include "CPELFM_PartInfo.h"
+#include "CProfileProgressDlg.h"
 #include "CProfileTree.h"
 #include "CProfileView.h"
 #include "CVsflexgridn.h"
 #include "CWorkView.h"
 #include "CommandIds.h"
 #include "FileDialogFolder.h"
+#include "MessageBoxStyle.h"
 #include "PrintQString.h"
 #include "QMessageBoxPresenter.h"
 #include "RoadFixture.h"
@@ -25,6 +30,7 @@
 
 // After Qt's headers: Xlib's macros.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -38,19 +44,20 @@ Display* Server() {
     return display && XTestQueryExtension(display, &event, &error, &major, &minor) ? display : nullptr;
 }
 // Where the server has the window: Qt learns of the window manager's moves later.
-void MoveTo(const QWidget& widget, QPoint pos) {
-    const QPoint at = widget.mapTo(widget.window(), pos);
+void MoveTo(Window window, QPoint at) {
     int x = 0, y = 0;
     Window child;
-    XTranslateCoordinates(Server(), widget.window()->winId(), DefaultRootWindow(Server()), at.x(), at.y(), &x,
-                          &y, &child);
+    XTranslateCoordinates(Server(), window, DefaultRootWindow(Server()), at.x(), at.y(), &x, &y, &child);
     XTestFakeMotionEvent(Server(), -1, x, y, CurrentTime), XFlush(Server());
+}
+void MoveTo(const QWidget& widget, QPoint pos) {
+    MoveTo(widget.window()->winId(), widget.mapTo(widget.window(), pos));
 }
 void Button(bool down, int button = 1) {
     XTestFakeButtonEvent(Server(), button, down, CurrentTime), XFlush(Server());
 }
 // Pressed in order, released in reverse.
-void Keys(std::initializer_list<KeySym> keys) {
+void Keys(const std::vector<KeySym>& keys) {
     for (KeySym k : keys) XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), k), True, CurrentTime);
     for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
         XTestFakeKeyEvent(Server(), XKeysymToKeycode(Server(), *k), False, CurrentTime);
@@ -61,6 +68,15 @@ bool WaitFor(const std::function<bool()>& condition) {
     return QTest::qWaitFor(condition, 15000);
 }
 
+// Asks the window manager to close the window, as its close button does.
+void CloseByWindowManager(const QWidget& window) {
+    XEvent close{};
+    close.xclient.type = ClientMessage, close.xclient.window = window.winId(), close.xclient.format = 32;
+    close.xclient.message_type = XInternAtom(Server(), "_NET_CLOSE_WINDOW", False);
+    close.xclient.data.l[1] = 2;  // the user's request
+    XSendEvent(Server(), DefaultRootWindow(Server()), False, SubstructureRedirectMask, &close),
+        XFlush(Server());
+}
 class XServerRoadTest : public ::testing::Test, public RoadFixture {
 protected:
     CProfileTree& Tree() { return app->ProfileView()->Tree(); }
@@ -298,6 +314,105 @@ TEST_F(XServerKeysTest, MenuKeysOpenTheRightClickMenuAtTheCurrentCell) {
     }
     EXPECT_EQ(menuOf([] { Keys({XK_Menu}); }, XK_a), clicked);
     EXPECT_EQ(part->ElemCount(), elements + 1);
+}
+
+// F6 and Shift+F6 go round the shown panes, Ctrl+Tab and Ctrl+F6 (Shift: backwards) round the part windows
+// from any pane, Tab stays in the grid; a list that takes the focus shows it on a current line.
+TEST_F(XServerKeysTest, DesktopKeysGoBetweenThePanesAndThePartWindows) {
+    ASSERT_NO_FATAL_FAILURE(StartInGrid(CheckCleanProfileText()));
+    if (IsSkipped()) return;
+    ASSERT_TRUE(FocusTreeItem(TreeItem({"BLOCK", "Block0", "Param0"})));
+    Keys({XK_Return});  // a second part window
+    COutputList& output = Frame().OutputPane().List();
+    Frame().OutputPane().ShowCheckResults("summary", {});
+    const auto where = [&]() -> QString {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus == &output) return output.currentIndex().isValid() ? "output" : "no current line";
+        return focus == Tree() ? "tree"
+                               : (ActiveView()->isAncestorOf(focus) ? ActiveView()->GridPart()->name : "?");
+    };
+    const KeySym ctrl = XK_Control_L, shift = XK_Shift_L;
+    // clang-format off
+    const QList<std::pair<std::vector<KeySym>, QString>> rounds = {  // no keys: the output pane hidden
+        {{XK_F6}, "output"}, {{XK_F6}, "tree"}, {{XK_F6}, "Param0"}, {{shift, XK_F6}, "tree"},
+        {{shift, XK_F6}, "output"}, {{ctrl, XK_Tab}, "Memory0"}, {{ctrl, XK_Tab}, "Param0"},
+        {{ctrl, shift, XK_Tab}, "Memory0"}, {{ctrl, XK_F6}, "Param0"}, {{shift, XK_F6}, "tree"},
+        {{ctrl, shift, XK_F6}, "Memory0"}, {{XK_Tab}, "Memory0"}, {{}, "Memory0"}, {{XK_F6}, "tree"},
+        {{shift, XK_F6}, "Memory0"}};
+    // clang-format on
+    QStringList expected, seen;
+    for (const auto& [keys, at] : rounds) {
+        if (keys.empty()) Frame().OutputPane().hide();
+        Keys(keys), expected << at;
+        seen << (QTest::qWaitFor([&] { return where() == at; }, 2000) ? at : where());
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+// The window manager's close of the main window during an open or a check (their dialog blocks the window):
+// the open stops, the check ends without its report, the usual question for a changed file, the editor ends.
+TEST_F(XServerKeysTest, TheWindowManagersCloseEndsTheEditorDuringLongWork) {
+    if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
+    const QString profile = Write("Clean.pelp", CheckCleanProfileText());
+    const auto threadStart =
+        CProfileProgressDlg::SetThreadStart([](std::function<void()> run) {  // 1 s at least
+            return std::thread([run] { std::this_thread::sleep_for(std::chrono::seconds(1)), run(); });
+        });
+    for (const auto& [command, commandLine, changed] :
+         {std::tuple(ID_FILE_OPEN, QString(), false), std::tuple(ID_FILE_CHECK, profile, true)}) {
+        ASSERT_TRUE(Start(kV30, commandLine) && QTest::qWaitForWindowActive(&Frame()));
+        openAnswer = profile, app->connectionInfoModified = changed, messages.QueueAnswer(IDNO);
+        const qsizetype before = messages.Calls().size();
+        QTimer::singleShot(0, [&, command = command] { Trigger(command); });
+        const Answer closeMainWindow = [&](QWidget& modal) {
+            return modal.inherits("CProfileProgressDlg") && (CloseByWindowManager(Frame()), true);
+        };
+        EXPECT_TRUE(Drive({}, {closeMainWindow}) && !Frame().isVisible()) << command;
+        EXPECT_TRUE(app->Utility().profilePlugins.isEmpty() && app->Utility().fileOpen == 0) << command;
+        EXPECT_EQ(messages.Calls().size() - before, changed ? 1 : 0) << command;  // no report
+    }
+    CProfileProgressDlg::SetThreadStart(threadStart);
+}
+
+// After a box closed by Escape (or by itself, meanwhile) the activation is handed back only while the focus
+// is nowhere: never from another program's or another editor window the user chose, nor to a minimised
+// window.
+TEST_F(XServerKeysTest, TheHandBackLeavesTheFocusWhereTheUserPutIt) {
+    if (!StagedProgramFolder::IsStaged()) GTEST_SKIP() << "the program folder is not staged";
+    ASSERT_TRUE(Start(kV30, {}));
+    // Another program's plain window and another window of the editor, placed below the main window.
+    const Window other =
+        XCreateSimpleWindow(Server(), DefaultRootWindow(Server()), 1200, 1080, 300, 80, 0, 0, 0);
+    XSizeHints place{};
+    place.flags = USPosition, XSetWMNormalHints(Server(), other, &place), XMapWindow(Server(), other);
+    QWidget second;
+    second.setGeometry(200, 1080, 300, 80), second.show();
+    const auto focused = [] {
+        Window focus = None;
+        int revertTo = 0;
+        return XGetInputFocus(Server(), &focus, &revertTo), focus;
+    };
+    const auto click = [](Window window) { MoveTo(window, {9, 9}), Button(true), Button(false); };
+    const std::tuple<const char*, bool, std::function<void()>, Window> rounds[] = {
+        {"another program clicked", false, [&] { QTest::qWait(200), click(other); }, other},
+        {"another editor window clicked", false, [&] { QTest::qWait(60), click(second.winId()); },
+         second.winId()},
+        {"minimised", false, [&] { XIconifyWindow(Server(), Frame().winId(), 0), XFlush(Server()); }, None},
+        {"closing by itself", true, [&] { click(other); }, other}};
+    for (const auto& [name, closesItself, then, holder] : rounds) {
+        Frame().showNormal(), Frame().setGeometry(0, 0, 1600, 900), Frame().activateWindow();  // above them
+        ASSERT_TRUE(WaitFor([&] { return Frame().isActiveWindow() && focused() == Frame().winId(); }));
+        QTimer::singleShot(0, &Frame(), [&, closesItself = closesItself] {
+            QMessageBox box(QMessageBox::Information, "Box", "Box", QMessageBox::Ok, &Frame());
+            if (closesItself) QTimer::singleShot(800, &box, &QDialog::reject);
+            box.exec();
+        });
+        ASSERT_TRUE(Drive({}, {closesItself ? Answer([&](QWidget&) { return then(), true; })
+                                            : Key("QMessageBox", XK_Escape)}));
+        if (!closesItself) then();
+        QTest::qWait(700);
+        EXPECT_TRUE(holder ? focused() == holder : Frame().isMinimized()) << name;
+    }
 }
 
 }  // namespace
