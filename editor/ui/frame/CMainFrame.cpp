@@ -52,6 +52,7 @@
 #include "ModalHandBack.h"
 #include "Observer.h"
 #include "PELFMExceptions.h"
+#include "PaneFocusLook.h"
 #include "PaneKeys.h"
 #include "ResourceImages.h"
 #include "ResourceMessage.h"
@@ -361,6 +362,7 @@ void CMainFrame::CreatePanes() {
     });
 
     new PaneKeys(*this, *m_treeDock, *m_mdi, *m_output, m_output->List());  // owned by the frame
+    new PaneFocusLook(*this);
 
     if (m_toggleMenu) {
         for (QDockWidget* pane : {m_treeDock, static_cast<QDockWidget*>(m_output)}) {

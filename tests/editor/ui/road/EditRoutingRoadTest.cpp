@@ -25,6 +25,7 @@
 #include "CommandManager.h"
 #include "MdiDocumentMenu.h"
 #include "MessageBoxStyle.h"
+#include "PaneFocusLook.h"
 #include "PrintQString.h"
 #include "ProfileInnerConst.h"
 #include "RoadFixture.h"
@@ -85,6 +86,31 @@ void DeleteFirstConnectionWhenShown(QObject* owner) {
         }
     });
     timer->start(20);
+}
+
+// The pane with the focus draws its selection in the highlight colour, the others theirs muted; a cell being
+// edited keeps its grid's look.
+TEST_F(EditRoutingRoadTest, OnlyThePaneWithTheFocusLooksFocused) {
+    CProfileTree& tree = app->ProfileView()->Tree();
+    CVsflexgridn& grid = view->Grid();
+    grid.Select(2, 1, 2, 2);
+    // The colour drawn at the top left of the selected tree item or grid cell.
+    const auto muted = [](QAbstractItemView& pane, QRect selected) {
+        const QColor drawn = pane.viewport()->grab().toImage().pixelColor(selected.topLeft() + QPoint(2, 2));
+        return drawn == PaneFocusLook::MutedHighlight(pane);
+    };
+    const struct {
+        QWidget* focus;
+        bool edit;
+    } rounds[] = {{&grid, false}, {&tree, false}, {&grid, true}, {&tree, false}};
+    for (const auto& round : rounds) {
+        round.focus->setFocus();
+        if (round.edit) QTest::keyClick(&grid, Qt::Key_F2);
+        ASSERT_EQ(round.edit, grid.IsEditing());
+        EXPECT_EQ(muted(tree, tree.visualItemRect(tree.currentItem())), round.focus != &tree);
+        EXPECT_EQ(muted(grid, grid.visualRect(grid.model()->index(1, 0))), round.focus != &grid);
+        if (round.edit) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
 }
 
 TEST_F(EditRoutingRoadTest, EachCommandReachesThePaneItsRuleNames) {
