@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDockWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 
 namespace {
@@ -55,7 +57,9 @@ QAbstractItemView* PaneFocusLook::PaneOf(QWidget* widget) const {
 }
 
 void PaneFocusLook::OnFocusChanged(QWidget*, QWidget* now) {
-    if (!now) return;  // the application lost the focus: the window's inactive colours show that
+    // The application lost the focus (the window's inactive colours show that), or the menu bar took it for
+    // the keyboard's walk through the menus, which ends where it began.
+    if (!now || qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
     // Every pane, so that one opened meanwhile without the focus looks as the others do.
     QAbstractItemView* focused = PaneOf(now);
     for (QAbstractItemView* view : m_window.findChildren<QAbstractItemView*>())
