@@ -171,6 +171,26 @@ void CVsflexgridn::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) FitRowNumbers();
 }
 
+// Qt repaints the whole grid when it takes or loses the focus (a menu opening), every cell laying out its
+// text again, though only the current cell's focus frame changes unless the palette has a look of its own
+// without the focus.
+bool CVsflexgridn::FocusShowsInCurrentCellOnly() const {
+    return palette().isEqual(QPalette::Active, QPalette::Inactive) && !testAttribute(Qt::WA_StyleSheet);
+}
+
+void CVsflexgridn::focusInEvent(QFocusEvent* event) {
+    const QModelIndex current = currentIndex();
+    // Without a current cell, Qt may make the first one current.
+    if (!current.isValid() || !FocusShowsInCurrentCellOnly()) return QTableView::focusInEvent(event);
+    setAttribute(Qt::WA_InputMethodEnabled, current.flags().testFlag(Qt::ItemIsEditable));
+    update(current);
+}
+
+void CVsflexgridn::focusOutEvent(QFocusEvent* event) {
+    if (!FocusShowsInCurrentCellOnly()) return QTableView::focusOutEvent(event);
+    update(currentIndex());
+}
+
 void CVsflexgridn::SetRowHeightTwips(int row, int twips) {
     if (twips <= 0) return;
     const int pixels = std::max(1, TwipsToPixels(twips));

@@ -89,6 +89,8 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void commitData(QWidget* editor) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -107,6 +109,8 @@ private:
     void SetCurrent(int row, int col);
     // Gives each fitted column its fitted width, or the visible area's when that is narrower.
     void FitColumnsToView();
+    // Whether the focus shows only in the current cell's frame: the palette looks the same without it.
+    bool FocusShowsInCurrentCellOnly() const;
 
     GridTableModel* m_model;
     IGridEventSink* m_sink = nullptr;

@@ -76,15 +76,30 @@ int GridTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    const QString& text = m_cells[CellIndex(index.row() + 1, index.column() + 1)];
-    if (role == Qt::EditRole) return text;
-    if (role == Qt::DisplayRole) return CellText::ShownText(text);
-    if (role == Qt::TextAlignmentRole) {
+    QModelRoleData data(role);
+    multiData(index, data);
+    return data.data();
+}
+
+void GridTableModel::multiData(const QModelIndex& index, QModelRoleDataSpan roleDataSpan) const {
+    const QString* text =
+        index.isValid() ? &m_cells[CellIndex(index.row() + 1, index.column() + 1)] : nullptr;
+    const bool shows =
+        text && std::any_of(roleDataSpan.begin(), roleDataSpan.end(),
+                            [](const QModelRoleData& data) { return data.role() == Qt::DisplayRole; });
+    bool cut = false;
+    const QString shown = shows ? CellText::ShownText(*text, &cut) : QString();
+    for (QModelRoleData& data : roleDataSpan) {
+        data.clearData();
+        if (!text) continue;
+        if (data.role() == Qt::EditRole)
+            data.setData(*text);
+        else if (data.role() == Qt::DisplayRole)
+            data.setData(shown);
         // A cut text shows its beginning, whatever the row's height.
-        if (CellText::ShowsCut(text)) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
+        else if (data.role() == Qt::TextAlignmentRole && (shows ? cut : CellText::ShowsCut(*text)))
+            data.setData(QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop));
     }
-    return {};
 }
 
 bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {

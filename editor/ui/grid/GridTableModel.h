@@ -34,6 +34,9 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // A painted cell asks for its shown text and its alignment at once: both come from one reading of its
+    // text.
+    void multiData(const QModelIndex& index, QModelRoleDataSpan roleDataSpan) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;

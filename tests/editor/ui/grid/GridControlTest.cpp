@@ -159,6 +159,22 @@ TEST_F(GridControlTest, CellsLayOutWhatFitsAndLookAsBefore) {
     }
 }
 
+// After the focus comes and goes the grid shows what it draws afresh, whatever its palette.
+TEST_F(GridControlTest, FocusChangesShowAsDrawnAfresh) {
+    grid.Select(1, 2, 2, 3);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    for (const QColor& inactive : {grid.palette().color(QPalette::Highlight), QColor(Qt::red)}) {
+        QPalette palette = grid.palette();
+        palette.setColor(QPalette::Inactive, QPalette::Highlight, inactive);
+        grid.setPalette(palette);
+        for (bool focus : {true, false, true}) {
+            focus ? grid.setFocus() : grid.clearFocus();
+            QApplication::processEvents();
+            EXPECT_TRUE(grid.screen()->grabWindow(grid.winId()).toImage() == grid.grab().toImage()) << focus;
+        }
+    }
+}
+
 // As the grid is resized, a long value's column and every editor stay within the visible area; a short
 // value's column keeps its width, and one widened by hand stays as wide.
 TEST_F(GridControlTest, ColumnsAndEditorsStayWithinTheVisibleArea) {
