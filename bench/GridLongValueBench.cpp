@@ -88,7 +88,7 @@ int TimeFileMenu(CMainFrame& frame, CWorkView& view, double gridMs) {
     return 0;
 }
 
-constexpr int kMenuRepeats = 7;
+constexpr int kMenuRepeats = 21;
 
 // Opens every menu of the menu bar, kMenuRepeats times each: each menu's median ms, in menu order; empty when
 // a menu did not open.
