@@ -1,5 +1,6 @@
 #include "COutputWnd.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "COutputList.h"
@@ -14,6 +15,8 @@ COutputWnd::COutputWnd(const IStringSource& strings, QWidget* parent)
     m_list = new COutputList(m_tabs);
     m_list->SetStrings(&strings);
     m_tabs->addTab(m_list, strings.LoadString(IDS_OUTPUT_TAB));
+    // Its one tab has nothing to choose: Tab and F6 go straight to the list.
+    if (auto* bar = m_tabs->findChild<QTabBar*>()) bar->setFocusPolicy(Qt::NoFocus);
     setWidget(m_tabs);
     connect(m_list, &COutputList::findingActivated, this, &COutputWnd::findingActivated);
     connect(m_list, &COutputList::hidePaneRequested, this, &QDockWidget::hide);

@@ -247,6 +247,9 @@ void CMainFrame::CreateTabArea() {
     m_tabBar = m_mdi->findChild<QTabBar*>();
     if (m_tabBar) {
         m_tabBar->setDrawBase(true);
+        // The tabs are reached by Ctrl+Tab; as a stop of Tab's walk the bar would hold a focus that shows
+        // nowhere while it has no tabs, the first focus of an editor without a file.
+        m_tabBar->setFocusPolicy(Qt::NoFocus);
         m_tabBar->installEventFilter(this);
         m_documentMenu = new MdiDocumentMenu(
             *m_mdi, *m_tabBar, [this](const QMdiSubWindow* window) { return WindowListName(window); });

@@ -111,6 +111,11 @@ TEST_F(EditRoutingRoadTest, OnlyThePaneWithTheFocusLooksFocused) {
         EXPECT_EQ(muted(grid, grid.visualRect(grid.model()->index(1, 0))), round.focus != &grid);
         if (round.edit) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     }
+    // Shift+Tab walks from the tree to the output list and on to the grid, never stopping on a tab bar.
+    QStringList walk;
+    for (tree.setFocus(); walk.size() < 8; QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab))
+        walk << QApplication::focusWidget()->metaObject()->className();
+    EXPECT_FALSE(walk.contains("QTabBar")) << walk.join(' ').toStdString();
 }
 
 TEST_F(EditRoutingRoadTest, EachCommandReachesThePaneItsRuleNames) {
